@@ -1,0 +1,17 @@
+# Compile settings shared by every target of the project.
+add_library(quillet_settings INTERFACE)
+target_compile_features(quillet_settings INTERFACE cxx_std_20)
+target_compile_options(quillet_settings INTERFACE -Wall -Wextra -Wpedantic -Werror)
+target_include_directories(quillet_settings INTERFACE
+  ${PROJECT_SOURCE_DIR}/src
+  ${PROJECT_BINARY_DIR}/generated)
+
+if(QUILLET_SANITIZE)
+  target_compile_options(quillet_settings INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(quillet_settings INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Build facts the program shows or sends: version, maker's host, support address.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/BuildConfig.h.in
+               ${PROJECT_BINARY_DIR}/generated/BuildConfig.h @ONLY)
