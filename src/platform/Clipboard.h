@@ -1,0 +1,25 @@
+#pragma once
+// The system clipboard, the program's input channel.
+
+#include <functional>
+#include <string>
+
+namespace quillet::platform {
+
+class Clipboard
+{
+public:
+    virtual ~Clipboard() = default;
+
+    // The plain text on the clipboard; empty when it holds no text or when a
+    // password manager has marked its content as secret.
+    virtual std::u16string text() const = 0;
+    virtual void setText(const std::u16string& text) = 0;
+    virtual void clear() = 0;
+
+    // Called on the user-interface thread after the content changed, whoever
+    // changed it. One handler at a time; an empty function removes it.
+    virtual void setChangeHandler(std::function<void()> handler) = 0;
+};
+
+}  // namespace quillet::platform
