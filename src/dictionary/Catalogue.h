@@ -1,0 +1,83 @@
+#pragma once
+// The catalogue of installed dictionaries, "dictionaries.cfg" in the
+// application folder: one line per dictionary, fields split at every "|" and
+// kept exactly as read (no trimming):
+//   0 name (Portuguese interface) | 1 name (English interface) | 2 file stem |
+//   3 row, a whole number 0..50 | 4 "S": pronunciation | 5 "S": details aligned
+// Further fields are ignored. The file is read as UTF-8 when it is valid UTF-8,
+// otherwise as Windows-1252; a trailing carriage return of a line is dropped.
+// Lines with fewer than six fields or another row text are skipped; lines may
+// come in any order; a later line for the same row replaces an earlier one.
+
+#include "core/SharedState.h"
+#include "dictionary/DictionaryFiles.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet::platform {
+class Dialogs;
+}
+
+namespace quillet::dictionary {
+
+inline constexpr std::u16string_view kCatalogueFileName = u"dictionaries.cfg";
+inline constexpr std::u16string_view kMainTitlePrefix = u"Quillet 2007 - ";
+
+struct ChooserEntry
+{
+    int row = 0;
+    std::u16string name;  // in the interface language
+};
+
+struct CatalogueResult
+{
+    // False when the file is missing, unreadable or has no usable line: the
+    // program must show messages 3 and 4 and end.
+    bool usable = false;
+    std::vector<ChooserEntry> entries;  // in row order
+    int selected = -1;                  // position in `entries` of the active row
+};
+
+// The row number of a catalogue field, or -1 when it is not a whole number 0..50.
+int parseRow(std::u16string_view field);
+
+// Parses catalogue text (already decoded) into state.dictionaryTable, which is
+// cleared first. When state.activeDictionary names no row present it becomes
+// the lowest row present.
+CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view text);
+
+// Decodes catalogue bytes: UTF-8 when valid, otherwise Windows-1252.
+std::u16string decodeCatalogueBytes(std::string_view bytes);
+
+// Reads `folder` / "dictionaries.cfg" and does loadCatalogueText.
+CatalogueResult LoadDictionaryCatalogue(core::SharedState& state, const std::filesystem::path& folder);
+
+// Shows the missing-catalogue box (message 3, title message 4, critical icon).
+void showCatalogueMissing(platform::Dialogs& dialogs, const core::SharedState& state);
+
+// The name of `row` in the interface language.
+std::u16string dictionaryName(const core::SharedState& state, int row);
+
+// What the windows must show after an activation.
+struct Activation
+{
+    std::vector<OpenFailure> failures;  // empty: all five files opened
+    bool pronunciationEnabled = false;  // cell 4 is exactly "S"
+    std::u16string mainTitle;           // "Quillet 2007 - " + name
+};
+
+// Opens the five files of state.activeDictionary (stem from cell 2) in
+// state.appFolder. At start-up a non-empty `failures` means: release
+// always-on-top, report "A07"/"QL" and end the program.
+Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state);
+
+// The chooser's OK: makes `row` active, forgets the last captured text and
+// reopens the files; failures are to be ignored by the caller. The caller also
+// stops the clipboard timer, clears the clipboard, resets the main window to
+// its idle look and hides the chooser.
+Activation switchDictionary(DictionaryFiles& files, core::SharedState& state, int row);
+
+}  // namespace quillet::dictionary

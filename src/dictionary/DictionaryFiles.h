@@ -1,0 +1,54 @@
+#pragma once
+// The five files of one dictionary, named folder + stem + extension. They are
+// opened and closed as a set; a missing file is created empty. Files that did
+// open stay usable when another of the set failed.
+
+#include "dictionary/IndexTable.h"
+#include "dictionary/RecordFile.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet::dictionary {
+
+enum class FileRole { Main, Index, Details, User, UserDetails };
+
+// ".qlc", ".ind", ".pdt", ".dcu", ".dtu".
+std::u16string_view extensionOf(FileRole role);
+
+struct OpenFailure
+{
+    FileRole role;
+    std::filesystem::path path;
+    std::string reason;
+};
+
+class DictionaryFiles
+{
+public:
+    DictionaryFiles();
+
+    // Closes all five, then opens main, index, details, user and user details
+    // in that order. Returns the files that could not be opened (none: success).
+    std::vector<OpenFailure> open(const std::filesystem::path& folder, std::u16string_view stem);
+    void close();
+
+    RecordFile& file(FileRole role) { return m_files[static_cast<std::size_t>(role)]; }
+    RecordFile& main() { return file(FileRole::Main); }
+    RecordFile& index() { return file(FileRole::Index); }
+    RecordFile& details() { return file(FileRole::Details); }
+    RecordFile& user() { return file(FileRole::User); }
+    RecordFile& userDetails() { return file(FileRole::UserDetails); }
+
+    // The index file's keys, read once at open.
+    const IndexTable& indexTable() const { return m_indexTable; }
+
+private:
+    std::array<RecordFile, 5> m_files;
+    IndexTable m_indexTable;
+};
+
+}  // namespace quillet::dictionary

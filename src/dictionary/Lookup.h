@@ -1,0 +1,26 @@
+#pragma once
+// The word lookup: user file first, then the index block of the main file and
+// the details file of the open dictionary.
+
+#include "core/SharedState.h"
+#include "dictionary/DictionaryFiles.h"
+
+#include <string_view>
+
+namespace quillet::dictionary {
+
+// Looks `word` up exactly (case and accents kept; only leading and trailing
+// spaces are ignored) and returns whether it was found. Writes
+// state.lastTranslation and state.lastDetails:
+//   user entry:  its translation; the last matching user note when
+//                wantDetails, else empty
+//   main entry:  the decoded translation; the details note when wantDetails
+//                and present, else the translation
+//   not found:   both empty
+// Reads state.activeDictionary and cell 5 of its dictionaryTable row ("S":
+// the details file is aligned with the main file). An empty word, or one of
+// spaces only, is never found.
+bool LookupWord(DictionaryFiles& files, core::SharedState& state, std::u16string_view word,
+                bool wantDetails);
+
+}  // namespace quillet::dictionary

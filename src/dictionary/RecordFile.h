@@ -1,0 +1,68 @@
+#pragma once
+// A file of fixed-length records, numbered from 1. Reading past the end gives
+// empty fields and sets the end flag; the flag describes the last read only, so
+// reading the last record leaves it clear and reading the one after sets it.
+// A short trailing record (the file length is not a multiple of the record
+// length) counts as absent.
+//
+// Read-only files are read whole at open and served from memory. Writable
+// files keep the same in-memory copy and write every record through to disk,
+// flushed at once, so a saved record survives a crash right after.
+
+#include "dictionary/Records.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace quillet::dictionary {
+
+class RecordFile
+{
+public:
+    enum class Mode { ReadOnly, WriteThrough };
+
+    explicit RecordFile(std::size_t recordLength);
+
+    // Creates the file empty when it does not exist. On failure the file stays
+    // closed and `reason` says why.
+    bool open(const std::filesystem::path& path, Mode mode, std::string& reason);
+    void close();
+    bool isOpen() const { return m_open; }
+    bool isWritable() const { return m_stream.is_open(); }
+    const std::filesystem::path& path() const { return m_path; }
+
+    std::size_t recordLength() const { return m_recordLength; }
+    std::int32_t recordCount() const;
+
+    // The bytes of record `number`, or an empty view when it lies past the end.
+    // Touches neither the end flag nor the read position.
+    std::string_view recordBytes(std::int32_t number) const;
+
+    // Each returns false (empty fields, end flag set) when the record lies past the end.
+    bool read(std::int32_t number, EntryRecord& out);
+    bool read(std::int32_t number, IndexRecord& out);
+    bool readNext(EntryRecord& out);
+    bool readNext(IndexRecord& out);
+    bool endOfFile() const { return m_pastEnd; }
+
+    // Writes record `number`, padded to the record length; count + 1 appends.
+    // Nothing is written when an error is returned.
+    RecordError write(std::int32_t number, const EntryRecord& record);
+
+private:
+    std::string_view touch(std::int32_t number);
+
+    std::size_t m_recordLength;
+    std::filesystem::path m_path;
+    std::string m_data;
+    std::fstream m_stream;
+    bool m_open = false;
+    bool m_pastEnd = false;
+    std::int32_t m_lastRead = 0;
+};
+
+}  // namespace quillet::dictionary

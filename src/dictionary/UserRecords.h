@@ -1,0 +1,46 @@
+#pragma once
+// Record-level access to the user files (.dcu words, .dtu notes). Terms are
+// compared exactly, after leading and trailing spaces are removed from both
+// sides. A record whose term is empty is deleted and matches no word.
+
+#include "dictionary/DictionaryFiles.h"
+#include "dictionary/RecordFile.h"
+#include "dictionary/Records.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace quillet::dictionary {
+
+// Number of the first record whose term equals `word`, or 0 when none does
+// (also for an empty word).
+std::int32_t findFirstUserRecord(const RecordFile& file, std::u16string_view word);
+
+// Whether `record` can be written to `file`: fits the record length, and every
+// character has a Windows-1252 byte.
+RecordError checkUserRecord(const RecordFile& file, const EntryRecord& record);
+
+// Writes `record` as record `number` (0: append after the last record).
+RecordError writeUserRecord(RecordFile& file, std::int32_t number, const EntryRecord& record);
+
+// Empties the term of record `number`, keeping its body.
+RecordError deleteUserRecord(RecordFile& file, std::int32_t number);
+
+enum class UserEntryTarget { Word, Note };
+
+struct UserSaveResult
+{
+    RecordError error = RecordError::None;
+    UserEntryTarget failed = UserEntryTarget::Word;  // which record was refused
+};
+
+// Saves a user entry as the editor does: the word record (term = word, body =
+// translation; an empty translation deletes it) rewritten in place or
+// appended, then the note record likewise. Both records are checked before
+// either is written, so a refusal leaves both files unchanged. The caller
+// supplies the texts already in the case to store.
+UserSaveResult saveUserEntry(DictionaryFiles& files, std::u16string_view word,
+                             std::u16string_view translation, std::u16string_view note);
+
+}  // namespace quillet::dictionary
