@@ -59,6 +59,10 @@ IndexRecord parseIndex(std::string_view record);
 RecordError serializeEntry(const EntryRecord& record, std::size_t recordLength, std::string& out);
 RecordError serializeIndex(const IndexRecord& record, std::string& out);
 
+// True when the plain Windows-1252 field `stored`, with leading and trailing
+// spaces removed, equals `trimmedWord`. Allocates nothing.
+bool plainFieldEquals(std::string_view stored, std::u16string_view trimmedWord);
+
 // Bytes of text an entry record of `recordLength` can hold (both fields together).
 constexpr std::size_t entryTextCapacity(std::size_t recordLength) { return recordLength - 4; }
 

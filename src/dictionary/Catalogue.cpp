@@ -1,0 +1,178 @@
+#include "dictionary/Catalogue.h"
+
+#include "core/Utf8.h"
+#include "core/Windows1252.h"
+#include "platform/Dialogs.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace quillet::dictionary {
+
+namespace {
+
+constexpr std::size_t kCatalogueFields = 6;
+
+std::vector<std::u16string_view> splitFields(std::u16string_view line)
+{
+    std::vector<std::u16string_view> fields;
+    std::size_t from = 0;
+    while (true) {
+        const auto bar = line.find(u'|', from);
+        if (bar == std::u16string_view::npos) {
+            fields.push_back(line.substr(from));
+            return fields;
+        }
+        fields.push_back(line.substr(from, bar - from));
+        from = bar + 1;
+    }
+}
+
+bool validRow(int row) { return row >= 0 && row < core::kDictionaryRows; }
+
+bool rowPresent(const core::SharedState& state, int row)
+{
+    // A usable line always has a digit in cell 3, so an empty cell 3 marks an absent row.
+    return validRow(row) && !state.dictionaryTable[static_cast<std::size_t>(row)][3].empty();
+}
+
+}  // namespace
+
+int parseRow(std::u16string_view field)
+{
+    if (field.empty() || field.size() > 4) {
+        return -1;
+    }
+    int value = 0;
+    for (const char16_t c : field) {
+        if (c < u'0' || c > u'9') {
+            return -1;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value < core::kDictionaryRows ? value : -1;
+}
+
+std::u16string decodeCatalogueBytes(std::string_view bytes)
+{
+    if (core::isValidUtf8(bytes)) {
+        constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+        if (bytes.substr(0, byteOrderMark.size()) == byteOrderMark) {
+            bytes.remove_prefix(byteOrderMark.size());
+        }
+        return core::fromUtf8(bytes);
+    }
+    return core::fromWindows1252(bytes);
+}
+
+CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view text)
+{
+    for (core::DictionaryRow& row : state.dictionaryTable) {
+        row.fill(std::u16string());
+    }
+    std::size_t from = 0;
+    while (from < text.size()) {
+        auto lineEnd = text.find(u'\n', from);
+        if (lineEnd == std::u16string_view::npos) {
+            lineEnd = text.size();
+        }
+        std::u16string_view line = text.substr(from, lineEnd - from);
+        from = lineEnd + 1;
+        if (!line.empty() && line.back() == u'\r') {
+            line.remove_suffix(1);
+        }
+        const auto fields = splitFields(line);
+        if (fields.size() < kCatalogueFields) {
+            continue;
+        }
+        const int row = parseRow(fields[3]);
+        if (row < 0) {
+            continue;
+        }
+        auto& cells = state.dictionaryTable[static_cast<std::size_t>(row)];
+        for (std::size_t cell = 0; cell < kCatalogueFields; ++cell) {
+            cells[cell] = std::u16string(fields[cell]);
+        }
+    }
+
+    CatalogueResult result;
+    for (int row = 0; row < core::kDictionaryRows; ++row) {
+        if (rowPresent(state, row)) {
+            result.entries.push_back({row, dictionaryName(state, row)});
+        }
+    }
+    result.usable = !result.entries.empty();
+    if (!result.usable) {
+        return result;
+    }
+    if (!rowPresent(state, state.activeDictionary)) {
+        state.activeDictionary = static_cast<std::int16_t>(result.entries.front().row);
+    }
+    for (std::size_t position = 0; position < result.entries.size(); ++position) {
+        if (result.entries[position].row == state.activeDictionary) {
+            result.selected = static_cast<int>(position);
+        }
+    }
+    return result;
+}
+
+CatalogueResult LoadDictionaryCatalogue(core::SharedState& state, const std::filesystem::path& folder)
+{
+    const std::filesystem::path path = folder / std::filesystem::path(kCatalogueFileName);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return {};
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return {};
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return {};
+    }
+    return loadCatalogueText(state, decodeCatalogueBytes(bytes));
+}
+
+void showCatalogueMissing(platform::Dialogs& dialogs, const core::SharedState& state)
+{
+    dialogs.showMessage(platform::MessageIcon::Critical, state.messages[4], state.messages[3],
+                        platform::MessageButtons::Ok);
+}
+
+std::u16string dictionaryName(const core::SharedState& state, int row)
+{
+    if (!validRow(row)) {
+        return {};
+    }
+    return state.dictionaryTable[static_cast<std::size_t>(row)][core::isEnglish(state) ? 1 : 0];
+}
+
+Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state)
+{
+    Activation activation;
+    const int row = state.activeDictionary;
+    if (!rowPresent(state, row)) {
+        files.close();
+        activation.failures.push_back({FileRole::Main, {}, "no dictionary in the catalogue row"});
+        activation.mainTitle = std::u16string(kMainTitlePrefix);
+        return activation;
+    }
+    const auto& cells = state.dictionaryTable[static_cast<std::size_t>(row)];
+    activation.failures = files.open(std::filesystem::path(state.appFolder), cells[2]);
+    activation.pronunciationEnabled = cells[4] == u"S";
+    activation.mainTitle = std::u16string(kMainTitlePrefix) + dictionaryName(state, row);
+    return activation;
+}
+
+Activation switchDictionary(DictionaryFiles& files, core::SharedState& state, int row)
+{
+    // With nothing chosen, the active dictionary stays and is reopened.
+    if (rowPresent(state, row)) {
+        state.activeDictionary = static_cast<std::int16_t>(row);
+    }
+    state.lastCapturedText.clear();
+    return OpenDictionaryFiles(files, state);
+}
+
+}  // namespace quillet::dictionary

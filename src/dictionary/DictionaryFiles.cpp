@@ -1,0 +1,59 @@
+#include "dictionary/DictionaryFiles.h"
+
+namespace quillet::dictionary {
+
+namespace {
+
+constexpr std::array<FileRole, 5> kOpeningOrder = {FileRole::Main, FileRole::Index, FileRole::Details,
+                                                   FileRole::User, FileRole::UserDetails};
+
+}  // namespace
+
+std::u16string_view extensionOf(FileRole role)
+{
+    switch (role) {
+    case FileRole::Main: return u".qlc";
+    case FileRole::Index: return u".ind";
+    case FileRole::Details: return u".pdt";
+    case FileRole::User: return u".dcu";
+    case FileRole::UserDetails: return u".dtu";
+    }
+    return u"";
+}
+
+DictionaryFiles::DictionaryFiles()
+    : m_files{RecordFile(kShortRecordLength), RecordFile(kShortRecordLength),
+              RecordFile(kLongRecordLength), RecordFile(kShortRecordLength),
+              RecordFile(kLongRecordLength)}
+{
+}
+
+std::vector<OpenFailure> DictionaryFiles::open(const std::filesystem::path& folder,
+                                               std::u16string_view stem)
+{
+    close();
+    std::vector<OpenFailure> failures;
+    for (const FileRole role : kOpeningOrder) {
+        std::u16string name(stem);
+        name += extensionOf(role);
+        const std::filesystem::path path = folder / std::filesystem::path(name);
+        const bool writable = role == FileRole::User || role == FileRole::UserDetails;
+        std::string reason;
+        if (!file(role).open(path, writable ? RecordFile::Mode::WriteThrough : RecordFile::Mode::ReadOnly,
+                             reason)) {
+            failures.push_back({role, path, reason});
+        }
+    }
+    m_indexTable.load(index());
+    return failures;
+}
+
+void DictionaryFiles::close()
+{
+    for (RecordFile& recordFile : m_files) {
+        recordFile.close();
+    }
+    m_indexTable.clear();
+}
+
+}  // namespace quillet::dictionary

@@ -1,0 +1,74 @@
+#include "dictionary/UserRecords.h"
+
+#include "core/TextUtil.h"
+#include "core/Windows1252.h"
+
+namespace quillet::dictionary {
+
+std::int32_t findFirstUserRecord(const RecordFile& file, std::u16string_view word)
+{
+    const std::u16string_view trimmed = core::trimSpacesView(word);
+    if (trimmed.empty()) {
+        return 0;
+    }
+    const std::int32_t count = file.recordCount();
+    for (std::int32_t number = 1; number <= count; ++number) {
+        if (plainFieldEquals(parseEntryView(file.recordBytes(number)).term, trimmed)) {
+            return number;
+        }
+    }
+    return 0;
+}
+
+RecordError checkUserRecord(const RecordFile& file, const EntryRecord& record)
+{
+    std::string bytes;
+    return serializeEntry(record, file.recordLength(), bytes);
+}
+
+RecordError writeUserRecord(RecordFile& file, std::int32_t number, const EntryRecord& record)
+{
+    return file.write(number == 0 ? file.recordCount() + 1 : number, record);
+}
+
+RecordError deleteUserRecord(RecordFile& file, std::int32_t number)
+{
+    EntryRecord record = parseEntry(file.recordBytes(number));
+    record.term.clear();
+    return file.write(number, record);
+}
+
+UserSaveResult saveUserEntry(DictionaryFiles& files, std::u16string_view word,
+                             std::u16string_view translation, std::u16string_view note)
+{
+    const EntryRecord wordRecord{translation.empty() ? std::u16string() : std::u16string(word),
+                                 std::u16string(translation)};
+    const EntryRecord noteRecord{note.empty() ? std::u16string() : std::u16string(word),
+                                 std::u16string(note)};
+    if (const RecordError error = checkUserRecord(files.user(), wordRecord); error != RecordError::None) {
+        return {error, UserEntryTarget::Word};
+    }
+    if (const RecordError error = checkUserRecord(files.userDetails(), noteRecord);
+        error != RecordError::None) {
+        return {error, UserEntryTarget::Note};
+    }
+    if (!files.user().isWritable()) {
+        return {RecordError::NotOpen, UserEntryTarget::Word};
+    }
+    if (!files.userDetails().isWritable()) {
+        return {RecordError::NotOpen, UserEntryTarget::Note};
+    }
+    const std::int32_t wordNumber = findFirstUserRecord(files.user(), word);
+    const std::int32_t noteNumber = findFirstUserRecord(files.userDetails(), word);
+    if (const RecordError error = writeUserRecord(files.user(), wordNumber, wordRecord);
+        error != RecordError::None) {
+        return {error, UserEntryTarget::Word};
+    }
+    if (const RecordError error = writeUserRecord(files.userDetails(), noteNumber, noteRecord);
+        error != RecordError::None) {
+        return {error, UserEntryTarget::Note};
+    }
+    return {};
+}
+
+}  // namespace quillet::dictionary
