@@ -1,0 +1,273 @@
+// The first-run language chooser: language taken first, address checks, the
+// sign-up request and closing without confirming.
+
+#include "core/ui/LanguageWindow.h"
+
+#include "BuildConfig.h"
+#include "fakes/FakeBrowser.h"
+#include "fakes/FakeDialogs.h"
+#include "platform/qt/QtText.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrlQuery>
+#include <QtTest>
+
+using quillet::core::SharedState;
+using quillet::core::ui::LanguageWindow;
+using quillet::fakes::FakeBrowser;
+using quillet::fakes::FakeDialogs;
+using quillet::platform::toQString;
+
+class LanguageWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTheFixedBilingualTexts();
+    void bothBoxesEmptyTakesTheLanguageAndSendsNothing();
+    void invalidAddressesAreRefusedAndKeepTheWindowOpen_data();
+    void invalidAddressesAreRefusedAndKeepTheWindowOpen();
+    void englishIsKeptWhenTheAddressIsRefused();
+    void validAddressSendsTheSignUpAndCloses();
+    void nameWithReservedCharactersCannotExtendTheRequest();
+    void closingFromTheCaptionBarKeepsTheLanguage();
+    void enterInTheAddressBoxConfirms();
+    void runLanguageChooserWaitsForTheWindow();
+};
+
+namespace {
+
+struct Harness
+{
+    SharedState state;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
+    LanguageWindow window{state, dialogs, browser};
+
+    QComboBox* language() { return window.findChild<QComboBox*>(QStringLiteral("cmbLanguage")); }
+    QLineEdit* name() { return window.findChild<QLineEdit*>(QStringLiteral("txtData0")); }
+    QLineEdit* email() { return window.findChild<QLineEdit*>(QStringLiteral("txtData1")); }
+    QPushButton* ok() { return window.findChild<QPushButton*>(QStringLiteral("cmdOk")); }
+};
+
+QString labelText(const QWidget& window, const char* name)
+{
+    const auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+void LanguageWindowTest::showsTheFixedBilingualTexts()
+{
+    Harness h;
+    QCOMPARE(h.window.objectName(), QStringLiteral("frmLanguage"));
+    QCOMPARE(h.window.windowTitle(), QStringLiteral("Quillet 2007 - Idioma / Language"));
+    QCOMPARE(labelText(h.window, "Label1"), QStringLiteral("Escolha o idioma inicial do Quillet"));
+    QCOMPARE(labelText(h.window, "Label2"), QStringLiteral("Choose Quillet Default Language"));
+    QCOMPARE(labelText(h.window, "Label30"),
+             QStringLiteral("Cadastre-se como usuário e receba avisos sobre novas versões e "
+                            "novidades do Quillet (opcional)"));
+    QCOMPARE(labelText(h.window, "Label31"),
+             QStringLiteral("Send us your contact data and receive warnings about new versions "
+                            "and news from Quillet (optional)"));
+    QCOMPARE(labelText(h.window, "Label4"), QStringLiteral("Nome/Name:"));
+    QCOMPARE(labelText(h.window, "Label5"), QStringLiteral("E-mail:"));
+
+    QVERIFY(h.language());
+    QCOMPARE(h.language()->count(), 2);
+    QCOMPARE(h.language()->itemText(0), QStringLiteral("Português"));
+    QCOMPARE(h.language()->itemData(0).toInt(), 0);
+    QCOMPARE(h.language()->itemText(1), QStringLiteral("English"));
+    QCOMPARE(h.language()->itemData(1).toInt(), 1);
+    QCOMPARE(h.language()->currentIndex(), 0);
+
+    QVERIFY(h.name() && h.email() && h.ok());
+    QVERIFY(h.name()->text().isEmpty());
+    QVERIFY(h.email()->text().isEmpty());
+    QCOMPARE(h.ok()->text(), QStringLiteral("&Ok"));
+}
+
+void LanguageWindowTest::bothBoxesEmptyTakesTheLanguageAndSendsNothing()
+{
+    Harness h;
+    h.window.show();
+    h.language()->setCurrentIndex(1);
+    h.name()->setText(QStringLiteral("   "));
+    QTest::mouseClick(h.ok(), Qt::LeftButton);
+
+    QCOMPARE(h.state.interfaceLanguage, std::int16_t{1});
+    QVERIFY(h.browser.opened().empty());
+    QCOMPARE(h.dialogs.count(), std::size_t{0});
+    QVERIFY(!h.window.isVisible());
+    QCOMPARE(h.window.result(), int(QDialog::Accepted));
+}
+
+void LanguageWindowTest::invalidAddressesAreRefusedAndKeepTheWindowOpen_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("email");
+    QTest::newRow("name without address") << "Ana" << "";
+    QTest::newRow("no at sign") << "Ana" << "ana.example.org";
+    QTest::newRow("at sign but no point") << "Ana" << "ana@example";
+    QTest::newRow("spaces only") << "Ana" << "     ";
+    QTest::newRow("no name, no point") << "" << "ana@localhost";
+}
+
+void LanguageWindowTest::invalidAddressesAreRefusedAndKeepTheWindowOpen()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, email);
+    Harness h;
+    h.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&h.window));
+    h.name()->setText(name);
+    h.email()->setText(email);
+    h.name()->setFocus();
+    QTest::mouseClick(h.ok(), Qt::LeftButton);
+
+    QCOMPARE(h.dialogs.count(), std::size_t{1});
+    QCOMPARE(h.dialogs.last().icon, quillet::platform::MessageIcon::Exclamation);
+    QCOMPARE(h.dialogs.last().buttons, quillet::platform::MessageButtons::Ok);
+    QCOMPARE(h.dialogs.last().title, std::u16string(u"Quillet"));
+    QCOMPARE(h.dialogs.last().text, std::u16string(u"E-mail inválido! / Invalid e-mail!"));
+    QVERIFY(h.browser.opened().empty());
+    QVERIFY(h.window.isVisible());
+    QTRY_VERIFY(h.email()->hasFocus());
+    QCOMPARE(h.email()->text(), email);
+}
+
+void LanguageWindowTest::englishIsKeptWhenTheAddressIsRefused()
+{
+    Harness h;
+    h.window.show();
+    h.language()->setCurrentIndex(1);
+    h.name()->setText(QStringLiteral("Ana"));
+    h.email()->setText(QStringLiteral("not an address"));
+    QTest::mouseClick(h.ok(), Qt::LeftButton);
+
+    QCOMPARE(h.dialogs.count(), std::size_t{1});
+    QCOMPARE(h.state.interfaceLanguage, std::int16_t{1});
+    QVERIFY(h.window.isVisible());
+
+    // Back to Portuguese on the second try: the language follows each press.
+    h.language()->setCurrentIndex(0);
+    h.email()->setText(QStringLiteral("ana@example.org"));
+    QTest::mouseClick(h.ok(), Qt::LeftButton);
+    QCOMPARE(h.state.interfaceLanguage, std::int16_t{0});
+    QCOMPARE(h.browser.opened().size(), std::size_t{1});
+    QVERIFY(!h.window.isVisible());
+}
+
+void LanguageWindowTest::validAddressSendsTheSignUpAndCloses()
+{
+    Harness h;
+    h.window.show();
+    h.language()->setCurrentIndex(1);
+    h.email()->setText(QStringLiteral("  ana@example.org  "));
+    QTest::mouseClick(h.ok(), Qt::LeftButton);
+
+    QCOMPARE(h.dialogs.count(), std::size_t{0});
+    QCOMPARE(h.browser.opened().size(), std::size_t{1});
+    const QUrl url(toQString(h.browser.opened().front()));
+    QCOMPARE(url.scheme(), QStringLiteral("https"));
+    QCOMPARE(url.host(), toQString(quillet::build::webHost));
+    QCOMPARE(url.path(), QStringLiteral("/quillet/cadastro.asp"));
+    const QUrlQuery query(url);
+    QCOMPARE(query.queryItems(QUrl::FullyDecoded).size(), 3);
+    QCOMPARE(query.queryItemValue(QStringLiteral("name"), QUrl::FullyDecoded), QString());
+    QCOMPARE(query.queryItemValue(QStringLiteral("email"), QUrl::FullyDecoded),
+             QStringLiteral("ana@example.org"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("idioma")), QStringLiteral("1"));
+    QVERIFY(!h.window.isVisible());
+}
+
+void LanguageWindowTest::nameWithReservedCharactersCannotExtendTheRequest()
+{
+    Harness h;
+    h.window.show();
+    const QString name = QStringLiteral("João & Maria #1 idioma=9");
+    h.name()->setText(QStringLiteral(" ") + name + QStringLiteral(" "));
+    h.email()->setText(QStringLiteral("a+b@example.org"));
+    QTest::mouseClick(h.ok(), Qt::LeftButton);
+
+    QCOMPARE(h.browser.opened().size(), std::size_t{1});
+    const QString address = toQString(h.browser.opened().front());
+    QVERIFY2(!address.contains(QLatin1Char(' ')), qPrintable(address));
+    QVERIFY2(!address.contains(QLatin1Char('#')), qPrintable(address));
+    QCOMPARE(address.count(QLatin1Char('&')), 2);
+
+    const QUrl url(address);
+    QVERIFY(url.isValid());
+    QVERIFY(!url.hasFragment());
+    const QUrlQuery query(url);
+    const auto items = query.queryItems(QUrl::FullyDecoded);
+    QCOMPARE(items.size(), 3);
+    QCOMPARE(items[0].first, QStringLiteral("name"));
+    QCOMPARE(items[0].second, name);
+    QCOMPARE(items[1].first, QStringLiteral("email"));
+    QCOMPARE(items[1].second, QStringLiteral("a+b@example.org"));
+    QCOMPARE(items[2].first, QStringLiteral("idioma"));
+    QCOMPARE(items[2].second, QStringLiteral("0"));
+}
+
+void LanguageWindowTest::closingFromTheCaptionBarKeepsTheLanguage()
+{
+    Harness h;
+    h.state.interfaceLanguage = 0;
+    h.window.show();
+    h.language()->setCurrentIndex(1);
+    h.name()->setText(QStringLiteral("Ana"));
+    h.email()->setText(QStringLiteral("ana@example.org"));
+    QVERIFY(h.window.close());
+
+    QCOMPARE(h.state.interfaceLanguage, std::int16_t{0});
+    QVERIFY(h.browser.opened().empty());
+    QCOMPARE(h.dialogs.count(), std::size_t{0});
+    QCOMPARE(h.window.result(), int(QDialog::Rejected));
+}
+
+void LanguageWindowTest::enterInTheAddressBoxConfirms()
+{
+    Harness h;
+    h.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&h.window));
+    h.email()->setFocus();
+    QTest::keyClicks(h.email(), QStringLiteral("ana@example.org"));
+    QTest::keyClick(h.email(), Qt::Key_Return);
+    QCOMPARE(h.browser.opened().size(), std::size_t{1});
+    QVERIFY(!h.window.isVisible());
+}
+
+void LanguageWindowTest::runLanguageChooserWaitsForTheWindow()
+{
+    SharedState state;
+    FakeDialogs dialogs;
+    FakeBrowser browser;
+    bool sawModalWindow = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<LanguageWindow*>(widget);
+            if (!window || !window->isVisible())
+                continue;
+            poll.stop();
+            sawModalWindow = window->isModal();
+            window->findChild<QComboBox*>(QStringLiteral("cmbLanguage"))->setCurrentIndex(1);
+            window->findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        }
+    });
+    poll.start();
+    quillet::core::ui::runLanguageChooser(state, dialogs, browser);
+    poll.stop();
+    QVERIFY(sawModalWindow);
+    QCOMPARE(state.interfaceLanguage, std::int16_t{1});
+}
+
+QTEST_MAIN(LanguageWindowTest)
+#include "LanguageWindowTest.moc"
