@@ -1,0 +1,75 @@
+// The build and import-dictd commands: source entries in, a five-file set
+// out, and a report of everything the format could not hold.
+
+#include "Command.h"
+#include "CommandErrors.h"
+#include "DictdImporter.h"
+#include "DictionaryBuilder.h"
+#include "Options.h"
+#include "ToolError.h"
+#include "TsvReader.h"
+
+#include "core/Utf8.h"
+
+#include <ostream>
+
+namespace quillet::tool {
+
+namespace {
+
+void printReport(const BuiltDictionary& built, const std::string& origin,
+                 const std::filesystem::path& folder, const std::string& stem, std::ostream& out)
+{
+    std::size_t counts[4] = {};
+    for (const BuildNote& note : built.notes)
+        ++counts[static_cast<int>(note.kind)];
+    out << "Read " << built.offered << " entries; wrote " << built.main.size()
+        << " main records, " << built.index.size() << " index records and "
+        << built.details.size() << " details records to " << (folder / stem).string()
+        << ".qlc/.ind/.pdt (.dcu/.dtu: user files, created empty when missing)\n";
+    out << "Skipped " << counts[0] << ", cut " << counts[1] << ", padded " << counts[2]
+        << ", duplicate headwords " << counts[3] << "\n";
+    for (const BuildNote& note : built.notes) {
+        out << "  " << origin << " " << note.origin << " \"" << core::toUtf8(note.headword)
+            << "\": " << kindName(note.kind) << ": " << note.reason << "\n";
+    }
+}
+
+const std::string& checkedStem(const Options& options)
+{
+    const std::string& stem = options.value("--stem");
+    if (stem.empty() || stem.find_first_of("/\\") != std::string::npos)
+        throw UsageError("--stem must be a bare file name, without folders");
+    return stem;
+}
+
+}  // namespace
+
+int runBuildCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err)
+{
+    return runGuarded(err, "build --tsv FILE --out DIR --stem STEM", [&] {
+        Options options(arguments, {"--tsv", "--out", "--stem"});
+        const std::string& stem = checkedStem(options);
+        auto entries = readTsvFile(options.value("--tsv"));
+        BuiltDictionary built = buildDictionary(entries);
+        writeDictionary(built, options.value("--out"), stem);
+        printReport(built, "line", options.value("--out"), stem, out);
+        return int{exitOk};
+    });
+}
+
+int runImportDictdCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err)
+{
+    return runGuarded(
+        err, "import-dictd --index F.index --dict F.dict.dz --out DIR --stem STEM", [&] {
+            Options options(arguments, {"--index", "--dict", "--out", "--stem"});
+            const std::string& stem = checkedStem(options);
+            auto entries = importDictdFiles(options.value("--index"), options.value("--dict"));
+            BuiltDictionary built = buildDictionary(entries);
+            writeDictionary(built, options.value("--out"), stem);
+            printReport(built, "index line", options.value("--out"), stem, out);
+            return int{exitOk};
+        });
+}
+
+}  // namespace quillet::tool

@@ -1,0 +1,64 @@
+#include "DictdImporter.h"
+
+#include "DictdDatabase.h"
+#include "FileBytes.h"
+#include "FreeDictEntry.h"
+#include "ToolError.h"
+
+#include "core/Utf8.h"
+
+#include <unordered_map>
+
+namespace quillet::tool {
+
+std::vector<SourceEntry> importDictd(std::string_view indexBytes, const std::string& indexName,
+                                     std::string_view data, const std::string& dataName)
+{
+    struct Merged
+    {
+        SourceEntry entry;
+        std::vector<std::u16string> lines;
+    };
+    std::vector<Merged> merged;
+    std::unordered_map<std::string, std::size_t> byHeadword;
+
+    for (const DictdIndexLine& line : parseDictdIndex(indexBytes, indexName)) {
+        std::string_view text = entryText(data, line, dataName);
+        if (!core::isValidUtf8(text))
+            throw FileError(dataName, "entry '" + line.headword + "' is not valid UTF-8");
+        FreeDictEntry parsed = parseFreeDictEntry(core::fromUtf8(text));
+        std::u16string details = detailsText(parsed);
+
+        auto [found, isNew] = byHeadword.emplace(line.headword, merged.size());
+        if (isNew) {
+            Merged item;
+            item.entry.headword = core::fromUtf8(line.headword);
+            item.entry.details = std::move(details);
+            item.entry.origin = line.lineNumber;
+            item.lines = std::move(parsed.lines);
+            merged.push_back(std::move(item));
+        } else {
+            Merged& item = merged[found->second];
+            item.entry.details += u'\n';
+            item.entry.details += details;
+            item.lines.insert(item.lines.end(), parsed.lines.begin(), parsed.lines.end());
+        }
+    }
+
+    std::vector<SourceEntry> entries;
+    entries.reserve(merged.size());
+    for (Merged& item : merged) {
+        item.entry.translation = joinSenses(item.lines);
+        entries.push_back(std::move(item.entry));
+    }
+    return entries;
+}
+
+std::vector<SourceEntry> importDictdFiles(const std::string& indexPath, const std::string& dataPath)
+{
+    const std::string index = readFileBytes(indexPath);
+    const std::string data = readDictdData(dataPath);
+    return importDictd(index, indexPath, data, dataPath);
+}
+
+}  // namespace quillet::tool

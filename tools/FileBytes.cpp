@@ -1,0 +1,28 @@
+#include "FileBytes.h"
+
+#include "ToolError.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace quillet::tool {
+
+std::string readFileBytes(const std::string& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        throw FileError(path, "is a folder, not a file");
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw FileError(path, std::strerror(errno));
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    if (file.bad())
+        throw FileError(path, "read failed");
+    return std::move(bytes).str();
+}
+
+}  // namespace quillet::tool
