@@ -1,0 +1,42 @@
+#include "core/Installation.h"
+
+#include "core/Messages.h"
+#include "core/TextUtil.h"
+
+namespace quillet::core {
+
+std::u16string normaliseFolder(std::u16string_view folder, char16_t separator)
+{
+    std::u16string result(folder);
+    if (!result.empty() && result.back() == u'\0') {
+        result.pop_back();
+    }
+    if (result.empty() || result.back() != separator) {
+        result.push_back(separator);
+    }
+    return result;
+}
+
+bool checkInstallation(SharedState& state, std::u16string_view programFolder,
+                       const FileExists& fileExists, platform::Dialogs& dialogs,
+                       char16_t separator)
+{
+    state.appFolder = normaliseFolder(programFolder, separator);
+    for (const char16_t* page : {kPortuguesePage, kEnglishPage}) {
+        if (!fileExists(state.appFolder + page)) {
+            dialogs.showMessage(platform::MessageIcon::Critical,
+                                state.messages[kMsgWarningTitle],
+                                state.messages[kMsgBadInstallation],
+                                platform::MessageButtons::Ok);
+            return false;
+        }
+    }
+    return true;
+}
+
+std::u16string buildWebQuery(int major, int minor, std::int16_t interfaceLanguage)
+{
+    return u"?v=2007" + decimal(major) + decimal(minor) + u"&l=" + decimal(interfaceLanguage);
+}
+
+}  // namespace quillet::core

@@ -1,0 +1,39 @@
+#pragma once
+// The start-up check that the program folder holds a complete installation,
+// and the query text appended to every address of the maker's web pages.
+
+#include "core/Paths.h"
+#include "core/SharedState.h"
+#include "platform/Dialogs.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace quillet::core {
+
+// The Portuguese and the English page; every installation has both.
+inline constexpr char16_t kPortuguesePage[] = u"quillet.htm";
+inline constexpr char16_t kEnglishPage[] = u"quillete.htm";
+
+using FileExists = std::function<bool(const std::u16string& path)>;
+
+// Drops one trailing NUL character, then appends `separator` unless the
+// folder already ends with it (a root folder stays as it is).
+std::u16string normaliseFolder(std::u16string_view folder,
+                               char16_t separator = kDirectorySeparator);
+
+// Sets `appFolder` from `programFolder` and checks for the two page files, in
+// order. The first one missing is reported (message 3 titled by message 4,
+// critical icon, OK) and the check stops there, so at most one box is shown.
+// Returns false when the installation is incomplete; the caller then ends the
+// program without writing anything.
+bool checkInstallation(SharedState& state, std::u16string_view programFolder,
+                       const FileExists& fileExists, platform::Dialogs& dialogs,
+                       char16_t separator = kDirectorySeparator);
+
+// "?v=2007" + major + minor + "&l=" + language, plain decimal numbers.
+std::u16string buildWebQuery(int major, int minor, std::int16_t interfaceLanguage);
+
+}  // namespace quillet::core

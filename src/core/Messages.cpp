@@ -1,0 +1,69 @@
+#include "core/Messages.h"
+
+#include "BuildConfig.h"
+
+namespace quillet::core {
+namespace {
+
+struct MessageText
+{
+    int number;
+    const char16_t* portuguese;
+    const char16_t* english;
+};
+
+// Leading and trailing spaces belong to the texts. 76 holds LF CR, in that
+// order, between its two sentences.
+constexpr MessageText kMessages[] = {
+    {kMsgPleaseWait, u" Por favor aguarde... ", u" Wait, please... "},
+    {kMsgNotFound, u"Não encontrado!", u"Not found!"},
+    {kMsgBadInstallation, u"Instalação incorreta, favor re-instalar o dicionário!",
+     u"Error! Re-install Quillet 2007, please!"},
+    {kMsgWarningTitle, u"Atenção!", u"Warning!"},
+    {kMsgFileError, u"Um erro de arquivo ocorreu durante a operação!",
+     u"An error occur during operation!"},
+    {kMsgGenericError, u"Um erro genérico ocorreu durante a operação!",
+     u"An generic error occur during operation!"},
+    {kMsgNotCompleted, u"A operação não foi concluída, se o erro persistir",
+     u"Operation cancelled, if the error persist"},
+    {kMsgNoteCode, u"anote este código: ", u"note this code: "},
+    {kMsgSendMail, u" e envie e-mail para", u" and send an e-mail to "},
+    {kMsgSupportAddress, build::supportEmail, build::supportEmail},
+    {kMsgErrorTitle, u"Erro ", u"Error "},
+    {kMsgErrorTitleEnd, u" - Quillet!", u" - Quillet!"},
+    {kMsgSpeechErrorTitle, u"Quillet 2007 - Erro", u"Quillet 2007 - Error"},
+    {kMsgEditorClose, u"&Sair", u"&Close"},
+    {kMsgSearchPrompt,
+     u"<Digite a palavra para busca ou selecione no texto e pressione Ctrl+C>",
+     u"<Type the word to search here or select the word in text and press Ctrl+C>"},
+    {kMsgEditorAdd, u"&Incluir", u"&Add"},
+    {kMsgEditorSave, u"&Salvar", u"&Save"},
+    {kMsgNewVersion,
+     u"Uma nova versão do Quillet 2007 está disponível para download!\n\r"
+     u"Deseja fazer o download da nova versão agora?",
+     u"A new Quillet 2007 version is available!\n\r"
+     u"Do you want to download the new version now?"},
+    {kMsgEditorTitle, u"Incluir/Alterar Palavras", u"Insert/Edit Words"},
+    {kMsgEditorWord, u"Palavra", u"Word"},
+    {kMsgEditorTranslation, u"Tradução", u"Translation"},
+    {kMsgEditorDetails, u"Detalhes", u"Details"},
+    {kMsgSpeechError, u"Erro! Não foi possível iniciar o sintetizador de voz!",
+     u"Error! Can't start the voice system!"},
+    {kMsgSettingsNotSaved, u"Não foi possível gravar as configurações em ",
+     u"Could not save the settings to "},
+};
+
+}  // namespace
+
+void loadMessages(SharedState& state)
+{
+    const bool english = isEnglish(state);
+    for (auto& message : state.messages) {
+        message.clear();
+    }
+    for (const auto& message : kMessages) {
+        state.messages[message.number] = english ? message.english : message.portuguese;
+    }
+}
+
+}  // namespace quillet::core

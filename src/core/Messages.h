@@ -1,0 +1,39 @@
+#pragma once
+// The numbered message table, filled in the interface language. Numbers not
+// named here hold empty text.
+
+#include "core/SharedState.h"
+
+namespace quillet::core {
+
+inline constexpr int kMsgPleaseWait = 0;
+inline constexpr int kMsgNotFound = 1;
+inline constexpr int kMsgBadInstallation = 3;
+inline constexpr int kMsgWarningTitle = 4;
+inline constexpr int kMsgFileError = 5;
+inline constexpr int kMsgGenericError = 6;
+inline constexpr int kMsgNotCompleted = 7;
+inline constexpr int kMsgNoteCode = 8;
+inline constexpr int kMsgSendMail = 9;
+inline constexpr int kMsgSupportAddress = 10;
+inline constexpr int kMsgErrorTitle = 11;
+inline constexpr int kMsgErrorTitleEnd = 12;
+inline constexpr int kMsgSpeechErrorTitle = 29;
+inline constexpr int kMsgEditorClose = 40;
+inline constexpr int kMsgSearchPrompt = 73;
+inline constexpr int kMsgEditorAdd = 74;
+inline constexpr int kMsgEditorSave = 75;
+inline constexpr int kMsgNewVersion = 76;
+inline constexpr int kMsgEditorTitle = 84;
+inline constexpr int kMsgEditorWord = 87;
+inline constexpr int kMsgEditorTranslation = 88;
+inline constexpr int kMsgEditorDetails = 89;
+inline constexpr int kMsgSpeechError = 90;
+// The caller appends the path of the settings file.
+inline constexpr int kMsgSettingsNotSaved = 91;
+
+// Overwrites every numbered message for `state.interfaceLanguage`
+// (0 Portuguese, anything else English) and empties the others.
+void loadMessages(SharedState& state);
+
+}  // namespace quillet::core

@@ -1,0 +1,30 @@
+#include "core/Paths.h"
+
+#include "core/Utf8.h"
+
+#include <system_error>
+
+namespace quillet::core {
+
+std::filesystem::path toPath(std::u16string_view text)
+{
+#ifdef _WIN32
+    std::wstring wide(text.begin(), text.end());
+    return std::filesystem::path(wide);
+#else
+    return std::filesystem::path(toUtf8(text));
+#endif
+}
+
+bool isPlainFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+bool plainFileExists(std::u16string_view path)
+{
+    return isPlainFile(toPath(path));
+}
+
+}  // namespace quillet::core

@@ -1,0 +1,23 @@
+#pragma once
+// The program keeps folders as UTF-16 text; the file system wants native paths.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace quillet::core {
+
+inline constexpr char16_t kDirectorySeparator =
+    static_cast<char16_t>(std::filesystem::path::preferred_separator);
+
+// Unpaired surrogates become U+FFFD rather than throwing.
+std::filesystem::path toPath(std::u16string_view text);
+
+// A regular file (or a link to one). Directories, devices and anything that
+// cannot be inspected count as missing. Hidden and system attributes are not
+// visible to the standard library, so they do not count here.
+bool isPlainFile(const std::filesystem::path& path);
+// The same for a path held as text; fits checkInstallation's FileExists.
+bool plainFileExists(std::u16string_view path);
+
+}  // namespace quillet::core

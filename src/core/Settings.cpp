@@ -1,0 +1,211 @@
+#include "core/Settings.h"
+
+#include "core/NumberText.h"
+#include "core/Paths.h"
+#include "core/TextUtil.h"
+#include "core/Windows1252.h"
+
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace quillet::core {
+namespace {
+
+constexpr int kLineCount = 7;
+// A sound file is a few dozen bytes; the cap keeps a huge stray file cheap.
+constexpr std::size_t kMaxBytesRead = 64 * 1024;
+
+std::optional<std::string> readCapped(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string bytes(kMaxBytesRead, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+// Lines end at LF; one CR before the LF belongs to the ending. A last line
+// without an ending still counts.
+std::vector<std::u16string> splitLines(std::string_view bytes)
+{
+    std::vector<std::u16string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size() && lines.size() < kLineCount) {
+        auto end = bytes.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+        if (end == std::string_view::npos) {
+            end = bytes.size();
+        }
+        auto line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(fromWindows1252(line));
+        start = next;
+    }
+    return lines;
+}
+
+std::int16_t numberOr(const std::vector<std::u16string>& lines, std::size_t index,
+                      std::int16_t fallback)
+{
+    if (index >= lines.size()) {
+        return fallback;
+    }
+    return parseInt16(lines[index]).value_or(fallback);
+}
+
+void applyFirstRunDefaults(SharedState& state)
+{
+    state.windowTop = 0;
+    state.windowLeft = 0;
+    state.alwaysOnTop = 1;
+    state.activeDictionary = 0;
+    state.lastUpdateCheck = kDefaultLastUpdateCheck;
+}
+
+std::int16_t roundHalfEvenPercent(long long pixels, long long percent)
+{
+    const long long scaled = pixels * percent;
+    long long whole = scaled / 100;
+    const long long remainder = scaled % 100;
+    if (remainder > 50 || (remainder == 50 && whole % 2 == 1)) {
+        ++whole;
+    }
+    return static_cast<std::int16_t>(std::clamp<long long>(whole, 0, INT16_MAX));
+}
+
+// The comparison is made in twips, each product rounded to single precision.
+std::int16_t keepOnScreen(std::int16_t edge, double twipsPerPixel, int screenPixels,
+                          double fraction, int percent)
+{
+    const float edgeTwips = static_cast<float>(edge * twipsPerPixel);
+    const float limitTwips = static_cast<float>(screenPixels * twipsPerPixel * fraction);
+    if (edgeTwips > limitTwips) {
+        return std::min(edge, roundHalfEvenPercent(screenPixels, percent));
+    }
+    return edge < 0 ? std::int16_t{0} : edge;
+}
+
+std::string fileLine(const std::u16string& text)
+{
+    std::string bytes;
+    bytes.reserve(text.size() + 2);
+    for (const char16_t unit : text) {
+        if (unit == u'\r' || unit == u'\n') {
+            continue;
+        }
+        bytes.push_back(static_cast<char>(encodeWindows1252(unit).value_or('?')));
+    }
+    bytes += "\r\n";
+    return bytes;
+}
+
+}  // namespace
+
+ScreenMetrics screenMetrics(const platform::Screen& screen)
+{
+    return {screen.widthPixels(), screen.heightPixels(), screen.twipsPerPixelX(),
+            screen.twipsPerPixelY()};
+}
+
+void readSettings(SharedState& state, const std::filesystem::path& folder,
+                  const ScreenMetrics& screen, const LanguageChooser& chooseLanguage)
+{
+    const auto path = folder / kSettingsFileName;
+    std::optional<std::string> bytes;
+    if (isPlainFile(path)) {
+        bytes = readCapped(path);
+    }
+
+    if (bytes) {
+        const auto lines = splitLines(*bytes);
+        state.windowTop = numberOr(lines, 0, 0);
+        state.windowLeft = numberOr(lines, 1, 0);
+        state.alwaysOnTop = numberOr(lines, 2, 1);
+        state.activeDictionary = numberOr(lines, 4, 0);
+        state.interfaceLanguage = numberOr(lines, 5, 0);
+        state.lastUpdateCheck = lines.size() > 6 && !lines[6].empty()
+                                    ? lines[6]
+                                    : std::u16string(kDefaultLastUpdateCheck);
+    } else {
+        applyFirstRunDefaults(state);
+        state.interfaceLanguage = 0;
+        if (chooseLanguage) {
+            chooseLanguage(state);
+        }
+    }
+
+    state.windowTop =
+        keepOnScreen(state.windowTop, screen.twipsPerPixelY, screen.heightPixels, 0.8, 80);
+    state.windowLeft =
+        keepOnScreen(state.windowLeft, screen.twipsPerPixelX, screen.widthPixels, 0.27, 27);
+}
+
+SettingsTexts settingsTexts(double topTwips, double leftTwips, const ScreenMetrics& screen,
+                            int chooserIndex, const SharedState& state)
+{
+    const auto pixels = [](double twips, double twipsPerPixel) {
+        if (!(twipsPerPixel > 0.0)) {
+            return 0.0f;
+        }
+        return static_cast<float>(twips) / static_cast<float>(twipsPerPixel);
+    };
+    SettingsTexts texts;
+    texts.topText = floatText(pixels(topTwips, screen.twipsPerPixelY));
+    texts.leftText = floatText(pixels(leftTwips, screen.twipsPerPixelX));
+    texts.reservedText = u"0";
+    texts.onTopText = decimal(state.alwaysOnTop);
+    texts.dictionaryText = decimal(chooserIndex);
+    texts.languageText = decimal(state.interfaceLanguage);
+    return texts;
+}
+
+bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
+                   const std::u16string& topText, const std::u16string& leftText,
+                   const std::u16string& reservedText, const std::u16string& onTopText,
+                   const std::u16string& dictionaryText, const std::u16string& languageText)
+{
+    // A number below 0 means nothing was selected; so does a negative text
+    // too large for 16 bits.
+    const auto dictionary = parseInt16(dictionaryText);
+    const bool belowZero = dictionary ? *dictionary < 0
+                                      : trimSpacesView(dictionaryText).starts_with(u'-');
+    const std::u16string zero = u"0";
+    const std::array<const std::u16string*, kLineCount> lines = {
+        &topText,      &leftText,     &onTopText,      &reservedText,
+        belowZero ? &zero : &dictionaryText, &languageText, &lastUpdateCheck};
+
+    std::string bytes;
+    for (const auto* line : lines) {
+        bytes += fileLine(*line);
+    }
+
+    std::ofstream out(folder / kSettingsFileName, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
+                   const SettingsTexts& texts)
+{
+    return writeSettings(folder, lastUpdateCheck, texts.topText, texts.leftText,
+                         texts.reservedText, texts.onTopText, texts.dictionaryText,
+                         texts.languageText);
+}
+
+}  // namespace quillet::core

@@ -1,0 +1,377 @@
+#include "core/NumberText.h"
+#include "core/Settings.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+using namespace quillet::core;
+using quillet::testsupport::TempFolder;
+
+namespace {
+
+const ScreenMetrics kScreen1024{1024, 768, 15.0, 15.0};
+
+class SettingsFile : public ::testing::Test
+{
+protected:
+    std::filesystem::path file() const { return m_folder.path() / "quillet.cfg"; }
+
+    void writeFile(const std::string& bytes) const
+    {
+        std::ofstream out(file(), std::ios::binary);
+        out << bytes;
+    }
+
+    std::string fileBytes() const
+    {
+        std::ifstream in(file(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    // Reads with a chooser that counts its calls and picks `chosen` when set.
+    SharedState read(const ScreenMetrics& screen = kScreen1024, int chosen = -1)
+    {
+        SharedState state;
+        state.interfaceLanguage = 7;  // must be overwritten either way
+        readSettings(state, m_folder.path(), screen, [this, chosen](SharedState& s) {
+            ++m_chooserCalls;
+            if (chosen >= 0) {
+                s.interfaceLanguage = static_cast<std::int16_t>(chosen);
+            }
+        });
+        return state;
+    }
+
+    const std::filesystem::path& folder() const { return m_folder.path(); }
+    int chooserCalls() const { return m_chooserCalls; }
+
+private:
+    TempFolder m_folder;
+    int m_chooserCalls = 0;
+};
+
+void expectFirstRunDefaults(const SharedState& state)
+{
+    EXPECT_EQ(state.windowTop, 0);
+    EXPECT_EQ(state.windowLeft, 0);
+    EXPECT_EQ(state.alwaysOnTop, 1);
+    EXPECT_EQ(state.activeDictionary, 0);
+    EXPECT_EQ(state.lastUpdateCheck, u"20061001");
+}
+
+}  // namespace
+
+// --- Numbers -------------------------------------------------------------
+
+TEST(SettingsNumber, AcceptsSignsFractionsAndBlanks)
+{
+    EXPECT_EQ(parseInt16(u"120"), 120);
+    EXPECT_EQ(parseInt16(u"  -20 "), -20);
+    EXPECT_EQ(parseInt16(u"+5"), 5);
+    EXPECT_EQ(parseInt16(u"\t7\r"), 7);
+    EXPECT_EQ(parseInt16(u"5."), 5);
+    EXPECT_EQ(parseInt16(u".7"), 1);
+    EXPECT_EQ(parseInt16(u"-0"), 0);
+    EXPECT_EQ(parseInt16(u"00032767"), 32767);
+}
+
+TEST(SettingsNumber, RoundsHalvesToEvenExactly)
+{
+    EXPECT_EQ(parseInt16(u"120.5"), 120);
+    EXPECT_EQ(parseInt16(u"121.5"), 122);
+    EXPECT_EQ(parseInt16(u"0.5"), 0);
+    EXPECT_EQ(parseInt16(u"-2.5"), -2);
+    EXPECT_EQ(parseInt16(u"-3.5"), -4);
+    EXPECT_EQ(parseInt16(u"2.5000000001"), 3);
+    EXPECT_EQ(parseInt16(u"2.4999999999"), 2);
+    EXPECT_EQ(parseInt16(u"2.50"), 2);
+}
+
+TEST(SettingsNumber, RejectsTextsThatAreNotNumbersOrDoNotFit)
+{
+    for (const char16_t* text :
+         {u"", u" ", u"-", u".", u"+-1", u"--1", u"abc", u"12abc", u"1e2", u"0x10", u"1,5",
+          u"1 2", u"1.2.3", u"\u0661", u"32768", u"-32769", u"32767.5", u"-32768.51",
+          u"99999999999999999999999"}) {
+        EXPECT_FALSE(parseInt16(text).has_value()) << "length " << std::u16string(text).size();
+    }
+    EXPECT_EQ(parseInt16(u"32767.4"), 32767);
+    EXPECT_EQ(parseInt16(u"-32768.5"), -32768);
+}
+
+TEST(SettingsNumber, FloatTextHasNoExponentAndAPointForFractions)
+{
+    EXPECT_EQ(floatText(120.0f), u"120");
+    EXPECT_EQ(floatText(-20.0f), u"-20");
+    EXPECT_EQ(floatText(120.5f), u"120.5");
+    EXPECT_EQ(floatText(0.001f), u"0.001");
+    EXPECT_EQ(floatText(33554432.0f), u"33554432");
+    EXPECT_EQ(floatText(-0.0f), u"0");
+}
+
+// --- Reading -------------------------------------------------------------
+
+TEST_F(SettingsFile, MissingFileGivesDefaultsAndAsksForTheLanguage)
+{
+    const auto state = read();
+    expectFirstRunDefaults(state);
+    EXPECT_EQ(state.interfaceLanguage, 0);  // the chooser set nothing
+    EXPECT_EQ(chooserCalls(), 1);
+
+    const auto chosen = read(kScreen1024, 1);
+    EXPECT_EQ(chosen.interfaceLanguage, 1);
+    EXPECT_FALSE(std::filesystem::exists(file()));
+}
+
+TEST_F(SettingsFile, FolderNamedLikeTheFileCountsAsMissing)
+{
+    std::filesystem::create_directory(file());
+    const auto state = read();
+    expectFirstRunDefaults(state);
+    EXPECT_EQ(chooserCalls(), 1);
+}
+
+TEST_F(SettingsFile, ReadsTheSevenLines)
+{
+    writeFile("120\r\n40\r\n0\r\n0\r\n3\r\n1\r\n20070315\r\n");
+    const auto state = read();
+    EXPECT_EQ(state.windowTop, 120);
+    EXPECT_EQ(state.windowLeft, 40);
+    EXPECT_EQ(state.alwaysOnTop, 0);
+    EXPECT_EQ(state.activeDictionary, 3);
+    EXPECT_EQ(state.interfaceLanguage, 1);
+    EXPECT_EQ(state.lastUpdateCheck, u"20070315");
+    EXPECT_EQ(chooserCalls(), 0);
+}
+
+TEST_F(SettingsFile, RoundsNumberLinesHalfToEven)
+{
+    writeFile("120.5\r\n41.5\r\n0.5\r\n0\r\n2.5\r\n1.5\r\n20070315\r\n");
+    const auto state = read();
+    EXPECT_EQ(state.windowTop, 120);
+    EXPECT_EQ(state.windowLeft, 42);
+    EXPECT_EQ(state.alwaysOnTop, 0);
+    EXPECT_EQ(state.activeDictionary, 2);
+    EXPECT_EQ(state.interfaceLanguage, 2);
+}
+
+TEST_F(SettingsFile, KeepsTheWindowOnASmallerScreen)
+{
+    writeFile("700\r\n500\r\n1\r\n0\r\n0\r\n0\r\n20070315\r\n");
+    auto state = read(ScreenMetrics{1024, 768, 15.0, 15.0});
+    EXPECT_EQ(state.windowTop, 614);   // 80% of 768 is 614.4
+    EXPECT_EQ(state.windowLeft, 276);  // 27% of 1024 is 276.48
+
+    // The outcome is in pixels whatever the density.
+    state = read(ScreenMetrics{1024, 768, 12.0, 12.0});
+    EXPECT_EQ(state.windowTop, 614);
+    EXPECT_EQ(state.windowLeft, 276);
+
+    // A screen large enough leaves them alone.
+    state = read(ScreenMetrics{1920, 1080, 15.0, 15.0});
+    EXPECT_EQ(state.windowTop, 700);
+    EXPECT_EQ(state.windowLeft, 500);
+}
+
+TEST_F(SettingsFile, EdgesExactlyAtTheLimitStayAndOneMoreIsClamped)
+{
+    writeFile("800\r\n270\r\n1\r\n0\r\n0\r\n0\r\n20070315\r\n");
+    auto state = read(ScreenMetrics{1000, 1000, 15.0, 15.0});
+    EXPECT_EQ(state.windowTop, 800);
+    EXPECT_EQ(state.windowLeft, 270);
+
+    writeFile("801\r\n271\r\n1\r\n0\r\n0\r\n0\r\n20070315\r\n");
+    state = read(ScreenMetrics{1000, 1000, 15.0, 15.0});
+    EXPECT_EQ(state.windowTop, 800);
+    EXPECT_EQ(state.windowLeft, 270);
+}
+
+TEST_F(SettingsFile, ClampedLeftEdgeRoundsHalvesToEven)
+{
+    writeFile("0\r\n900\r\n1\r\n0\r\n0\r\n0\r\n20070315\r\n");
+    EXPECT_EQ(read(ScreenMetrics{1050, 768, 15.0, 15.0}).windowLeft, 284);  // 283.5
+    EXPECT_EQ(read(ScreenMetrics{1150, 768, 15.0, 15.0}).windowLeft, 310);  // 310.5
+}
+
+TEST_F(SettingsFile, NegativeEdgesBecomeZero)
+{
+    writeFile("-20\r\n-5\r\n1\r\n0\r\n0\r\n0\r\n20070315\r\n");
+    const auto state = read();
+    EXPECT_EQ(state.windowTop, 0);
+    EXPECT_EQ(state.windowLeft, 0);
+}
+
+TEST_F(SettingsFile, ShortFileTakesTheDefaultsOfTheMissingLines)
+{
+    writeFile("100\r\n50\r\n0\r\n");
+    const auto state = read();
+    EXPECT_EQ(state.windowTop, 100);
+    EXPECT_EQ(state.windowLeft, 50);
+    EXPECT_EQ(state.alwaysOnTop, 0);
+    EXPECT_EQ(state.activeDictionary, 0);
+    EXPECT_EQ(state.interfaceLanguage, 0);
+    EXPECT_EQ(state.lastUpdateCheck, u"20061001");
+    EXPECT_EQ(chooserCalls(), 0);
+
+    writeFile("100\r\n50\r\n0\r\n0\r\n4\r\n1");  // last line without its ending
+    const auto six = read();
+    EXPECT_EQ(six.activeDictionary, 4);
+    EXPECT_EQ(six.interfaceLanguage, 1);
+    EXPECT_EQ(six.lastUpdateCheck, u"20061001");
+}
+
+TEST_F(SettingsFile, EmptyFileTakesEveryDefaultWithoutTheChooser)
+{
+    writeFile("");
+    const auto state = read();
+    expectFirstRunDefaults(state);
+    EXPECT_EQ(state.interfaceLanguage, 0);
+    EXPECT_EQ(chooserCalls(), 0);
+}
+
+TEST_F(SettingsFile, LineThatIsNotANumberTakesItsOwnDefault)
+{
+    writeFile("abc\r\n1e2\r\nyes\r\n?\r\n0x3\r\nEnglish\r\n20070315\r\n");
+    const auto state = read();
+    EXPECT_EQ(state.windowTop, 0);
+    EXPECT_EQ(state.windowLeft, 0);
+    EXPECT_EQ(state.alwaysOnTop, 1);
+    EXPECT_EQ(state.activeDictionary, 0);
+    EXPECT_EQ(state.interfaceLanguage, 0);
+    EXPECT_EQ(state.lastUpdateCheck, u"20070315");  // later lines stay in place
+}
+
+TEST_F(SettingsFile, NumberOutside16BitsTakesItsOwnDefault)
+{
+    writeFile("40000\r\n-40000\r\n70000\r\n99999\r\n32768\r\n65537\r\n20070315\r\n");
+    const auto state = read();
+    EXPECT_EQ(state.windowTop, 0);
+    EXPECT_EQ(state.windowLeft, 0);
+    EXPECT_EQ(state.alwaysOnTop, 1);
+    EXPECT_EQ(state.activeDictionary, 0);
+    EXPECT_EQ(state.interfaceLanguage, 0);
+
+    writeFile("0\r\n0\r\n-32768\r\n0\r\n32767\r\n-1\r\n20070315\r\n");
+    const auto limits = read();
+    EXPECT_EQ(limits.alwaysOnTop, -32768);
+    EXPECT_EQ(limits.activeDictionary, 32767);
+    EXPECT_EQ(limits.interfaceLanguage, -1);
+}
+
+TEST_F(SettingsFile, BinaryGarbageReadsWithoutHarm)
+{
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) {
+        garbage.push_back(static_cast<char>((i * 131 + 7) % 256));
+    }
+    garbage[10] = '\0';
+    writeFile(garbage);
+    const auto state = read();
+    EXPECT_GE(state.windowTop, 0);
+    EXPECT_LE(state.windowTop, 614);
+    EXPECT_GE(state.windowLeft, 0);
+    EXPECT_LE(state.windowLeft, 276);
+    EXPECT_EQ(chooserCalls(), 0);
+}
+
+TEST_F(SettingsFile, BlanksLoneLineFeedsAndExtraLinesAreTolerated)
+{
+    writeFile(" 120 \n\t40\r\n 1\r\r\n0\n2 \n1\n20070315\nextra\r\n99\r\n");
+    const auto state = read();
+    EXPECT_EQ(state.windowTop, 120);
+    EXPECT_EQ(state.windowLeft, 40);
+    EXPECT_EQ(state.alwaysOnTop, 1);
+    EXPECT_EQ(state.activeDictionary, 2);
+    EXPECT_EQ(state.interfaceLanguage, 1);
+    EXPECT_EQ(state.lastUpdateCheck, u"20070315");
+}
+
+// --- Writing -------------------------------------------------------------
+
+TEST_F(SettingsFile, WritesSevenLinesInFileOrderWithCrLf)
+{
+    ASSERT_TRUE(writeSettings(folder(), u"20070315", u"120", u"40", u"9", u"1", u"3", u"1"));
+    // on-top is line 3 and the reserved text line 4, although passed the other way.
+    EXPECT_EQ(fileBytes(), "120\r\n40\r\n1\r\n9\r\n3\r\n1\r\n20070315\r\n");
+}
+
+TEST_F(SettingsFile, NegativeDictionaryTextIsWrittenAsZero)
+{
+    ASSERT_TRUE(writeSettings(folder(), u"20070315", u"1", u"2", u"0", u"0", u"-1", u"0"));
+    EXPECT_EQ(fileBytes(), "1\r\n2\r\n0\r\n0\r\n0\r\n0\r\n20070315\r\n");
+    ASSERT_TRUE(writeSettings(folder(), u"20070315", u"1", u"2", u"0", u"0", u"-40000", u"0"));
+    EXPECT_EQ(fileBytes(), "1\r\n2\r\n0\r\n0\r\n0\r\n0\r\n20070315\r\n");
+    ASSERT_TRUE(writeSettings(folder(), u"20070315", u"1", u"2", u"0", u"0", u"0", u"0"));
+    EXPECT_EQ(fileBytes(), "1\r\n2\r\n0\r\n0\r\n0\r\n0\r\n20070315\r\n");
+}
+
+TEST_F(SettingsFile, TextsCannotBreakTheLayoutAndAreSingleByte)
+{
+    ASSERT_TRUE(writeSettings(folder(), u"2007\u00E9", u"1\r\n2", u"3\n", u"0", u"1", u"0",
+                              u"\u4E2D"));
+    EXPECT_EQ(fileBytes(), "12\r\n3\r\n1\r\n0\r\n0\r\n?\r\n2007\xE9\r\n");
+}
+
+TEST_F(SettingsFile, ReplacesAnOlderLongerFile)
+{
+    writeFile(std::string(500, 'x'));
+    ASSERT_TRUE(writeSettings(folder(), u"20070315", u"1", u"2", u"0", u"1", u"0", u"0"));
+    EXPECT_EQ(fileBytes(), "1\r\n2\r\n1\r\n0\r\n0\r\n0\r\n20070315\r\n");
+}
+
+TEST_F(SettingsFile, UnwritableLocationReportsFailure)
+{
+    EXPECT_FALSE(writeSettings(folder() / "no-such-folder", u"20070315", u"1", u"2", u"0",
+                               u"1", u"0", u"0"));
+    std::filesystem::create_directory(file());
+    EXPECT_FALSE(writeSettings(folder(), u"20070315", u"1", u"2", u"0", u"1", u"0", u"0"));
+    EXPECT_TRUE(std::filesystem::is_directory(file()));
+}
+
+TEST_F(SettingsFile, TextsFromTheWindowPosition)
+{
+    SharedState state;
+    state.alwaysOnTop = 0;
+    state.interfaceLanguage = 1;
+    const auto texts = settingsTexts(1800.0, 600.0, ScreenMetrics{1024, 768, 15.0, 15.0}, -1,
+                                     state);
+    EXPECT_EQ(texts.topText, u"120");
+    EXPECT_EQ(texts.leftText, u"40");
+    EXPECT_EQ(texts.reservedText, u"0");
+    EXPECT_EQ(texts.onTopText, u"0");
+    EXPECT_EQ(texts.dictionaryText, u"-1");
+    EXPECT_EQ(texts.languageText, u"1");
+
+    // Each edge uses its own axis: 12 twips per pixel across, 15 down.
+    const auto uneven = settingsTexts(1807.5, 1440.0, ScreenMetrics{1024, 768, 12.0, 15.0}, 4,
+                                      state);
+    EXPECT_EQ(uneven.topText, u"120.5");
+    EXPECT_EQ(uneven.leftText, u"120");
+    EXPECT_EQ(uneven.dictionaryText, u"4");
+}
+
+TEST_F(SettingsFile, LineFourIsZeroAndLineSevenRoundTripsUnchanged)
+{
+    writeFile("120\r\n40\r\n1\r\n5\r\n2\r\n0\r\n2007031 \xE9x\r\n");
+    auto state = read();
+    EXPECT_EQ(state.lastUpdateCheck, u"2007031 \u00E9x");
+
+    const auto texts = settingsTexts(state.windowTop * 15.0, state.windowLeft * 15.0, kScreen1024,
+                                     state.activeDictionary, state);
+    ASSERT_TRUE(writeSettings(folder(), state.lastUpdateCheck, texts));
+    EXPECT_EQ(fileBytes(), "120\r\n40\r\n1\r\n0\r\n2\r\n0\r\n2007031 \xE9x\r\n");
+
+    const auto again = read();
+    EXPECT_EQ(again.windowTop, 120);
+    EXPECT_EQ(again.windowLeft, 40);
+    EXPECT_EQ(again.alwaysOnTop, 1);
+    EXPECT_EQ(again.activeDictionary, 2);
+    EXPECT_EQ(again.interfaceLanguage, 0);
+    EXPECT_EQ(again.lastUpdateCheck, state.lastUpdateCheck);
+}
