@@ -5,6 +5,7 @@
 #include "FreeDictEntry.h"
 #include "ToolError.h"
 
+#include "core/TextUtil.h"
 #include "core/Utf8.h"
 
 #include <unordered_map>
@@ -20,7 +21,7 @@ std::vector<SourceEntry> importDictd(std::string_view indexBytes, const std::str
         std::vector<std::u16string> lines;
     };
     std::vector<Merged> merged;
-    std::unordered_map<std::string, std::size_t> byHeadword;
+    std::unordered_map<std::u16string, std::size_t> byHeadword;
 
     for (const DictdIndexLine& line : parseDictdIndex(indexBytes, indexName)) {
         std::string_view text = entryText(data, line, dataName);
@@ -29,10 +30,12 @@ std::vector<SourceEntry> importDictd(std::string_view indexBytes, const std::str
         FreeDictEntry parsed = parseFreeDictEntry(core::fromUtf8(text));
         std::u16string details = detailsText(parsed);
 
-        auto [found, isNew] = byHeadword.emplace(line.headword, merged.size());
+        // "há" and "há " are one headword to a lookup, which ignores outer spaces.
+        std::u16string headword = core::trimSpaces(core::fromUtf8(line.headword));
+        auto [found, isNew] = byHeadword.emplace(headword, merged.size());
         if (isNew) {
             Merged item;
-            item.entry.headword = core::fromUtf8(line.headword);
+            item.entry.headword = std::move(headword);
             item.entry.details = std::move(details);
             item.entry.origin = line.lineNumber;
             item.lines = std::move(parsed.lines);

@@ -1,6 +1,7 @@
 // quillet-dict: builds, inspects and tries out dictionary file sets.
 
 #include "Command.h"
+#include "TranslateCommand.h"
 
 #include <iostream>
 #include <string_view>
@@ -22,6 +23,9 @@ constexpr Command kCommands[] = {
     {"lookup", "APPFOLDER ROW WORD",
      "look WORD up in row ROW of APPFOLDER/dictionaries.cfg, as the program does",
      quillet::tool::runLookupCommand},
+    {"translate", "[--language 0|1] APPFOLDER ROW",
+     "translate each line of standard input as a copied text, printing JSON Lines",
+     quillet::tool::runTranslateCommand},
 };
 
 void printUsage(std::ostream& stream)

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# quillet-dict as a program: exit statuses and messages, then the default
+# dictionaries staged into a fresh folder find "house".
+# Usage: cli-test.sh TOOL SOURCE_DIR BUILD_DIR
+set -uo pipefail
+tool=$1 source=$2 build=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+expect_status() {  # status command...
+  local want=$1; shift
+  "$@" >"$work/out" 2>"$work/err"
+  local got=$?
+  if [ "$got" != "$want" ]; then
+    echo "FAIL: '$*' exited $got, expected $want"; cat "$work/err"; failures=$((failures + 1))
+  fi
+}
+
+expect_status 2 "$tool"
+expect_status 2 "$tool" no-such-command
+expect_status 2 "$tool" build --tsv x.tsv
+expect_status 2 "$tool" lookup "$work" 0
+grep -q "usage:" "$work/err" || { echo "FAIL: no usage text"; failures=$((failures + 1)); }
+expect_status 0 "$tool" --help
+grep -q "import-dictd" "$work/out" || { echo "FAIL: help lists no commands"; failures=$((failures + 1)); }
+expect_status 1 "$tool" build --tsv "$work/missing.tsv" --out "$work/o" --stem s
+grep -q "$work/missing.tsv" "$work/err" || { echo "FAIL: error names no file"; failures=$((failures + 1)); }
+expect_status 0 "$tool" build --tsv "$source/data/sample-en-pt.tsv" --out "$work/o" --stem s
+expect_status 0 "$tool" dump "$work/o/s.qlc"
+[ "$(wc -l <"$work/out")" -eq "$(grep -c . "$source/data/sample-en-pt.tsv")" ] ||
+  { echo "FAIL: dump does not give one line per sample entry"; failures=$((failures + 1)); }
+
+if [ "$failures" -ne 0 ]; then exit 1; fi
+
+if [ ! -r /usr/share/dictd/freedict-eng-por.index ] || [ ! -r /usr/share/dictd/freedict-por-eng.index ]; then
+  echo "FreeDict packages missing: staged-folder check skipped"
+  exit 77
+fi
+"$source/scripts/build-dictionaries" "$work/app" "$build" >/dev/null || exit 1
+"$tool" lookup "$work/app" 0 house >"$work/out" || exit 1
+grep -qx "found: yes" "$work/out" && grep -q "^translation: .*casa" "$work/out" ||
+  { echo "FAIL: staged engpor does not find house -> casa"; cat "$work/out"; exit 1; }
+"$tool" lookup "$work/app" 1 casa >"$work/out" || exit 1
+grep -q "^translation: .*house" "$work/out" ||
+  { echo "FAIL: staged poreng does not find casa -> house"; cat "$work/out"; exit 1; }
+echo "all checks passed"
