@@ -28,8 +28,8 @@ ErrorReport composeErrorReport(const MessageTable& messages, std::u16string_view
     return report;
 }
 
-void reportError(const MessageTable& messages, std::u16string_view code,
-                 std::u16string_view suffix, platform::Dialogs& dialogs)
+void reportError(const MessageTable& messages, std::u16string_view code, std::u16string_view suffix,
+                 platform::Dialogs& dialogs)
 {
     const ErrorReport report = composeErrorReport(messages, code, suffix);
     dialogs.showMessage(platform::MessageIcon::Critical, report.title, report.text,

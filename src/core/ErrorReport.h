@@ -23,7 +23,7 @@ ErrorReport composeErrorReport(const MessageTable& messages, std::u16string_view
                                std::u16string_view suffix);
 
 // Shows the report with a critical icon and OK; returns when it is closed.
-void reportError(const MessageTable& messages, std::u16string_view code,
-                 std::u16string_view suffix, platform::Dialogs& dialogs);
+void reportError(const MessageTable& messages, std::u16string_view code, std::u16string_view suffix,
+                 platform::Dialogs& dialogs);
 
 }  // namespace quillet::core

@@ -18,16 +18,13 @@ std::u16string normaliseFolder(std::u16string_view folder, char16_t separator)
 }
 
 bool checkInstallation(SharedState& state, std::u16string_view programFolder,
-                       const FileExists& fileExists, platform::Dialogs& dialogs,
-                       char16_t separator)
+                       const FileExists& fileExists, platform::Dialogs& dialogs, char16_t separator)
 {
     state.appFolder = normaliseFolder(programFolder, separator);
     for (const char16_t* page : {kPortuguesePage, kEnglishPage}) {
         if (!fileExists(state.appFolder + page)) {
-            dialogs.showMessage(platform::MessageIcon::Critical,
-                                state.messages[kMsgWarningTitle],
-                                state.messages[kMsgBadInstallation],
-                                platform::MessageButtons::Ok);
+            dialogs.showMessage(platform::MessageIcon::Critical, state.messages[kMsgWarningTitle],
+                                state.messages[kMsgBadInstallation], platform::MessageButtons::Ok);
             return false;
         }
     }

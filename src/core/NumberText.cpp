@@ -81,8 +81,8 @@ std::u16string floatText(float value)
         return u"0";
     }
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     if (result.ec != std::errc()) {
         return u"0";
     }

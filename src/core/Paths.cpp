@@ -16,6 +16,16 @@ std::filesystem::path toPath(std::u16string_view text)
 #endif
 }
 
+std::u16string fromPath(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    const std::wstring& wide = path.native();
+    return std::u16string(wide.begin(), wide.end());
+#else
+    return fromUtf8(path.native());
+#endif
+}
+
 bool isPlainFile(const std::filesystem::path& path)
 {
     std::error_code error;

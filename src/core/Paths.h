@@ -12,6 +12,8 @@ inline constexpr char16_t kDirectorySeparator =
 
 // Unpaired surrogates become U+FFFD rather than throwing.
 std::filesystem::path toPath(std::u16string_view text);
+// Bytes of a Linux path that are not UTF-8 become U+FFFD rather than throwing.
+std::u16string fromPath(const std::filesystem::path& path);
 
 // A regular file (or a link to one). Directories, devices and anything that
 // cannot be inspected count as missing. Hidden and system attributes are not

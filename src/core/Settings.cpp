@@ -1,5 +1,6 @@
 #include "core/Settings.h"
 
+#include "core/Messages.h"
 #include "core/NumberText.h"
 #include "core/Paths.h"
 #include "core/TextUtil.h"
@@ -179,12 +180,17 @@ bool writeSettings(const std::filesystem::path& folder, const std::u16string& la
     // A number below 0 means nothing was selected; so does a negative text
     // too large for 16 bits.
     const auto dictionary = parseInt16(dictionaryText);
-    const bool belowZero = dictionary ? *dictionary < 0
-                                      : trimSpacesView(dictionaryText).starts_with(u'-');
+    const bool belowZero =
+        dictionary ? *dictionary < 0 : trimSpacesView(dictionaryText).starts_with(u'-');
     const std::u16string zero = u"0";
     const std::array<const std::u16string*, kLineCount> lines = {
-        &topText,      &leftText,     &onTopText,      &reservedText,
-        belowZero ? &zero : &dictionaryText, &languageText, &lastUpdateCheck};
+        &topText,
+        &leftText,
+        &onTopText,
+        &reservedText,
+        belowZero ? &zero : &dictionaryText,
+        &languageText,
+        &lastUpdateCheck};
 
     std::string bytes;
     for (const auto* line : lines) {
@@ -203,9 +209,20 @@ bool writeSettings(const std::filesystem::path& folder, const std::u16string& la
 bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
                    const SettingsTexts& texts)
 {
-    return writeSettings(folder, lastUpdateCheck, texts.topText, texts.leftText,
-                         texts.reservedText, texts.onTopText, texts.dictionaryText,
-                         texts.languageText);
+    return writeSettings(folder, lastUpdateCheck, texts.topText, texts.leftText, texts.reservedText,
+                         texts.onTopText, texts.dictionaryText, texts.languageText);
+}
+
+bool writeSettingsOrReport(const std::filesystem::path& folder, const SharedState& state,
+                           const SettingsTexts& texts, platform::Dialogs& dialogs)
+{
+    if (writeSettings(folder, state.lastUpdateCheck, texts)) {
+        return true;
+    }
+    dialogs.showMessage(platform::MessageIcon::Critical, state.messages[kMsgWarningTitle],
+                        state.messages[kMsgSettingsNotSaved] + fromPath(folder / kSettingsFileName),
+                        platform::MessageButtons::Ok);
+    return false;
 }
 
 }  // namespace quillet::core

@@ -7,6 +7,7 @@
 // Lines 1 to 6 are 16-bit numbers (see NumberText.h for what counts as one).
 
 #include "core/SharedState.h"
+#include "platform/Dialogs.h"
 #include "platform/Screen.h"
 
 #include <filesystem>
@@ -77,5 +78,11 @@ bool writeSettings(const std::filesystem::path& folder, const std::u16string& la
 
 bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
                    const SettingsTexts& texts);
+
+// Writes as above; on failure tells the user, in the interface language,
+// which file could not be saved (message 91 and the path, titled by message
+// 4, critical icon, OK). The program's other data is unaffected either way.
+bool writeSettingsOrReport(const std::filesystem::path& folder, const SharedState& state,
+                           const SettingsTexts& texts, platform::Dialogs& dialogs);
 
 }  // namespace quillet::core

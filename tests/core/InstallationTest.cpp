@@ -76,8 +76,8 @@ TEST(InstallationCheck, CompleteInstallationShowsNothingAndSetsTheFolder)
     EXPECT_TRUE(checkInstallation(state, u"/opt/q", folder.callback(), dialogs, u'/'));
     EXPECT_EQ(state.appFolder, u"/opt/q/");
     EXPECT_EQ(dialogs.count(), 0u);
-    EXPECT_EQ(folder.asked, (std::vector<std::u16string>{u"/opt/q/quillet.htm",
-                                                         u"/opt/q/quillete.htm"}));
+    EXPECT_EQ(folder.asked,
+              (std::vector<std::u16string>{u"/opt/q/quillet.htm", u"/opt/q/quillete.htm"}));
 }
 
 TEST(InstallationCheck, BothPagesMissingShowsOneBoxForThePortuguesePage)
@@ -113,7 +113,9 @@ TEST(InstallationCheck, RealFileSystemAcceptsFilesButNotFoldersOfThatName)
     const quillet::testsupport::TempFolder temp;
     const auto& dir = temp.path();
     std::filesystem::create_directory(dir / "quillete.htm");
-    { std::ofstream(dir / "quillet.htm") << "<html></html>"; }
+    {
+        std::ofstream(dir / "quillet.htm") << "<html></html>";
+    }
     auto state = loadedState(0);
     FakeDialogs dialogs;
     const FileExists exists = plainFileExists;
@@ -121,9 +123,21 @@ TEST(InstallationCheck, RealFileSystemAcceptsFilesButNotFoldersOfThatName)
     EXPECT_FALSE(checkInstallation(state, folder, exists, dialogs));
     EXPECT_EQ(dialogs.count(), 1u);
     std::filesystem::remove(dir / "quillete.htm");
-    { std::ofstream(dir / "quillete.htm") << "<html></html>"; }
+    {
+        std::ofstream(dir / "quillete.htm") << "<html></html>";
+    }
     EXPECT_TRUE(checkInstallation(state, folder, exists, dialogs));
     EXPECT_EQ(dialogs.count(), 1u);
+}
+
+TEST(Paths, TextAndNativePathsConvertWithoutThrowing)
+{
+    EXPECT_EQ(fromPath(toPath(u"/opt/qu\u00E9llet/a")), u"/opt/qu\u00E9llet/a");
+#ifndef _WIN32
+    EXPECT_EQ(fromPath(std::filesystem::path("/tmp/\xFF")), u"/tmp/\uFFFD");
+    EXPECT_EQ(toPath(u"/tmp/\xD800").native(), "/tmp/\xEF\xBF\xBD");
+#endif
+    EXPECT_FALSE(plainFileExists(u"/no/such/quillet/file"));
 }
 
 TEST(WebQuery, JoinsVersionAndLanguageWithoutPadding)

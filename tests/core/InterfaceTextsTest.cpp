@@ -65,7 +65,8 @@ TEST(InterfaceTexts, LookupByControlAndElement)
     const std::u16string host = quillet::build::webHost;
     EXPECT_EQ(interfaceText(pt, u"frmTools", u"cmdTool", 5),
               u"Acesso a funcionalidades no site " + host + u".");
-    EXPECT_EQ(interfaceText(en, u"frmTools", u"cmdTool", 5), u"Use the " + host + u" website options.");
+    EXPECT_EQ(interfaceText(en, u"frmTools", u"cmdTool", 5),
+              u"Use the " + host + u" website options.");
     EXPECT_EQ(interfaceText(pt, u"frmTools", u"cmdTool", 0),
               u"Alterna entre os modos Normal e Sempre Vis\u00EDvel.");
     EXPECT_EQ(interfaceText(en, u"frmTools", u""), u"Options");

@@ -1,7 +1,10 @@
+#include "core/Messages.h"
 #include "core/NumberText.h"
+#include "core/Paths.h"
 #include "core/Settings.h"
 
 #include "TempFolder.h"
+#include "fakes/FakeDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -95,10 +98,9 @@ TEST(SettingsNumber, RoundsHalvesToEvenExactly)
 
 TEST(SettingsNumber, RejectsTextsThatAreNotNumbersOrDoNotFit)
 {
-    for (const char16_t* text :
-         {u"", u" ", u"-", u".", u"+-1", u"--1", u"abc", u"12abc", u"1e2", u"0x10", u"1,5",
-          u"1 2", u"1.2.3", u"\u0661", u"32768", u"-32769", u"32767.5", u"-32768.51",
-          u"99999999999999999999999"}) {
+    for (const char16_t* text : {u"", u" ", u"-", u".", u"+-1", u"--1", u"abc", u"12abc", u"1e2",
+                                 u"0x10", u"1,5", u"1 2", u"1.2.3", u"\u0661", u"32768", u"-32769",
+                                 u"32767.5", u"-32768.51", u"99999999999999999999999"}) {
         EXPECT_FALSE(parseInt16(text).has_value()) << "length " << std::u16string(text).size();
     }
     EXPECT_EQ(parseInt16(u"32767.4"), 32767);
@@ -313,8 +315,8 @@ TEST_F(SettingsFile, NegativeDictionaryTextIsWrittenAsZero)
 
 TEST_F(SettingsFile, TextsCannotBreakTheLayoutAndAreSingleByte)
 {
-    ASSERT_TRUE(writeSettings(folder(), u"2007\u00E9", u"1\r\n2", u"3\n", u"0", u"1", u"0",
-                              u"\u4E2D"));
+    ASSERT_TRUE(
+        writeSettings(folder(), u"2007\u00E9", u"1\r\n2", u"3\n", u"0", u"1", u"0", u"\u4E2D"));
     EXPECT_EQ(fileBytes(), "12\r\n3\r\n1\r\n0\r\n0\r\n?\r\n2007\xE9\r\n");
 }
 
@@ -327,11 +329,36 @@ TEST_F(SettingsFile, ReplacesAnOlderLongerFile)
 
 TEST_F(SettingsFile, UnwritableLocationReportsFailure)
 {
-    EXPECT_FALSE(writeSettings(folder() / "no-such-folder", u"20070315", u"1", u"2", u"0",
-                               u"1", u"0", u"0"));
+    EXPECT_FALSE(writeSettings(folder() / "no-such-folder", u"20070315", u"1", u"2", u"0", u"1",
+                               u"0", u"0"));
     std::filesystem::create_directory(file());
     EXPECT_FALSE(writeSettings(folder(), u"20070315", u"1", u"2", u"0", u"1", u"0", u"0"));
     EXPECT_TRUE(std::filesystem::is_directory(file()));
+}
+
+TEST_F(SettingsFile, FailureToSaveIsReportedInTheInterfaceLanguage)
+{
+    SharedState state;
+    state.interfaceLanguage = 1;
+    state.lastUpdateCheck = u"20070315";
+    loadMessages(state);
+    SettingsTexts texts{u"1", u"2", u"0", u"1", u"0", u"1"};
+    quillet::fakes::FakeDialogs dialogs;
+
+    ASSERT_TRUE(writeSettingsOrReport(folder(), state, texts, dialogs));
+    EXPECT_EQ(dialogs.count(), 0u);
+    EXPECT_EQ(fileBytes(), "1\r\n2\r\n1\r\n0\r\n0\r\n1\r\n20070315\r\n");
+
+    const auto missing = folder() / "gone";
+    EXPECT_FALSE(writeSettingsOrReport(missing, state, texts, dialogs));
+    ASSERT_EQ(dialogs.count(), 1u);
+    EXPECT_EQ(dialogs.last().icon, quillet::platform::MessageIcon::Critical);
+    EXPECT_EQ(dialogs.last().title, u"Warning!");
+    EXPECT_EQ(dialogs.last().text,
+              u"Could not save the settings to " + fromPath(missing / "quillet.cfg"));
+    EXPECT_TRUE(dialogs.last().text.ends_with(std::u16string(u"gone") + kDirectorySeparator +
+                                              u"quillet.cfg"));
+    EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
 TEST_F(SettingsFile, TextsFromTheWindowPosition)
@@ -339,8 +366,8 @@ TEST_F(SettingsFile, TextsFromTheWindowPosition)
     SharedState state;
     state.alwaysOnTop = 0;
     state.interfaceLanguage = 1;
-    const auto texts = settingsTexts(1800.0, 600.0, ScreenMetrics{1024, 768, 15.0, 15.0}, -1,
-                                     state);
+    const auto texts =
+        settingsTexts(1800.0, 600.0, ScreenMetrics{1024, 768, 15.0, 15.0}, -1, state);
     EXPECT_EQ(texts.topText, u"120");
     EXPECT_EQ(texts.leftText, u"40");
     EXPECT_EQ(texts.reservedText, u"0");
@@ -349,8 +376,8 @@ TEST_F(SettingsFile, TextsFromTheWindowPosition)
     EXPECT_EQ(texts.languageText, u"1");
 
     // Each edge uses its own axis: 12 twips per pixel across, 15 down.
-    const auto uneven = settingsTexts(1807.5, 1440.0, ScreenMetrics{1024, 768, 12.0, 15.0}, 4,
-                                      state);
+    const auto uneven =
+        settingsTexts(1807.5, 1440.0, ScreenMetrics{1024, 768, 12.0, 15.0}, 4, state);
     EXPECT_EQ(uneven.topText, u"120.5");
     EXPECT_EQ(uneven.leftText, u"120");
     EXPECT_EQ(uneven.dictionaryText, u"4");
