@@ -1,0 +1,73 @@
+#pragma once
+// `frmDetalhes`: the dictionary's note on the word last translated and up to
+// four further forms found, with a button that speaks the word. Translations
+// fill it whether it is shown or not; its close box only hides it.
+
+#include "core/SharedState.h"
+#include "translation/ResultView.h"
+
+#include <QWidget>
+
+#include <array>
+#include <string_view>
+
+class QLabel;
+class QToolButton;
+
+namespace quillet::platform {
+class Dialogs;
+class Screen;
+class Speech;
+}  // namespace quillet::platform
+
+namespace quillet::shell {
+
+class DetailsWindow : public QWidget, public translation::ResultView
+{
+    Q_OBJECT
+public:
+    DetailsWindow(core::SharedState& state, platform::Speech& speech, platform::Dialogs& dialogs,
+                  const platform::Screen& screen, QWidget* parent = nullptr);
+
+    // Headings and the speak button's tooltip in the interface language.
+    void applyLanguage();
+
+    // The active dictionary's catalogue field 4: exactly "S" offers speech.
+    static bool offersPronunciation(std::u16string_view catalogueField);
+    void setSpeechEnabled(bool enabled);
+
+    // `cmdDetalhes` Click: element 0 speaks lastCapturedText, the others do
+    // nothing. A failure shows one error box per press.
+    void cmdDetalhesClick(int index);
+
+    // The details part of a translation's result.
+    void setDetailsText(std::u16string_view text) override;
+    void setPossibilityTerm(int slot, std::u16string_view term) override;
+    void setPossibilityTranslation(int slot, std::u16string_view translation) override;
+    void repaintDetails() override;
+
+    // The main window's part; not this window's business.
+    void setSearchBoxText(std::u16string_view) override {}
+    void setSearchBoxWidth(int) override {}
+    void repaintSearchBox() override {}
+    void setDetailsButtonVisible(bool) override {}
+    void setBusyPointer(bool) override {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void reportSpeechFailure();
+
+    core::SharedState& m_state;
+    platform::Speech& m_speech;
+    platform::Dialogs& m_dialogs;
+    QLabel* m_lblDet = nullptr;
+    QLabel* m_lblDetalhes = nullptr;
+    QLabel* m_lblOutras = nullptr;
+    std::array<QLabel*, translation::kPossibilitySlots> m_lblTermo{};
+    std::array<QLabel*, translation::kPossibilitySlots> m_lblDefinicao{};
+    std::array<QToolButton*, 3> m_cmdDetalhes{};
+};
+
+}  // namespace quillet::shell
