@@ -42,17 +42,14 @@ std::vector<std::u16string> splitLines(std::string_view bytes)
     std::vector<std::u16string> lines;
     std::size_t start = 0;
     while (start < bytes.size() && lines.size() < kLineCount) {
-        auto end = bytes.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end == std::string_view::npos) {
-            end = bytes.size();
-        }
+        const auto newline = bytes.find('\n', start);
+        const auto end = newline == std::string_view::npos ? bytes.size() : newline;
         auto line = bytes.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
         lines.push_back(fromWindows1252(line));
-        start = next;
+        start = end + 1;
     }
     return lines;
 }
