@@ -33,8 +33,7 @@ constexpr MessageText kMessages[] = {
     {kMsgErrorTitleEnd, u" - Quillet!", u" - Quillet!"},
     {kMsgSpeechErrorTitle, u"Quillet 2007 - Erro", u"Quillet 2007 - Error"},
     {kMsgEditorClose, u"&Sair", u"&Close"},
-    {kMsgSearchPrompt,
-     u"<Digite a palavra para busca ou selecione no texto e pressione Ctrl+C>",
+    {kMsgSearchPrompt, u"<Digite a palavra para busca ou selecione no texto e pressione Ctrl+C>",
      u"<Type the word to search here or select the word in text and press Ctrl+C>"},
     {kMsgEditorAdd, u"&Incluir", u"&Add"},
     {kMsgEditorSave, u"&Salvar", u"&Save"},
@@ -51,6 +50,23 @@ constexpr MessageText kMessages[] = {
      u"Error! Can't start the voice system!"},
     {kMsgSettingsNotSaved, u"Não foi possível gravar as configurações em ",
      u"Could not save the settings to "},
+    {kMsgUserWordTooLong,
+     u"A palavra e a tradução são longas demais para o dicionário do usuário. "
+     u"Encurte-as e salve de novo.",
+     u"The word and its translation are too long for the user dictionary. "
+     u"Shorten them and save again."},
+    {kMsgUserNoteTooLong,
+     u"A palavra e os detalhes são longos demais para o dicionário do usuário. "
+     u"Encurte-os e salve de novo.",
+     u"The word and its details are too long for the user dictionary. "
+     u"Shorten them and save again."},
+    {kMsgUserTextNotStorable,
+     u"O texto contém caracteres que o dicionário do usuário não pode guardar. "
+     u"Retire-os e salve de novo.",
+     u"The text holds characters the user dictionary cannot store. "
+     u"Remove them and save again."},
+    {kMsgUserWriteFailed, u"Não foi possível gravar no dicionário do usuário.",
+     u"Could not write to the user dictionary."},
 };
 
 }  // namespace

@@ -31,6 +31,11 @@ inline constexpr int kMsgEditorDetails = 89;
 inline constexpr int kMsgSpeechError = 90;
 // The caller appends the path of the settings file.
 inline constexpr int kMsgSettingsNotSaved = 91;
+// Refusals of the user dictionary editor; nothing is written when one is shown.
+inline constexpr int kMsgUserWordTooLong = 92;
+inline constexpr int kMsgUserNoteTooLong = 93;
+inline constexpr int kMsgUserTextNotStorable = 94;
+inline constexpr int kMsgUserWriteFailed = 95;
 
 // Overwrites every numbered message for `state.interfaceLanguage`
 // (0 Portuguese, anything else English) and empties the others.
