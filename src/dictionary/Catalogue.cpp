@@ -1,5 +1,8 @@
 #include "dictionary/Catalogue.h"
 
+#include "core/ErrorReport.h"
+#include "core/Messages.h"
+#include "core/Paths.h"
 #include "core/Utf8.h"
 #include "core/Windows1252.h"
 #include "platform/Dialogs.h"
@@ -118,7 +121,7 @@ CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view 
 
 CatalogueResult LoadDictionaryCatalogue(core::SharedState& state, const std::filesystem::path& folder)
 {
-    const std::filesystem::path path = folder / std::filesystem::path(kCatalogueFileName);
+    const std::filesystem::path path = folder / core::toPath(kCatalogueFileName);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         return {};
@@ -136,8 +139,13 @@ CatalogueResult LoadDictionaryCatalogue(core::SharedState& state, const std::fil
 
 void showCatalogueMissing(platform::Dialogs& dialogs, const core::SharedState& state)
 {
-    dialogs.showMessage(platform::MessageIcon::Critical, state.messages[4], state.messages[3],
-                        platform::MessageButtons::Ok);
+    dialogs.showMessage(platform::MessageIcon::Critical, state.messages[core::kMsgWarningTitle],
+                        state.messages[core::kMsgBadInstallation], platform::MessageButtons::Ok);
+}
+
+void reportActivationFailure(platform::Dialogs& dialogs, const core::SharedState& state)
+{
+    core::reportError(state.messages, u"A07", u"QL", dialogs);
 }
 
 std::u16string dictionaryName(const core::SharedState& state, int row)
@@ -159,7 +167,7 @@ Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state)
         return activation;
     }
     const auto& cells = state.dictionaryTable[static_cast<std::size_t>(row)];
-    activation.failures = files.open(std::filesystem::path(state.appFolder), cells[2]);
+    activation.failures = files.open(core::toPath(state.appFolder), cells[2]);
     activation.pronunciationEnabled = cells[4] == u"S";
     activation.mainTitle = std::u16string(kMainTitlePrefix) + dictionaryName(state, row);
     return activation;

@@ -58,6 +58,9 @@ CatalogueResult LoadDictionaryCatalogue(core::SharedState& state, const std::fil
 // Shows the missing-catalogue box (message 3, title message 4, critical icon).
 void showCatalogueMissing(platform::Dialogs& dialogs, const core::SharedState& state);
 
+// The start-up activation failure: the coded error report "A07" / "QL".
+void reportActivationFailure(platform::Dialogs& dialogs, const core::SharedState& state);
+
 // The name of `row` in the interface language.
 std::u16string dictionaryName(const core::SharedState& state, int row);
 

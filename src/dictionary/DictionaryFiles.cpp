@@ -1,5 +1,7 @@
 #include "dictionary/DictionaryFiles.h"
 
+#include "core/Paths.h"
+
 namespace quillet::dictionary {
 
 namespace {
@@ -36,7 +38,7 @@ std::vector<OpenFailure> DictionaryFiles::open(const std::filesystem::path& fold
     for (const FileRole role : kOpeningOrder) {
         std::u16string name(stem);
         name += extensionOf(role);
-        const std::filesystem::path path = folder / std::filesystem::path(name);
+        const std::filesystem::path path = folder / core::toPath(name);
         const bool writable = role == FileRole::User || role == FileRole::UserDetails;
         std::string reason;
         if (!file(role).open(path, writable ? RecordFile::Mode::WriteThrough : RecordFile::Mode::ReadOnly,
