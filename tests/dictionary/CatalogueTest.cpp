@@ -187,3 +187,35 @@ TEST(Activation, UnopenableFilesAreReportedAsA07)
     EXPECT_NE(dialogs.last().text.find(u"A07"), std::u16string::npos);
     EXPECT_EQ(dialogs.last().text.rfind(state.messages[core::kMsgFileError], 0), 0u);
 }
+
+TEST(Catalogue, LaterLineForTheSameRowReplacesTheEarlier)
+{
+    core::SharedState state;
+    const CatalogueResult result = loadCatalogueText(state, u"Old|Old|old|0|S|S\nNew|New|new|0|N|N|\n");
+    ASSERT_EQ(result.entries.size(), 1u);
+    EXPECT_EQ(result.entries[0].name, u"New");
+    EXPECT_EQ(state.dictionaryTable[0][2], u"new");
+    EXPECT_EQ(state.dictionaryTable[0][4], u"N");
+}
+
+TEST(CatalogueDamage, FolderInPlaceOfTheFileCountsAsMissing)
+{
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "dictionaries.cfg");
+    core::SharedState state;
+    EXPECT_FALSE(LoadDictionaryCatalogue(state, folder.path()).usable);
+}
+
+TEST(CatalogueDamage, BinaryGarbageIsReadWithoutHarm)
+{
+    std::string bytes;
+    for (int i = 0; i < 4096; ++i) {
+        bytes.push_back(static_cast<char>((i * 131 + 7) % 256));
+    }
+    bytes += "\nok|ok|ok|5|S|S";
+    core::SharedState state;
+    const CatalogueResult result = loadCatalogueText(state, decodeCatalogueBytes(bytes));
+    ASSERT_TRUE(result.usable);
+    EXPECT_EQ(result.entries.back().row, 5);
+    EXPECT_EQ(state.dictionaryTable[5][0], u"ok");
+}
