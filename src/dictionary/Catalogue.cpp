@@ -31,7 +31,10 @@ std::vector<std::u16string_view> splitFields(std::u16string_view line)
     }
 }
 
-bool validRow(int row) { return row >= 0 && row < core::kDictionaryRows; }
+bool validRow(int row)
+{
+    return row >= 0 && row < core::kDictionaryRows;
+}
 
 bool rowPresent(const core::SharedState& state, int row)
 {
@@ -119,7 +122,8 @@ CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view 
     return result;
 }
 
-CatalogueResult LoadDictionaryCatalogue(core::SharedState& state, const std::filesystem::path& folder)
+CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
+                                        const std::filesystem::path& folder)
 {
     const std::filesystem::path path = folder / core::toPath(kCatalogueFileName);
     std::error_code error;

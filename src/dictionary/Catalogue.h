@@ -53,7 +53,8 @@ CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view 
 std::u16string decodeCatalogueBytes(std::string_view bytes);
 
 // Reads `folder` / "dictionaries.cfg" and does loadCatalogueText.
-CatalogueResult LoadDictionaryCatalogue(core::SharedState& state, const std::filesystem::path& folder);
+CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
+                                        const std::filesystem::path& folder);
 
 // Shows the missing-catalogue box (message 3, title message 4, critical icon).
 void showCatalogueMissing(platform::Dialogs& dialogs, const core::SharedState& state);

@@ -34,7 +34,8 @@ struct DecodeTables
         for (std::size_t t = 0; t <= kTableCount; ++t) {
             for (int byte = 0; byte < 256; ++byte) {
                 const char16_t c = core::decodeWindows1252(static_cast<unsigned char>(byte));
-                byteToPlain[t][static_cast<std::size_t>(byte)] = t == kIdentity ? c : decodeWith(t, c);
+                byteToPlain[t][static_cast<std::size_t>(byte)] =
+                    t == kIdentity ? c : decodeWith(t, c);
             }
         }
     }
@@ -96,7 +97,8 @@ std::u16string decodeFieldBytes(std::string_view stored)
         return {};
     }
     const DecodeTables& all = tables();
-    const auto& map = all.byteToPlain[all.tableFor(core::decodeWindows1252(static_cast<unsigned char>(stored[0])))];
+    const auto& map = all.byteToPlain[all.tableFor(
+        core::decodeWindows1252(static_cast<unsigned char>(stored[0])))];
     std::u16string plain(stored.size() - 1, u'\0');
     for (std::size_t i = 1; i < stored.size(); ++i) {
         plain[i - 1] = map[static_cast<unsigned char>(stored[i])];
@@ -110,7 +112,8 @@ bool decodedFieldEquals(std::string_view stored, std::u16string_view trimmedWord
         return trimmedWord.empty();
     }
     const DecodeTables& all = tables();
-    const auto& map = all.byteToPlain[all.tableFor(core::decodeWindows1252(static_cast<unsigned char>(stored[0])))];
+    const auto& map = all.byteToPlain[all.tableFor(
+        core::decodeWindows1252(static_cast<unsigned char>(stored[0])))];
     std::size_t first = 1;
     std::size_t last = stored.size();  // one past the last kept character
     while (first < last && map[static_cast<unsigned char>(stored[first])] == u' ') {

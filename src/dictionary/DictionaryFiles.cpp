@@ -6,19 +6,24 @@ namespace quillet::dictionary {
 
 namespace {
 
-constexpr std::array<FileRole, 5> kOpeningOrder = {FileRole::Main, FileRole::Index, FileRole::Details,
-                                                   FileRole::User, FileRole::UserDetails};
+constexpr std::array<FileRole, 5> kOpeningOrder = {
+    FileRole::Main, FileRole::Index, FileRole::Details, FileRole::User, FileRole::UserDetails};
 
 }  // namespace
 
 std::u16string_view extensionOf(FileRole role)
 {
     switch (role) {
-    case FileRole::Main: return u".qlc";
-    case FileRole::Index: return u".ind";
-    case FileRole::Details: return u".pdt";
-    case FileRole::User: return u".dcu";
-    case FileRole::UserDetails: return u".dtu";
+        case FileRole::Main:
+            return u".qlc";
+        case FileRole::Index:
+            return u".ind";
+        case FileRole::Details:
+            return u".pdt";
+        case FileRole::User:
+            return u".dcu";
+        case FileRole::UserDetails:
+            return u".dtu";
     }
     return u"";
 }
@@ -41,7 +46,8 @@ std::vector<OpenFailure> DictionaryFiles::open(const std::filesystem::path& fold
         const std::filesystem::path path = folder / core::toPath(name);
         const bool writable = role == FileRole::User || role == FileRole::UserDetails;
         std::string reason;
-        if (!file(role).open(path, writable ? RecordFile::Mode::WriteThrough : RecordFile::Mode::ReadOnly,
+        if (!file(role).open(path,
+                             writable ? RecordFile::Mode::WriteThrough : RecordFile::Mode::ReadOnly,
                              reason)) {
             failures.push_back({role, path, reason});
         }

@@ -10,8 +10,7 @@
 
 namespace quillet::dictionary {
 
-enum class EncodeError
-{
+enum class EncodeError {
     None,
     // A one-character text cannot be stored: a selector plus one character
     // decodes to the empty text.

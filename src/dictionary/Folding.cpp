@@ -5,13 +5,33 @@ namespace quillet::dictionary {
 char16_t foldAccent(char16_t c)
 {
     switch (c) {
-    case u'á': case u'à': case u'ã': case u'â': return u'a';
-    case u'é': case u'è': case u'ê': return u'e';
-    case u'í': case u'ì': case u'î': return u'i';
-    case u'ó': case u'ò': case u'ô': case u'õ': return u'o';
-    case u'ú': case u'ù': case u'û': case u'ü': return u'u';
-    case u'ç': return u'c';
-    default: return c;
+        case u'á':
+        case u'à':
+        case u'ã':
+        case u'â':
+            return u'a';
+        case u'é':
+        case u'è':
+        case u'ê':
+            return u'e';
+        case u'í':
+        case u'ì':
+        case u'î':
+            return u'i';
+        case u'ó':
+        case u'ò':
+        case u'ô':
+        case u'õ':
+            return u'o';
+        case u'ú':
+        case u'ù':
+        case u'û':
+        case u'ü':
+            return u'u';
+        case u'ç':
+            return u'c';
+        default:
+            return c;
     }
 }
 

@@ -14,7 +14,8 @@ namespace {
 bool detailsAligned(const core::SharedState& state)
 {
     const int row = state.activeDictionary;
-    return row >= 0 && row < core::kDictionaryRows && state.dictionaryTable[static_cast<std::size_t>(row)][5] == u"S";
+    return row >= 0 && row < core::kDictionaryRows &&
+           state.dictionaryTable[static_cast<std::size_t>(row)][5] == u"S";
 }
 
 // The user's own entry: the first record with the word gives the translation,

@@ -54,7 +54,8 @@ IndexRecord parseIndex(std::string_view record)
     if (offset + 4 <= record.size()) {
         std::uint32_t value = 0;
         for (int i = 3; i >= 0; --i) {
-            value = (value << 8) | static_cast<unsigned char>(record[offset + static_cast<std::size_t>(i)]);
+            value = (value << 8) |
+                    static_cast<unsigned char>(record[offset + static_cast<std::size_t>(i)]);
         }
         index.firstRecord = static_cast<std::int32_t>(value);
     }

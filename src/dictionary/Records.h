@@ -38,8 +38,7 @@ struct EntryView
     std::string_view body;
 };
 
-enum class RecordError
-{
+enum class RecordError {
     None,
     TooLong,          // the fields do not fit the record length
     NotWindows1252,   // a character the code page cannot hold
@@ -64,6 +63,9 @@ RecordError serializeIndex(const IndexRecord& record, std::string& out);
 bool plainFieldEquals(std::string_view stored, std::u16string_view trimmedWord);
 
 // Bytes of text an entry record of `recordLength` can hold (both fields together).
-constexpr std::size_t entryTextCapacity(std::size_t recordLength) { return recordLength - 4; }
+constexpr std::size_t entryTextCapacity(std::size_t recordLength)
+{
+    return recordLength - 4;
+}
 
 }  // namespace quillet::dictionary

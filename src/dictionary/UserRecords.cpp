@@ -45,7 +45,8 @@ UserSaveResult saveUserEntry(DictionaryFiles& files, std::u16string_view word,
                                  std::u16string(translation)};
     const EntryRecord noteRecord{note.empty() ? std::u16string() : std::u16string(word),
                                  std::u16string(note)};
-    if (const RecordError error = checkUserRecord(files.user(), wordRecord); error != RecordError::None) {
+    if (const RecordError error = checkUserRecord(files.user(), wordRecord);
+        error != RecordError::None) {
         return {error, UserEntryTarget::Word};
     }
     if (const RecordError error = checkUserRecord(files.userDetails(), noteRecord);

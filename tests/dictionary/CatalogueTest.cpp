@@ -27,12 +27,14 @@ TEST(Catalogue, ThreeLinesGiveThreeNamesInTheInterfaceLanguage)
 {
     core::SharedState state;
     state.activeDictionary = 1;
-    const std::u16string text = u"Inglês-Português|English-Portuguese|engpor|0|S|S\n"
-                                u"Português-Inglês|Portuguese-English|poreng|1|N|S\n"
-                                u"Três|Three|tres|2|S|N\n";
+    const std::u16string text =
+        u"Inglês-Português|English-Portuguese|engpor|0|S|S\n"
+        u"Português-Inglês|Portuguese-English|poreng|1|N|S\n"
+        u"Três|Three|tres|2|S|N\n";
     CatalogueResult result = loadCatalogueText(state, text);
     ASSERT_TRUE(result.usable);
-    EXPECT_EQ(namesOf(result), (std::vector<std::u16string>{u"Inglês-Português", u"Português-Inglês", u"Três"}));
+    EXPECT_EQ(namesOf(result),
+              (std::vector<std::u16string>{u"Inglês-Português", u"Português-Inglês", u"Três"}));
     EXPECT_EQ(result.selected, 1);
     EXPECT_EQ(state.activeDictionary, 1);
     EXPECT_EQ(state.dictionaryTable[1][2], u"poreng");
@@ -41,14 +43,16 @@ TEST(Catalogue, ThreeLinesGiveThreeNamesInTheInterfaceLanguage)
 
     state.interfaceLanguage = 1;
     result = loadCatalogueText(state, text);
-    EXPECT_EQ(namesOf(result), (std::vector<std::u16string>{u"English-Portuguese", u"Portuguese-English", u"Three"}));
+    EXPECT_EQ(namesOf(result), (std::vector<std::u16string>{u"English-Portuguese",
+                                                            u"Portuguese-English", u"Three"}));
     EXPECT_EQ(result.selected, 1);
 }
 
 TEST(Catalogue, FieldsAreKeptExactlyAndExtraFieldsIgnored)
 {
     core::SharedState state;
-    const CatalogueResult result = loadCatalogueText(state, u" Nome | Name |stem|0| s|S |extra|more\r\n");
+    const CatalogueResult result =
+        loadCatalogueText(state, u" Nome | Name |stem|0| s|S |extra|more\r\n");
     ASSERT_TRUE(result.usable);
     const auto& row = state.dictionaryTable[0];
     EXPECT_EQ(row[0], u" Nome ");
@@ -61,14 +65,15 @@ TEST(Catalogue, FieldsAreKeptExactlyAndExtraFieldsIgnored)
 TEST(CatalogueDamage, ShortLinesAndBadRowsAreSkipped)
 {
     core::SharedState state;
-    const CatalogueResult result = loadCatalogueText(state, u"too|few|fields|0|S\n"
-                                                            u"neg|neg|neg|-1|S|S\n"
-                                                            u"big|big|big|51|S|S\n"
-                                                            u"word|word|word|one|S|S\n"
-                                                            u"space|space|space| 2|S|S\n"
-                                                            u"frac|frac|frac|2.0|S|S\n"
-                                                            u"\n"
-                                                            u"ok|ok|ok|50|S|S");
+    const CatalogueResult result = loadCatalogueText(state,
+                                                     u"too|few|fields|0|S\n"
+                                                     u"neg|neg|neg|-1|S|S\n"
+                                                     u"big|big|big|51|S|S\n"
+                                                     u"word|word|word|one|S|S\n"
+                                                     u"space|space|space| 2|S|S\n"
+                                                     u"frac|frac|frac|2.0|S|S\n"
+                                                     u"\n"
+                                                     u"ok|ok|ok|50|S|S");
     ASSERT_TRUE(result.usable);
     ASSERT_EQ(result.entries.size(), 1u);
     EXPECT_EQ(result.entries[0].row, 50);
@@ -80,7 +85,8 @@ TEST(Catalogue, RowsInAnyOrderAreListedInRowOrder)
 {
     core::SharedState state;
     state.activeDictionary = 3;
-    const CatalogueResult result = loadCatalogueText(state, u"Tres|Three|c|3|N|N\nZero|Zero|a|0|N|N\n");
+    const CatalogueResult result =
+        loadCatalogueText(state, u"Tres|Three|c|3|N|N\nZero|Zero|a|0|N|N\n");
     ASSERT_EQ(result.entries.size(), 2u);
     EXPECT_EQ(result.entries[0].row, 0);
     EXPECT_EQ(result.entries[1].row, 3);
@@ -144,8 +150,9 @@ TEST(Activation, OpensTheActiveRowsFilesAndDescribesTheWindow)
     core::SharedState state;
     state.appFolder = folder.path().u16string() + u"/";
     state.interfaceLanguage = 1;
-    loadCatalogueText(state, u"Inglês-Português|English-Portuguese|engpor|0|S|S\n"
-                             u"Português-Inglês|Portuguese-English|poreng|1|s|S\n");
+    loadCatalogueText(state,
+                      u"Inglês-Português|English-Portuguese|engpor|0|S|S\n"
+                      u"Português-Inglês|Portuguese-English|poreng|1|s|S\n");
     DictionaryFiles files;
     Activation activation = OpenDictionaryFiles(files, state);
     EXPECT_TRUE(activation.failures.empty());
@@ -191,7 +198,8 @@ TEST(Activation, UnopenableFilesAreReportedAsA07)
 TEST(Catalogue, LaterLineForTheSameRowReplacesTheEarlier)
 {
     core::SharedState state;
-    const CatalogueResult result = loadCatalogueText(state, u"Old|Old|old|0|S|S\nNew|New|new|0|N|N|\n");
+    const CatalogueResult result =
+        loadCatalogueText(state, u"Old|Old|old|0|S|S\nNew|New|new|0|N|N|\n");
     ASSERT_EQ(result.entries.size(), 1u);
     EXPECT_EQ(result.entries[0].name, u"New");
     EXPECT_EQ(state.dictionaryTable[0][2], u"new");

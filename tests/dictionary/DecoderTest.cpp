@@ -13,7 +13,10 @@ using namespace quillet::dictionary;
 
 namespace {
 
-std::set<char16_t> charactersOf(std::u16string_view text) { return {text.begin(), text.end()}; }
+std::set<char16_t> charactersOf(std::u16string_view text)
+{
+    return {text.begin(), text.end()};
+}
 
 // Encodes by hand with table `t`, for tests independent of the encoder's choice.
 std::u16string encodeWith(std::size_t t, std::u16string_view plain)
@@ -58,7 +61,8 @@ TEST(Decoder, EveryTableMapsEachPositionToThePlainAlphabet)
 {
     for (std::size_t t = 0; t < kTableCount; ++t) {
         for (std::size_t k = 0; k < kAlphabetSize; ++k) {
-            ASSERT_EQ(DecodeChar(kCipherTables[t][k], kSelectors[t]), kPlainAlphabet[k]) << t << ' ' << k;
+            ASSERT_EQ(DecodeChar(kCipherTables[t][k], kSelectors[t]), kPlainAlphabet[k])
+                << t << ' ' << k;
         }
     }
 }
@@ -141,7 +145,7 @@ TEST(Encoder, RoundTripsEveryWindows1252Character)
     for (int byte = 0; byte < 256; ++byte) {
         const char16_t c = quillet::core::decodeWindows1252(static_cast<unsigned char>(byte));
         for (const std::u16string& plain : {std::u16string{c, c}, std::u16string{u'a', c, u'Z'},
-                                           std::u16string{c, u' ', u'(', u'x', u')'}}) {
+                                            std::u16string{c, u' ', u'(', u'x', u')'}}) {
             std::u16string stored;
             ASSERT_EQ(encodeField(plain, stored), EncodeError::None);
             ASSERT_EQ(stored.size(), plain.size() + 1);

@@ -39,8 +39,8 @@ protected:
     }
 
     // `count` main records, all empty but those given.
-    static std::vector<std::string> mainFile(std::int32_t count,
-                                             const std::vector<std::pair<std::int32_t, std::string>>& placed)
+    static std::vector<std::string> mainFile(
+        std::int32_t count, const std::vector<std::pair<std::int32_t, std::string>>& placed)
     {
         std::vector<std::string> records(static_cast<std::size_t>(count), recordOf({}));
         for (const auto& [number, record] : placed) {
@@ -81,7 +81,8 @@ TEST_F(LookupTest, IndexBlocksBoundTheMainScanAtBothEnds)
 
 TEST_F(LookupTest, WordBeforeTheFirstKeySearchesUpToTheSecondKeysRecord)
 {
-    open({mainFile(12, {{10, mainRecord(u"abc", u"in range")}, {11, mainRecord(u"abd", u"out of range")}}),
+    open({mainFile(12, {{10, mainRecord(u"abc", u"in range")},
+                        {11, mainRecord(u"abd", u"out of range")}}),
           {indexRecord(u"b", 5), indexRecord(u"c", 10)},
           {},
           {},
@@ -93,7 +94,8 @@ TEST_F(LookupTest, WordBeforeTheFirstKeySearchesUpToTheSecondKeysRecord)
 
 TEST_F(LookupTest, SingleIndexRecordCoversTheWholeFile)
 {
-    open({mainFile(5, {{5, mainRecord(u"aa", u"before the key")}, {4, mainRecord(u"zz", u"after the key")}}),
+    open({mainFile(5, {{5, mainRecord(u"aa", u"before the key")},
+                       {4, mainRecord(u"zz", u"after the key")}}),
           {indexRecord(u"m", 3)},
           {},
           {},
@@ -118,14 +120,19 @@ TEST_F(LookupTest, LastBlockIsCappedAtRecord99999)
 
 TEST_F(LookupTest, LowerNumberWinsBetweenEqualHeadwords)
 {
-    open({{mainRecord(u"casa", u"first"), mainRecord(u"casa", u"second")}, {indexRecord(u"a", 1)}, {}, {}, {}});
+    open({{mainRecord(u"casa", u"first"), mainRecord(u"casa", u"second")},
+          {indexRecord(u"a", 1)},
+          {},
+          {},
+          {}});
     EXPECT_TRUE(lookup(u"casa", false));
     EXPECT_EQ(m_state.lastTranslation, u"first");
 }
 
 TEST_F(LookupTest, AccentsSelectTheBlockButTheHeadwordMatchesExactly)
 {
-    open({{mainRecord(u"abacate", u"avocado"), mainRecord(u"ação", u"action"), mainRecord(u"zzz", u"zz")},
+    open({{mainRecord(u"abacate", u"avocado"), mainRecord(u"ação", u"action"),
+           mainRecord(u"zzz", u"zz")},
           {indexRecord(u"a", 1), indexRecord(u"acao", 2), indexRecord(u"acaz", 3)},
           {},
           {},
@@ -138,8 +145,8 @@ TEST_F(LookupTest, AccentsSelectTheBlockButTheHeadwordMatchesExactly)
 
 TEST_F(LookupTest, UpperCaseAccentedLetterIsNotFoldedAndSortsLast)
 {
-    open({{mainRecord(u"Água", u"water, misplaced"), mainRecord(u"abc", u"xy"), mainRecord(u"zulu", u"zz"),
-           mainRecord(u"Água", u"water")},
+    open({{mainRecord(u"Água", u"water, misplaced"), mainRecord(u"abc", u"xy"),
+           mainRecord(u"zulu", u"zz"), mainRecord(u"Água", u"water")},
           {indexRecord(u"a", 1), indexRecord(u"z", 3)},
           {},
           {},
@@ -185,7 +192,8 @@ TEST_F(LookupTest, ShortHeadwordsFindTheirPaddedDetailsKey)
     setAligned(false);
     open({{mainRecord(u"cat", u"gato"), mainRecord(u"four", u"quatro"), mainRecord(u"ab", u"xy")},
           {indexRecord(u"a", 1)},
-          {detailsRecord(u"four", u"the number"), recordOf({encoded(u"cat"), u"plain key is wrong"}, kLongRecordLength),
+          {detailsRecord(u"four", u"the number"),
+           recordOf({encoded(u"cat"), u"plain key is wrong"}, kLongRecordLength),
            recordOf({encoded(u"catxa"), u"padded key"}, kLongRecordLength),
            recordOf({encoded(u"abxal"), u"ab note"}, kLongRecordLength)},
           {},
@@ -214,8 +222,10 @@ TEST_F(LookupTest, UserEntryOverridesTheDictionary)
     open({{mainRecord(u"casa", u"house")},
           {indexRecord(u"a", 1)},
           {},
-          {userRecord(u"", u"deleted"), userRecord(u"casa", u"my home"), userRecord(u"casa", u"second entry")},
-          {userRecord(u"casa", u"first note", kLongRecordLength), userRecord(u"gato", u"x", kLongRecordLength),
+          {userRecord(u"", u"deleted"), userRecord(u"casa", u"my home"),
+           userRecord(u"casa", u"second entry")},
+          {userRecord(u"casa", u"first note", kLongRecordLength),
+           userRecord(u"gato", u"x", kLongRecordLength),
            userRecord(u" casa ", u"last note", kLongRecordLength)}});
     EXPECT_TRUE(lookup(u"casa"));
     EXPECT_EQ(m_state.lastTranslation, u"my home");
@@ -226,7 +236,11 @@ TEST_F(LookupTest, UserEntryOverridesTheDictionary)
 
 TEST_F(LookupTest, UserEntryWithoutNoteHasEmptyDetails)
 {
-    open({{mainRecord(u"casa", u"house")}, {indexRecord(u"a", 1)}, {}, {userRecord(u"casa ", u"lar")}, {}});
+    open({{mainRecord(u"casa", u"house")},
+          {indexRecord(u"a", 1)},
+          {},
+          {userRecord(u"casa ", u"lar")},
+          {}});
     EXPECT_TRUE(lookup(u" casa"));
     EXPECT_EQ(m_state.lastTranslation, u"lar");
     EXPECT_EQ(m_state.lastDetails, u"");
@@ -314,8 +328,10 @@ TEST_F(LookupTest, IndexFirstRecordBelowOneReadsAsOne)
 TEST_F(LookupTest, UnsortedIndexIsWalkedRecordByRecord)
 {
     // The walk stops at "m", the first key after record 1 that sorts after "d".
-    open({mainFile(40, {{5, mainRecord(u"dd", u"walked block")}, {25, mainRecord(u"de", u"sorted block")}}),
-          {indexRecord(u"a", 1), indexRecord(u"m", 10), indexRecord(u"c", 20), indexRecord(u"z", 30)},
+    open({mainFile(40, {{5, mainRecord(u"dd", u"walked block")},
+                        {25, mainRecord(u"de", u"sorted block")}}),
+          {indexRecord(u"a", 1), indexRecord(u"m", 10), indexRecord(u"c", 20),
+           indexRecord(u"z", 30)},
           {},
           {},
           {}});
@@ -331,7 +347,8 @@ TEST_F(LookupTest, DamagedMainRecordsAreReadWithoutOverrun)
     damaged[1] = '\xFF';
     std::string shortRecord = mainRecord(u"gato", u"cat");
     shortRecord.resize(60);
-    open({{damaged, mainRecord(u"pato", u"duck"), shortRecord}, {indexRecord(u"a", 1)}, {}, {}, {}});
+    open(
+        {{damaged, mainRecord(u"pato", u"duck"), shortRecord}, {indexRecord(u"a", 1)}, {}, {}, {}});
     EXPECT_FALSE(lookup(u"casa"));
     EXPECT_TRUE(lookup(u"pato"));
     EXPECT_FALSE(lookup(u"gato"));
@@ -364,7 +381,8 @@ TEST(IndexTable, BinarySearchAgreesWithTheRecordWalk)
     table.load(file);
     ASSERT_TRUE(table.sorted());
 
-    for (const std::u16string_view word : {u"", u"a", u"aa", u"aab", u"b", u"c", u"cc", u"fff", u"ffff", u"g", u"A"}) {
+    for (const std::u16string_view word :
+         {u"", u"a", u"aa", u"aab", u"b", u"c", u"cc", u"fff", u"ffff", u"g", u"A"}) {
         // The walk, as the file format describes it.
         Block expected;
         IndexRecord record;

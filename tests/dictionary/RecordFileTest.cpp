@@ -8,12 +8,12 @@
 using namespace quillet::dictionary;
 using namespace quillet::dictionary::testing;
 
-
 TEST(RecordFile, EndFlagIsClearAtTheLastRecordAndSetJustPastIt)
 {
     TempFolder folder;
     const auto path = folder / "three.dcu";
-    writeFile(path, {userRecord(u"um", u"one"), userRecord(u"dois", u"two"), userRecord(u"tres", u"three")});
+    writeFile(path, {userRecord(u"um", u"one"), userRecord(u"dois", u"two"),
+                     userRecord(u"tres", u"three")});
     RecordFile file(kShortRecordLength);
     std::string reason;
     ASSERT_TRUE(file.open(path, RecordFile::Mode::ReadOnly, reason));
@@ -151,9 +151,14 @@ TEST(DictionaryFiles, MissingFilesAreCreatedEmpty)
 TEST(DictionaryFiles, ReopeningSwitchesTheWholeSet)
 {
     TempFolder folder;
-    writeDictionary(folder.path(), "one", {{mainRecord(u"casa", u"house")}, {indexRecord(u"a", 1)}, {}, {}, {}});
-    writeDictionary(folder.path(), "two", {{mainRecord(u"house", u"casa"), mainRecord(u"cat", u"gato")},
-                                           {indexRecord(u"a", 1), indexRecord(u"m", 2)}, {}, {}, {}});
+    writeDictionary(folder.path(), "one",
+                    {{mainRecord(u"casa", u"house")}, {indexRecord(u"a", 1)}, {}, {}, {}});
+    writeDictionary(folder.path(), "two",
+                    {{mainRecord(u"house", u"casa"), mainRecord(u"cat", u"gato")},
+                     {indexRecord(u"a", 1), indexRecord(u"m", 2)},
+                     {},
+                     {},
+                     {}});
     DictionaryFiles files;
     ASSERT_TRUE(files.open(folder.path(), u"one").empty());
     EXPECT_EQ(files.main().recordCount(), 1);

@@ -20,7 +20,12 @@ TEST(Records, UserRecordForCasaIsLaidOutByteForByte)
 {
     std::string bytes;
     ASSERT_EQ(serializeEntry({u"casa", u"house"}, kShortRecordLength, bytes), RecordError::None);
-    std::string expected("\x04\x00" "casa" "\x05\x00" "house", 13);
+    std::string expected(
+        "\x04\x00"
+        "casa"
+        "\x05\x00"
+        "house",
+        13);
     expected.resize(128, '\0');
     EXPECT_EQ(bytes, expected);
     EXPECT_EQ(parseEntry(bytes), (EntryRecord{u"casa", u"house"}));
@@ -30,7 +35,9 @@ TEST(Records, AccentedLettersAreSingleWindows1252Bytes)
 {
     std::string bytes;
     ASSERT_EQ(serializeEntry({u"ação", u"ç"}, kShortRecordLength, bytes), RecordError::None);
-    EXPECT_EQ(bytes.substr(0, 6), std::string("\x04\x00" "a\xE7\xE3o", 6));
+    EXPECT_EQ(bytes.substr(0, 6), std::string("\x04\x00"
+                                              "a\xE7\xE3o",
+                                              6));
     EXPECT_EQ(parseEntry(bytes), (EntryRecord{u"ação", u"ç"}));
 }
 
@@ -38,23 +45,29 @@ TEST(Records, EntryCapacityIs124BytesInShortAnd508InLongRecords)
 {
     std::string bytes;
     const std::u16string word(20, u'w');
-    EXPECT_EQ(serializeEntry({word, std::u16string(104, u't')}, kShortRecordLength, bytes), RecordError::None);
+    EXPECT_EQ(serializeEntry({word, std::u16string(104, u't')}, kShortRecordLength, bytes),
+              RecordError::None);
     EXPECT_EQ(bytes.size(), kShortRecordLength);
     EXPECT_EQ(parseEntry(bytes).body.size(), 104u);
     bytes.clear();
-    EXPECT_EQ(serializeEntry({word, std::u16string(105, u't')}, kShortRecordLength, bytes), RecordError::TooLong);
+    EXPECT_EQ(serializeEntry({word, std::u16string(105, u't')}, kShortRecordLength, bytes),
+              RecordError::TooLong);
     EXPECT_TRUE(bytes.empty());
 
-    EXPECT_EQ(serializeEntry({word, std::u16string(488, u'n')}, kLongRecordLength, bytes), RecordError::None);
+    EXPECT_EQ(serializeEntry({word, std::u16string(488, u'n')}, kLongRecordLength, bytes),
+              RecordError::None);
     EXPECT_EQ(bytes.size(), kLongRecordLength);
-    EXPECT_EQ(serializeEntry({word, std::u16string(489, u'n')}, kLongRecordLength, bytes), RecordError::TooLong);
+    EXPECT_EQ(serializeEntry({word, std::u16string(489, u'n')}, kLongRecordLength, bytes),
+              RecordError::TooLong);
 }
 
 TEST(Records, CharactersOutsideWindows1252AreRefused)
 {
     std::string bytes;
-    EXPECT_EQ(serializeEntry({u"word", u"\u0101"}, kShortRecordLength, bytes), RecordError::NotWindows1252);
-    EXPECT_EQ(serializeEntry({u"\u4E2D", u"x"}, kShortRecordLength, bytes), RecordError::NotWindows1252);
+    EXPECT_EQ(serializeEntry({u"word", u"\u0101"}, kShortRecordLength, bytes),
+              RecordError::NotWindows1252);
+    EXPECT_EQ(serializeEntry({u"\u4E2D", u"x"}, kShortRecordLength, bytes),
+              RecordError::NotWindows1252);
     EXPECT_EQ(serializeIndex({u"\u0101", 1}, bytes), RecordError::NotWindows1252);
     EXPECT_TRUE(bytes.empty());
     // The euro sign has a byte (0x80).
@@ -125,8 +138,14 @@ TEST(RecordDamage, TooShortBuffersParseToEmptyFields)
 {
     EXPECT_EQ(parseEntry(std::string_view()), EntryRecord{});
     EXPECT_EQ(parseEntry(std::string_view("\x05", 1)), EntryRecord{});
-    EXPECT_EQ(parseEntry(std::string_view("\x05\x00" "ab", 4)), (EntryRecord{u"ab", u""}));
-    EXPECT_EQ(parseIndex(std::string_view("\x02\x00" "ab\x01", 5)), (IndexRecord{u"ab", 0}));
+    EXPECT_EQ(parseEntry(std::string_view("\x05\x00"
+                                          "ab",
+                                          4)),
+              (EntryRecord{u"ab", u""}));
+    EXPECT_EQ(parseIndex(std::string_view("\x02\x00"
+                                          "ab\x01",
+                                          5)),
+              (IndexRecord{u"ab", 0}));
 }
 
 TEST(Records, PlainFieldComparisonIgnoresOuterSpacesOnly)

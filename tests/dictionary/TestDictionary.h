@@ -22,10 +22,12 @@ class TempFolder
 public:
     TempFolder()
     {
-        // Each test runs in its own process under ctest, so the name must be unique across processes.
+        // Each test runs in its own process under ctest, so the name must be unique across
+        // processes.
         std::random_device random;
         const auto base = std::filesystem::temp_directory_path();
-        const std::string unique = "quillet-dict-" + std::to_string(random()) + std::to_string(random());
+        const std::string unique =
+            "quillet-dict-" + std::to_string(random()) + std::to_string(random());
         m_path = base / unique;
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);

@@ -17,7 +17,8 @@ class UserRecordsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        writeDictionary(m_folder.path(), "d", {{mainRecord(u"casa", u"house")}, {indexRecord(u"a", 1)}, {}, {}, {}});
+        writeDictionary(m_folder.path(), "d",
+                        {{mainRecord(u"casa", u"house")}, {indexRecord(u"a", 1)}, {}, {}, {}});
         ASSERT_TRUE(m_files.open(m_folder.path(), u"d").empty());
     }
 
@@ -51,12 +52,15 @@ TEST_F(UserRecordsTest, NewEntryAppendsAndExistingEntryIsRewrittenInPlace)
     EXPECT_EQ(parseEntry(m_files.userDetails().recordBytes(1)).term, u"");
 
     ASSERT_EQ(saveUserEntry(m_files, u"casa", u"my home", u"Mine.").error, RecordError::None);
-    ASSERT_EQ(saveUserEntry(m_files, u"casa", u"my house", u"Still mine.").error, RecordError::None);
+    ASSERT_EQ(saveUserEntry(m_files, u"casa", u"my house", u"Still mine.").error,
+              RecordError::None);
     EXPECT_EQ(m_files.user().recordCount(), 2);
     EXPECT_EQ(m_files.userDetails().recordCount(), 2);
     EXPECT_EQ(userBytes().size(), 256u);
-    EXPECT_EQ(parseEntry(std::string_view(userBytes()).substr(128)), (EntryRecord{u"casa", u"my house"}));
-    EXPECT_EQ(parseEntry(std::string_view(notesBytes()).substr(512)), (EntryRecord{u"casa", u"Still mine."}));
+    EXPECT_EQ(parseEntry(std::string_view(userBytes()).substr(128)),
+              (EntryRecord{u"casa", u"my house"}));
+    EXPECT_EQ(parseEntry(std::string_view(notesBytes()).substr(512)),
+              (EntryRecord{u"casa", u"Still mine."}));
 
     EXPECT_TRUE(LookupWord(m_files, m_state, u"casa", true));
     EXPECT_EQ(m_state.lastTranslation, u"my house");
@@ -81,7 +85,8 @@ TEST_F(UserRecordsTest, EmptyTranslationDeletesAndTheDictionaryShowsThrough)
 TEST_F(UserRecordsTest, TwentyPlus104CharactersFitAndOneMoreIsRefused)
 {
     const std::u16string word(20, u'p');
-    ASSERT_EQ(saveUserEntry(m_files, word, std::u16string(104, u't'), u"").error, RecordError::None);
+    ASSERT_EQ(saveUserEntry(m_files, word, std::u16string(104, u't'), u"").error,
+              RecordError::None);
     const std::string userBefore = userBytes();
     const std::string notesBefore = notesBytes();
     const UserSaveResult refused = saveUserEntry(m_files, word, std::u16string(105, u't'), u"");
@@ -93,7 +98,8 @@ TEST_F(UserRecordsTest, TwentyPlus104CharactersFitAndOneMoreIsRefused)
 
 TEST_F(UserRecordsTest, RefusedNoteWritesNeitherRecord)
 {
-    const UserSaveResult tooLong = saveUserEntry(m_files, u"casa", u"lar", std::u16string(505, u'n'));
+    const UserSaveResult tooLong =
+        saveUserEntry(m_files, u"casa", u"lar", std::u16string(505, u'n'));
     EXPECT_EQ(tooLong.error, RecordError::TooLong);
     EXPECT_EQ(tooLong.failed, UserEntryTarget::Note);
     const UserSaveResult foreign = saveUserEntry(m_files, u"casa", u"lar", u"家");
