@@ -1,0 +1,251 @@
+#include "dictionary/ui/UserDictionaryEditor.h"
+
+#include "core/Messages.h"
+#include "core/TextUtil.h"
+#include "core/ui/DesignFont.h"
+#include "core/ui/TwipsGeometry.h"
+#include "dictionary/Catalogue.h"
+#include "dictionary/DictionaryFiles.h"
+#include "dictionary/Lookup.h"
+#include "dictionary/Records.h"
+#include "dictionary/UserRecords.h"
+#include "platform/Dialogs.h"
+#include "platform/qt/QtText.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+namespace quillet::dictionary::ui {
+
+using platform::toQString;
+using platform::toU16;
+
+namespace {
+
+QString message(const core::SharedState& state, int number)
+{
+    return toQString(state.messages[static_cast<std::size_t>(number)]);
+}
+
+int refusalMessage(const UserSaveResult& result)
+{
+    switch (result.error) {
+    case RecordError::TooLong:
+        return result.failed == UserEntryTarget::Word ? core::kMsgUserWordTooLong
+                                                      : core::kMsgUserNoteTooLong;
+    case RecordError::NotWindows1252:
+        return core::kMsgUserTextNotStorable;
+    default:
+        return core::kMsgUserWriteFailed;
+    }
+}
+
+}  // namespace
+
+UserDictionaryEditor::UserDictionaryEditor(core::SharedState& state, platform::Dialogs& dialogs,
+                                           DictionaryFiles& files, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_state(state), m_dialogs(dialogs), m_files(files)
+{
+    setObjectName(QStringLiteral("frmUserDic"));
+    setFont(core::ui::designFont());
+
+    const core::ui::TwipsGeometry twips(*this);
+    setFixedSize(twips.x(7095), twips.y(2895));
+
+    const QFont bold = core::ui::designFont(true);
+    auto makeLabel = [&](const char* name, double top) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFont(bold);
+        twips.place(*label, 0, top, 1335, 255);
+        return label;
+    };
+    auto makeLine = [&](const char* name, double top, int limit) {
+        auto* line = new QLineEdit(this);
+        line->setObjectName(QString::fromLatin1(name));
+        line->setMaxLength(limit);
+        twips.place(*line, 1440, top, 5535, 285);
+        return line;
+    };
+    auto makeButton = [&](const char* name, double left) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFont(bold);
+        twips.place(*button, left, 2400, 1455, 375);
+        return button;
+    };
+
+    m_wordLabel = makeLabel("lblPalavra", 240);
+    m_word = makeLine("txtPalavra", 240, kWordLimit);
+    m_translationLabel = makeLabel("lblTraducao", 720);
+    m_translation = makeLine("txtTraducao", 720, kTranslationLimit);
+    m_noteLabel = makeLabel("lblDetalhes", 1200);
+
+    m_note = new QPlainTextEdit(this);
+    m_note->setObjectName(QStringLiteral("txtDetalhe"));
+    m_note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_note->setTabChangesFocus(true);
+    twips.place(*m_note, 1440, 1200, 5535, 1005);
+
+    m_addSave = makeButton("cmdInclui", 3840);
+    m_close = makeButton("cmdFechar", 5520);
+
+    m_wordLabel->setBuddy(m_word);
+    m_translationLabel->setBuddy(m_translation);
+    m_noteLabel->setBuddy(m_note);
+
+    setTabOrder(m_word, m_translation);
+    setTabOrder(m_translation, m_addSave);
+    setTabOrder(m_addSave, m_close);
+    setTabOrder(m_close, m_note);
+
+    connect(m_word, &QLineEdit::textChanged, this, &UserDictionaryEditor::wordEdited);
+    connect(m_word, &QLineEdit::returnPressed, this, &UserDictionaryEditor::press);
+    connect(m_translation, &QLineEdit::returnPressed, this, &UserDictionaryEditor::press);
+    connect(m_note, &QPlainTextEdit::textChanged, this, &UserDictionaryEditor::limitNote);
+    connect(m_addSave, &QPushButton::clicked, this, &UserDictionaryEditor::press);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+
+    showEntryBoxes(false);
+}
+
+void UserDictionaryEditor::load()
+{
+    m_addSave->setText(message(m_state, core::kMsgEditorAdd));
+    m_close->setText(message(m_state, core::kMsgEditorClose));
+    m_wordLabel->setText(message(m_state, core::kMsgEditorWord));
+    m_translationLabel->setText(message(m_state, core::kMsgEditorTranslation));
+    m_noteLabel->setText(message(m_state, core::kMsgEditorDetails));
+    setWindowTitle(message(m_state, core::kMsgEditorTitle) + QStringLiteral(" - ")
+                   + toQString(dictionaryName(m_state, m_state.activeDictionary)));
+
+    m_word->setAccessibleName(m_wordLabel->text());
+    m_translation->setAccessibleName(m_translationLabel->text());
+    m_note->setAccessibleName(m_noteLabel->text());
+
+    m_word->clear();
+    m_translation->clear();
+    m_note->clear();
+    showEntryBoxes(false);
+    m_word->setFocus();
+    m_loaded = true;
+}
+
+void UserDictionaryEditor::showEvent(QShowEvent* event)
+{
+    if (!m_loaded)
+        load();
+    QWidget::showEvent(event);
+}
+
+void UserDictionaryEditor::closeEvent(QCloseEvent* event)
+{
+    m_loaded = false;
+    QWidget::closeEvent(event);
+}
+
+void UserDictionaryEditor::showEntryBoxes(bool visible)
+{
+    m_translationLabel->setVisible(visible);
+    m_translation->setVisible(visible);
+    m_noteLabel->setVisible(visible);
+    m_note->setVisible(visible);
+}
+
+void UserDictionaryEditor::wordEdited()
+{
+    m_addSave->setText(message(m_state, core::kMsgEditorAdd));
+    showEntryBoxes(false);
+    m_translation->clear();
+    m_note->clear();
+}
+
+void UserDictionaryEditor::setNote(const QString& note)
+{
+    m_note->setPlainText(note.left(kNoteLimit));
+}
+
+void UserDictionaryEditor::limitNote()
+{
+    const QString text = m_note->toPlainText();
+    const int excess = static_cast<int>(text.size()) - kNoteLimit;
+    if (excess <= 0)
+        return;
+    // Drop what was just typed or pasted: the characters before the cursor.
+    QTextCursor cursor = m_note->textCursor();
+    const int end = std::max(cursor.position(), excess);
+    cursor.setPosition(end - excess);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+void UserDictionaryEditor::press()
+{
+    const QString addCaption = message(m_state, core::kMsgEditorAdd);
+    const QString saveCaption = message(m_state, core::kMsgEditorSave);
+    const std::u16string typed = core::toLower(toU16(m_word->text()));
+    const std::u16string word = core::trimSpaces(typed);
+
+    m_state.lastTranslation.clear();
+    m_state.lastDetails.clear();
+    bool found = false;
+    if (const std::int32_t number = findFirstUserRecord(m_files.user(), word); number > 0) {
+        found = true;
+        m_state.lastTranslation = parseEntry(m_files.user().recordBytes(number)).body;
+        if (const std::int32_t note = findFirstUserRecord(m_files.userDetails(), word); note > 0)
+            m_state.lastDetails = parseEntry(m_files.userDetails().recordBytes(note)).body;
+    }
+
+    const bool addState = m_addSave->text() == addCaption;
+    if (addState && !found)
+        found = LookupWord(m_files, m_state, typed, true);
+    if (addState && found) {
+        m_translation->setText(toQString(m_state.lastTranslation));
+        setNote(toQString(m_state.lastDetails));
+    }
+
+    if (m_addSave->text() != saveCaption) {
+        showEntryBoxes(true);
+        m_addSave->setText(saveCaption);
+        m_translation->setFocus();
+        return;
+    }
+
+    if (!save(typed))
+        return;
+    m_addSave->setText(addCaption);
+    showEntryBoxes(false);
+    m_note->clear();
+    m_word->clear();
+    m_translation->clear();
+    m_word->setFocus();
+}
+
+bool UserDictionaryEditor::save(const std::u16string& word)
+{
+    // A blank word has no entry to store; writing it would only add a dead record.
+    if (core::trimSpaces(word).empty())
+        return true;
+
+    const std::u16string translation = core::toLower(toU16(m_translation->text()));
+    const std::u16string note = toU16(m_note->toPlainText());
+    const UserSaveResult result = saveUserEntry(m_files, word, translation, note);
+    if (result.error == RecordError::None)
+        return true;
+
+    m_dialogs.showMessage(platform::MessageIcon::Exclamation,
+                          m_state.messages[static_cast<std::size_t>(core::kMsgWarningTitle)],
+                          m_state.messages[static_cast<std::size_t>(refusalMessage(result))],
+                          platform::MessageButtons::Ok);
+    if (result.failed == UserEntryTarget::Note)
+        m_note->setFocus();
+    else
+        m_translation->setFocus();
+    return false;
+}
+
+}  // namespace quillet::dictionary::ui

@@ -1,0 +1,524 @@
+// The user dictionary editor: the add and save steps, what reaches the two
+// user files, and the entries it must refuse.
+
+#include "dictionary/ui/UserDictionaryEditor.h"
+
+#include "SampleDictionary.h"
+#include "core/Messages.h"
+#include "dictionary/Catalogue.h"
+#include "dictionary/DictionaryFiles.h"
+#include "dictionary/Lookup.h"
+#include "fakes/FakeDialogs.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace quillet;
+using namespace quillet::dictionary;
+using namespace quillet::dictionary::uitest;
+using quillet::dictionary::ui::UserDictionaryEditor;
+using quillet::platform::toQString;
+
+namespace {
+
+constexpr char16_t kCatalogue[] = u"Inglês-Português|English-Portuguese|enpt|0|S|S\n";
+
+struct Harness
+{
+    QTemporaryDir dir;
+    core::SharedState state;
+    fakes::FakeDialogs dialogs;
+    DictionaryFiles files;
+    std::unique_ptr<UserDictionaryEditor> editor;
+
+    explicit Harness(std::int16_t language = 0, SampleContent content = standardContent())
+    {
+        writeSample(folderOf(dir), "enpt", content);
+        state.appFolder = appFolderOf(dir);
+        state.interfaceLanguage = language;
+        core::loadMessages(state);
+        loadCatalogueText(state, kCatalogue);
+        if (!OpenDictionaryFiles(files, state).failures.empty())
+            qFatal("sample dictionary did not open");
+        editor = std::make_unique<UserDictionaryEditor>(state, dialogs, files);
+        editor->show();
+        if (!QTest::qWaitForWindowActive(editor.get()))
+            qWarning("editor window did not become active");
+    }
+
+    // house: a dictionary word with a note; cat: without one; dog: in the
+    // dictionary and in the user file (second record) with a user note.
+    static SampleContent standardContent()
+    {
+        return {{{u"house", u"casa"}, {u"cat", u"gato"}, {u"dog", u"cachorro"}},
+                {{u"house", u"A building to live in."}},
+                {{u"bird", u"pássaro"}, {u"dog", u"cão"}},
+                {{u"dog", u"Barks at the Postman."}}};
+    }
+
+    QLineEdit* word() { return editor->findChild<QLineEdit*>(QStringLiteral("txtPalavra")); }
+    QLineEdit* translation() { return editor->findChild<QLineEdit*>(QStringLiteral("txtTraducao")); }
+    QPlainTextEdit* note() { return editor->findChild<QPlainTextEdit*>(QStringLiteral("txtDetalhe")); }
+    QPushButton* addSave() { return editor->findChild<QPushButton*>(QStringLiteral("cmdInclui")); }
+    QPushButton* closeButton() { return editor->findChild<QPushButton*>(QStringLiteral("cmdFechar")); }
+    QLabel* label(const char* name) { return editor->findChild<QLabel*>(QString::fromLatin1(name)); }
+
+    QString message(int number) const { return toQString(state.messages[static_cast<std::size_t>(number)]); }
+
+    bool entryBoxesVisible()
+    {
+        return translation()->isVisible() && note()->isVisible() && label("lblTraducao")->isVisible()
+               && label("lblDetalhes")->isVisible();
+    }
+    bool entryBoxesHidden()
+    {
+        return !translation()->isVisible() && !note()->isVisible()
+               && !label("lblTraducao")->isVisible() && !label("lblDetalhes")->isVisible();
+    }
+
+    void typeWord(const QString& text)
+    {
+        word()->clear();
+        QTest::keyClicks(word(), text);
+    }
+
+    std::string userBytes() { return fileBytes(folderOf(dir) / "enpt.dcu"); }
+    std::string noteBytes() { return fileBytes(folderOf(dir) / "enpt.dtu"); }
+
+    EntryRecord userRecord(std::int32_t number) { return parseEntry(files.user().recordBytes(number)); }
+    EntryRecord noteRecord(std::int32_t number)
+    {
+        return parseEntry(files.userDetails().recordBytes(number));
+    }
+};
+
+}  // namespace
+
+class UserDictionaryEditorTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadsCaptionsTitleAndLimits();
+    void refusalMessagesExistInBothLanguages();
+    void addStepForAWordInTheUserFile();
+    void addStepForAWordOnlyInTheDictionary();
+    void addStepForAWordKnownNowhere();
+    void savingANewWordAppendsOneRecordToEachUserFile();
+    void savingADictionaryWordMakesTheUserEntryWin();
+    void savingAnExistingWordRewritesItInPlace();
+    void emptyTranslationDeletesTheUserEntry();
+    void emptyNoteDeletesTheUserNote();
+    void wordAndTranslationAreStoredInLowerCase();
+    void editingTheWordInTheSaveStateReturnsToAdd();
+    void oversizeEntriesAreRefusedAndNothingIsWritten_data();
+    void oversizeEntriesAreRefusedAndNothingIsWritten();
+    void unstorableCharactersAreRefusedAndNothingIsWritten();
+    void aChangeOfLanguageMakesTheNextPressABareAddStep();
+    void enterInTheWordAndTranslationBoxesPresses();
+    void noteBoxHoldsAtMost510Characters();
+    void closingAndReopeningStartsAgainInTheAddState();
+};
+
+void UserDictionaryEditorTest::loadsCaptionsTitleAndLimits()
+{
+    Harness pt(0);
+    QCOMPARE(pt.editor->objectName(), QStringLiteral("frmUserDic"));
+    QCOMPARE(pt.editor->windowTitle(), QStringLiteral("Incluir/Alterar Palavras - Inglês-Português"));
+    QCOMPARE(pt.addSave()->text(), QStringLiteral("&Incluir"));
+    QCOMPARE(pt.closeButton()->text(), QStringLiteral("&Sair"));
+    QCOMPARE(pt.label("lblPalavra")->text(), QStringLiteral("Palavra"));
+    QCOMPARE(pt.label("lblTraducao")->text(), QStringLiteral("Tradução"));
+    QCOMPARE(pt.label("lblDetalhes")->text(), QStringLiteral("Detalhes"));
+    QVERIFY(pt.word()->isVisible());
+    QVERIFY(pt.entryBoxesHidden());
+    QCOMPARE(pt.word()->maxLength(), 20);
+    QCOMPARE(pt.translation()->maxLength(), 255);
+
+    Harness en(1);
+    QCOMPARE(en.editor->windowTitle(), QStringLiteral("Insert/Edit Words - English-Portuguese"));
+    QCOMPARE(en.addSave()->text(), QStringLiteral("&Add"));
+    QCOMPARE(en.closeButton()->text(), QStringLiteral("&Close"));
+    QCOMPARE(en.label("lblTraducao")->text(), QStringLiteral("Translation"));
+
+    // Keyboard order: word, translation, button, close, note.
+    en.typeWord(QStringLiteral("cat"));
+    en.addSave()->click();
+    QWidget* expected[] = {en.translation(), en.addSave(), en.closeButton(), en.note(), en.word()};
+    QWidget* at = en.word();
+    for (QWidget* next : expected) {
+        at = at->nextInFocusChain();
+        while (at->focusPolicy() == Qt::NoFocus || !at->isVisible())
+            at = at->nextInFocusChain();
+        QCOMPARE(at, next);
+    }
+}
+
+void UserDictionaryEditorTest::refusalMessagesExistInBothLanguages()
+{
+    core::SharedState pt;
+    core::SharedState en;
+    en.interfaceLanguage = 1;
+    core::loadMessages(pt);
+    core::loadMessages(en);
+    const int refusals[] = {core::kMsgUserWordTooLong, core::kMsgUserNoteTooLong,
+                            core::kMsgUserTextNotStorable, core::kMsgUserWriteFailed};
+    for (int number : refusals) {
+        QVERIFY(!pt.messages[number].empty());
+        QVERIFY(!en.messages[number].empty());
+        QVERIFY(pt.messages[number] != en.messages[number]);
+        for (int other : refusals)
+            QVERIFY(other == number || en.messages[number] != en.messages[other]);
+    }
+    QVERIFY(toQString(en.messages[core::kMsgUserWordTooLong]).contains(QStringLiteral("translation")));
+    QVERIFY(toQString(en.messages[core::kMsgUserNoteTooLong]).contains(QStringLiteral("details")));
+    QVERIFY(toQString(pt.messages[core::kMsgUserWordTooLong]).contains(QStringLiteral("tradução")));
+    QVERIFY(toQString(pt.messages[core::kMsgUserNoteTooLong]).contains(QStringLiteral("detalhes")));
+}
+
+void UserDictionaryEditorTest::addStepForAWordInTheUserFile()
+{
+    Harness h(1);
+    h.typeWord(QStringLiteral(" Dog "));
+    h.addSave()->click();
+    QCOMPARE(h.translation()->text(), QStringLiteral("cão"));
+    QCOMPARE(h.note()->toPlainText(), QStringLiteral("Barks at the Postman."));
+    QVERIFY(h.entryBoxesVisible());
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Save"));
+    QCOMPARE(h.state.lastTranslation, std::u16string(u"cão"));
+
+    // A user word without a note shows an empty note box, not the dictionary's.
+    h.typeWord(QStringLiteral("bird"));
+    h.addSave()->click();
+    QCOMPARE(h.translation()->text(), QStringLiteral("pássaro"));
+    QCOMPARE(h.note()->toPlainText(), QString());
+}
+
+void UserDictionaryEditorTest::addStepForAWordOnlyInTheDictionary()
+{
+    Harness h(0);
+    h.typeWord(QStringLiteral("House"));
+    h.addSave()->click();
+    QCOMPARE(h.translation()->text(), QStringLiteral("casa"));
+    QCOMPARE(h.note()->toPlainText(), QStringLiteral("A building to live in."));
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Salvar"));
+
+    // Without a dictionary note the translation stands in for it.
+    h.typeWord(QStringLiteral("cat"));
+    h.addSave()->click();
+    QCOMPARE(h.translation()->text(), QStringLiteral("gato"));
+    QCOMPARE(h.note()->toPlainText(), QStringLiteral("gato"));
+}
+
+void UserDictionaryEditorTest::addStepForAWordKnownNowhere()
+{
+    Harness h(0);
+    h.typeWord(QStringLiteral("zebra"));
+    h.addSave()->click();
+    QVERIFY(h.entryBoxesVisible());
+    QVERIFY(h.translation()->text().isEmpty());
+    QVERIFY(h.note()->toPlainText().isEmpty());
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Salvar"));
+    QTRY_VERIFY(h.translation()->hasFocus());
+}
+
+void UserDictionaryEditorTest::savingANewWordAppendsOneRecordToEachUserFile()
+{
+    Harness h(1);
+    const std::int32_t users = h.files.user().recordCount();
+    const std::int32_t notes = h.files.userDetails().recordCount();
+    h.typeWord(QStringLiteral("zebra"));
+    h.addSave()->click();
+    h.translation()->setText(QStringLiteral("zebra listrada"));
+    h.addSave()->click();
+
+    QCOMPARE(h.userBytes().size(), std::size_t(users + 1) * kShortRecordLength);
+    QCOMPARE(h.noteBytes().size(), std::size_t(notes + 1) * kLongRecordLength);
+    QCOMPARE(h.userRecord(users + 1), (EntryRecord{u"zebra", u"zebra listrada"}));
+    // The empty note leaves a record with an empty term.
+    QVERIFY(h.noteRecord(notes + 1).term.empty());
+
+    // Back to the add state with every box empty.
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Add"));
+    QVERIFY(h.entryBoxesHidden());
+    QVERIFY(h.word()->text().isEmpty());
+    QVERIFY(h.translation()->text().isEmpty());
+    QVERIFY(h.note()->toPlainText().isEmpty());
+}
+
+void UserDictionaryEditorTest::savingADictionaryWordMakesTheUserEntryWin()
+{
+    Harness h(0);
+    h.typeWord(QStringLiteral("house"));
+    h.addSave()->click();
+    h.translation()->setText(QStringLiteral("Moradia"));
+    h.addSave()->click();
+
+    QVERIFY(LookupWord(h.files, h.state, u"house", true));
+    QCOMPARE(h.state.lastTranslation, std::u16string(u"moradia"));
+    QCOMPARE(h.state.lastDetails, std::u16string(u"A building to live in."));
+
+    // The entry is on disk: a fresh opening of the files finds it too.
+    DictionaryFiles reopened;
+    QVERIFY(reopened.open(folderOf(h.dir), u"enpt").empty());
+    QVERIFY(LookupWord(reopened, h.state, u"house", false));
+    QCOMPARE(h.state.lastTranslation, std::u16string(u"moradia"));
+}
+
+void UserDictionaryEditorTest::savingAnExistingWordRewritesItInPlace()
+{
+    Harness h(1);
+    const std::string usersBefore = h.userBytes();
+    const std::string notesBefore = h.noteBytes();
+    h.typeWord(QStringLiteral("dog"));
+    h.addSave()->click();
+    h.translation()->setText(QStringLiteral("cão amigo"));
+    h.note()->setPlainText(QStringLiteral("Good Boy."));
+    h.addSave()->click();
+
+    QCOMPARE(h.userBytes().size(), usersBefore.size());
+    QCOMPARE(h.noteBytes().size(), notesBefore.size());
+    QCOMPARE(h.userBytes().substr(0, kShortRecordLength), usersBefore.substr(0, kShortRecordLength));
+    QCOMPARE(h.userRecord(2), (EntryRecord{u"dog", u"cão amigo"}));
+    QCOMPARE(h.noteRecord(1), (EntryRecord{u"dog", u"Good Boy."}));
+}
+
+void UserDictionaryEditorTest::emptyTranslationDeletesTheUserEntry()
+{
+    Harness h(1);
+    h.typeWord(QStringLiteral("dog"));
+    h.addSave()->click();
+    h.translation()->clear();
+    h.addSave()->click();
+
+    QVERIFY(h.userRecord(2).term.empty());
+    QCOMPARE(h.files.user().recordCount(), 2);
+    // The lookup falls back to the dictionary's own entry.
+    QVERIFY(LookupWord(h.files, h.state, u"dog", false));
+    QCOMPARE(h.state.lastTranslation, std::u16string(u"cachorro"));
+}
+
+void UserDictionaryEditorTest::emptyNoteDeletesTheUserNote()
+{
+    Harness h(1);
+    h.typeWord(QStringLiteral("dog"));
+    h.addSave()->click();
+    h.note()->clear();
+    h.addSave()->click();
+    QVERIFY(h.noteRecord(1).term.empty());
+    QCOMPARE(h.userRecord(2), (EntryRecord{u"dog", u"cão"}));
+}
+
+void UserDictionaryEditorTest::wordAndTranslationAreStoredInLowerCase()
+{
+    Harness h(0);
+    h.typeWord(QStringLiteral("Casa"));
+    h.addSave()->click();
+    h.translation()->setText(QStringLiteral("HOUSE, Home"));
+    h.note()->setPlainText(QStringLiteral("Kept As Typed"));
+    h.addSave()->click();
+
+    const std::int32_t last = h.files.user().recordCount();
+    QCOMPARE(h.userRecord(last), (EntryRecord{u"casa", u"house, home"}));
+    QCOMPARE(h.noteRecord(h.files.userDetails().recordCount()),
+             (EntryRecord{u"casa", u"Kept As Typed"}));
+    QVERIFY(LookupWord(h.files, h.state, u"casa", false));
+    QVERIFY(!LookupWord(h.files, h.state, u"Casa", false));
+}
+
+void UserDictionaryEditorTest::editingTheWordInTheSaveStateReturnsToAdd()
+{
+    Harness h(1);
+    const std::string usersBefore = h.userBytes();
+    h.typeWord(QStringLiteral("dog"));
+    h.addSave()->click();
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Save"));
+    QTest::keyClick(h.word(), Qt::Key_S);
+
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Add"));
+    QVERIFY(h.entryBoxesHidden());
+    QVERIFY(h.translation()->text().isEmpty());
+    QVERIFY(h.note()->toPlainText().isEmpty());
+    QCOMPARE(h.word()->text(), QStringLiteral("dogs"));
+    QCOMPARE(h.userBytes(), usersBefore);
+}
+
+void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten_data()
+{
+    QTest::addColumn<QString>("translation");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<int>("message");
+    QTest::addColumn<bool>("noteBoxBlamed");
+    const QString word20(20, QLatin1Char('w'));
+    // 2 + 20 + 2 + 104 = 128 fits; one more does not.
+    QTest::newRow("translation one past the record")
+        << QString(105, QLatin1Char('t')) << QString() << int(core::kMsgUserWordTooLong) << false;
+    // 2 + 20 + 2 + 488 = 512 fits; one more does not.
+    QTest::newRow("note one past the record")
+        << QStringLiteral("ok") << QString(489, QLatin1Char('n')) << int(core::kMsgUserNoteTooLong) << true;
+    QTest::newRow("translation at the box limit")
+        << QString(255, QLatin1Char('t')) << QString(510, QLatin1Char('n'))
+        << int(core::kMsgUserWordTooLong) << false;
+}
+
+void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten()
+{
+    QFETCH(QString, translation);
+    QFETCH(QString, note);
+    QFETCH(int, message);
+    QFETCH(bool, noteBoxBlamed);
+    for (std::int16_t language : {std::int16_t{0}, std::int16_t{1}}) {
+        Harness h(language);
+        const std::string usersBefore = h.userBytes();
+        const std::string notesBefore = h.noteBytes();
+        const QString word(20, QLatin1Char('w'));
+        h.typeWord(word);
+        h.addSave()->click();
+        h.translation()->setText(translation);
+        h.note()->setPlainText(note);
+        const QString caption = h.addSave()->text();
+        h.addSave()->click();
+
+        QCOMPARE(h.dialogs.count(), std::size_t{1});
+        QCOMPARE(h.dialogs.last().icon, platform::MessageIcon::Exclamation);
+        QCOMPARE(toQString(h.dialogs.last().text), h.message(message));
+        QCOMPARE(toQString(h.dialogs.last().title), h.message(core::kMsgWarningTitle));
+        QCOMPARE(h.userBytes(), usersBefore);
+        QCOMPARE(h.noteBytes(), notesBefore);
+        // Still in the save state, with the text there to shorten.
+        QCOMPARE(h.addSave()->text(), caption);
+        QVERIFY(h.entryBoxesVisible());
+        QCOMPARE(h.word()->text(), word);
+        QCOMPARE(h.translation()->text(), translation);
+        QCOMPARE(h.note()->toPlainText(), note);
+        QTRY_VERIFY((noteBoxBlamed ? static_cast<QWidget*>(h.note()) : h.translation())->hasFocus());
+
+        // Shortened, the same entry goes in.
+        h.translation()->setText(translation.left(104));
+        h.note()->setPlainText(note.left(488));
+        h.addSave()->click();
+        QCOMPARE(h.dialogs.count(), std::size_t{1});
+        QCOMPARE(h.userRecord(h.files.user().recordCount()).term, platform::toU16(word));
+    }
+}
+
+void UserDictionaryEditorTest::unstorableCharactersAreRefusedAndNothingIsWritten()
+{
+    for (const auto& [translation, note] :
+         {std::pair{QStringLiteral("casa → lar"), QString()},
+          std::pair{QStringLiteral("casa"), QStringLiteral("家 is house")}}) {
+        Harness h(1);
+        const std::string usersBefore = h.userBytes();
+        const std::string notesBefore = h.noteBytes();
+        h.typeWord(QStringLiteral("house"));
+        h.addSave()->click();
+        h.translation()->setText(translation);
+        h.note()->setPlainText(note);
+        h.addSave()->click();
+
+        QCOMPARE(h.dialogs.count(), std::size_t{1});
+        QCOMPARE(h.dialogs.last().icon, platform::MessageIcon::Exclamation);
+        QCOMPARE(toQString(h.dialogs.last().text), h.message(core::kMsgUserTextNotStorable));
+        QCOMPARE(h.userBytes(), usersBefore);
+        QCOMPARE(h.noteBytes(), notesBefore);
+        QCOMPARE(h.addSave()->text(), QStringLiteral("&Save"));
+        QCOMPARE(h.translation()->text(), translation);
+        QCOMPARE(h.note()->toPlainText(), note);
+    }
+}
+
+void UserDictionaryEditorTest::aChangeOfLanguageMakesTheNextPressABareAddStep()
+{
+    Harness h(0);
+    const std::string usersBefore = h.userBytes();
+    const std::string notesBefore = h.noteBytes();
+    h.typeWord(QStringLiteral("dog"));
+    h.addSave()->click();
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Salvar"));
+
+    h.state.interfaceLanguage = 1;
+    core::loadMessages(h.state);
+    h.translation()->setText(QStringLiteral("edited"));
+    h.addSave()->click();
+
+    // Neither caption matched: nothing filled, nothing saved, the new "save".
+    QCOMPARE(h.translation()->text(), QStringLiteral("edited"));
+    QCOMPARE(h.userBytes(), usersBefore);
+    QCOMPARE(h.noteBytes(), notesBefore);
+    QVERIFY(h.entryBoxesVisible());
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Save"));
+    // The other captions keep the language they were loaded in.
+    QCOMPARE(h.closeButton()->text(), QStringLiteral("&Sair"));
+
+    h.addSave()->click();
+    QCOMPARE(h.userRecord(2), (EntryRecord{u"dog", u"edited"}));
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Add"));
+}
+
+void UserDictionaryEditorTest::enterInTheWordAndTranslationBoxesPresses()
+{
+    Harness h(1);
+    h.typeWord(QStringLiteral("zebra"));
+    QTest::keyClick(h.word(), Qt::Key_Return);
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Save"));
+    QTest::keyClicks(h.translation(), QStringLiteral("Zebra"));
+    QTest::keyClick(h.translation(), Qt::Key_Enter);
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Add"));
+    QCOMPARE(h.userRecord(h.files.user().recordCount()), (EntryRecord{u"zebra", u"zebra"}));
+
+    // Enter in the note box is a line break, not a press.
+    h.typeWord(QStringLiteral("zebra"));
+    QTest::keyClick(h.word(), Qt::Key_Return);
+    h.note()->setFocus();
+    QTest::keyClicks(h.note(), QStringLiteral("one"));
+    QTest::keyClick(h.note(), Qt::Key_Return);
+    QTest::keyClicks(h.note(), QStringLiteral("two"));
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Save"));
+    QCOMPARE(h.note()->toPlainText(), QStringLiteral("one\ntwo"));
+}
+
+void UserDictionaryEditorTest::noteBoxHoldsAtMost510Characters()
+{
+    Harness h(1);
+    h.typeWord(QStringLiteral("zebra"));
+    h.addSave()->click();
+    h.note()->setPlainText(QString(505, QLatin1Char('a')));
+    h.note()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(h.note(), QStringLiteral("bcdefghij"));
+    QCOMPARE(h.note()->toPlainText(), QString(505, QLatin1Char('a')) + QStringLiteral("bcdef"));
+
+    // A paste in the middle keeps what was there and drops the excess of the paste.
+    h.note()->setPlainText(QString(500, QLatin1Char('a')));
+    QTextCursor cursor = h.note()->textCursor();
+    cursor.setPosition(10);
+    h.note()->setTextCursor(cursor);
+    h.note()->insertPlainText(QString(20, QLatin1Char('z')));
+    const QString text = h.note()->toPlainText();
+    QCOMPARE(text.size(), 510);
+    QCOMPARE(text.count(QLatin1Char('a')), 500);
+    QCOMPARE(text.mid(10, 10), QString(10, QLatin1Char('z')));
+}
+
+void UserDictionaryEditorTest::closingAndReopeningStartsAgainInTheAddState()
+{
+    Harness h(0);
+    h.typeWord(QStringLiteral("dog"));
+    h.addSave()->click();
+    h.closeButton()->click();
+    QVERIFY(!h.editor->isVisible());
+
+    h.state.interfaceLanguage = 1;
+    core::loadMessages(h.state);
+    h.editor->show();
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Add"));
+    QCOMPARE(h.closeButton()->text(), QStringLiteral("&Close"));
+    QVERIFY(h.word()->text().isEmpty());
+    QVERIFY(h.entryBoxesHidden());
+    QCOMPARE(h.editor->windowTitle(), QStringLiteral("Insert/Edit Words - English-Portuguese"));
+}
+
+QTEST_MAIN(UserDictionaryEditorTest)
+#include "UserDictionaryEditorTest.moc"
