@@ -10,13 +10,15 @@
 #include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace quillet::fakes {
 
 class LocalHttpServer : public QObject
 {
 public:
-    enum class Behaviour { Answer, NeverAnswer, CloseWithoutAnswer };
+    // Trickle: headers promising a long body, then one byte every 50 ms, for ever.
+    enum class Behaviour { Answer, NeverAnswer, CloseWithoutAnswer, Trickle };
 
     LocalHttpServer()
     {
@@ -64,6 +66,13 @@ private:
         case Behaviour::CloseWithoutAnswer:
             socket->disconnectFromHost();
             return;
+        case Behaviour::Trickle: {
+            socket->write("HTTP/1.1 200 OK\r\nContent-Length: 1000000\r\n\r\n");
+            auto* drip = new QTimer(socket);
+            connect(drip, &QTimer::timeout, socket, [socket] { socket->write("x"); });
+            drip->start(50);
+            return;
+        }
         case Behaviour::Answer:
             break;
         }

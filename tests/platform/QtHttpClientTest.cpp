@@ -89,6 +89,7 @@ private slots:
         QTest::newRow("connection closed without reply") << 2;
         QTest::newRow("error status") << 3;
         QTest::newRow("not a web address") << 4;
+        QTest::newRow("server trickles for ever") << 5;
     }
 
     void failuresAreReportedOnce()
@@ -109,8 +110,11 @@ private slots:
         case 3:
             server.setReply("0X99VA", 500);
             break;
-        default:
+        case 4:
             target = u"file:///etc/passwd";
+            break;
+        default:
+            server.setBehaviour(fakes::LocalHttpServer::Behaviour::Trickle);
             break;
         }
         platform::QtHttpClient client;
