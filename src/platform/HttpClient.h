@@ -11,9 +11,9 @@ namespace quillet::platform {
 
 struct HttpReply
 {
-    bool ok = false;      // false: no connection, time-out, HTTP error status
-    std::string body;     // raw bytes, at most HttpClient::bodyLimit of them
-    std::u16string error; // a description for logs when !ok
+    bool ok = false;       // false: no connection, time-out, HTTP error status
+    std::string body;      // raw bytes, at most HttpClient::bodyLimit of them
+    std::u16string error;  // a description for logs when !ok
 };
 
 class HttpClient

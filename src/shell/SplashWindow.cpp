@@ -12,9 +12,9 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QSvgRenderer>
 
 namespace quillet::shell {
@@ -78,8 +78,9 @@ SplashWindow::SplashWindow(core::SharedState& state, const platform::Screen& scr
     m_version = splashLabel(this, 2, twips.rect(1440, 1080, 3015, 255), true);
     m_version->setText(QStringLiteral("release 3.01.01"));
     QLabel* notice = splashLabel(this, 3, twips.rect(1080, 2280, 3735, 495), false);
-    notice->setText(QStringLiteral("Quillet 2007 \u2013 English \u21C4 Portugu\u00EAs\n"
-                                   "Made by the Quillet developers"));
+    notice->setText(
+        QStringLiteral("Quillet 2007 \u2013 English \u21C4 Portugu\u00EAs\n"
+                       "Made by the Quillet developers"));
     QLabel* address = splashLabel(this, 4, twips.rect(1080, 2760, 3735, 255), false);
     address->setText(QStringLiteral("https://") + platform::toQString(build::webHost));
 

@@ -27,7 +27,10 @@ public:
         store(std::u16string(), false);
     }
 
-    void setChangeHandler(std::function<void()> handler) override { m_handler = std::move(handler); }
+    void setChangeHandler(std::function<void()> handler) override
+    {
+        m_handler = std::move(handler);
+    }
 
     void copyFromOutside(const std::u16string& text) { store(text, false); }
     // A password manager's copy: present, but marked secret.

@@ -61,20 +61,20 @@ private:
         pending.clear();
 
         switch (m_behaviour) {
-        case Behaviour::NeverAnswer:
-            return;
-        case Behaviour::CloseWithoutAnswer:
-            socket->disconnectFromHost();
-            return;
-        case Behaviour::Trickle: {
-            socket->write("HTTP/1.1 200 OK\r\nContent-Length: 1000000\r\n\r\n");
-            auto* drip = new QTimer(socket);
-            connect(drip, &QTimer::timeout, socket, [socket] { socket->write("x"); });
-            drip->start(50);
-            return;
-        }
-        case Behaviour::Answer:
-            break;
+            case Behaviour::NeverAnswer:
+                return;
+            case Behaviour::CloseWithoutAnswer:
+                socket->disconnectFromHost();
+                return;
+            case Behaviour::Trickle: {
+                socket->write("HTTP/1.1 200 OK\r\nContent-Length: 1000000\r\n\r\n");
+                auto* drip = new QTimer(socket);
+                connect(drip, &QTimer::timeout, socket, [socket] { socket->write("x"); });
+                drip->start(50);
+                return;
+            }
+            case Behaviour::Answer:
+                break;
         }
         QByteArray response = "HTTP/1.1 " + QByteArray::number(m_status) + " X\r\n";
         response += "Content-Type: text/html\r\nConnection: close\r\n";

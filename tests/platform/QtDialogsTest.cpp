@@ -79,9 +79,10 @@ private slots:
     {
         QTest::addColumn<int>("icon");
         QTest::addColumn<int>("qtIcon");
-        QTest::newRow("critical") << int(platform::MessageIcon::Critical) << int(QMessageBox::Critical);
-        QTest::newRow("exclamation") << int(platform::MessageIcon::Exclamation)
-                                     << int(QMessageBox::Warning);
+        QTest::newRow("critical") << int(platform::MessageIcon::Critical)
+                                  << int(QMessageBox::Critical);
+        QTest::newRow("exclamation")
+            << int(platform::MessageIcon::Exclamation) << int(QMessageBox::Warning);
     }
 
     void okBoxesCarryTheirIcon()
@@ -91,9 +92,9 @@ private slots:
         platform::QtDialogs dialogs;
         Seen seen;
         answerNextBox(QMessageBox::Ok, seen);
-        const auto answer = dialogs.showMessage(static_cast<platform::MessageIcon>(icon),
-                                                u"Quillet 2007 - Erro", u"Não foi possível!",
-                                                platform::MessageButtons::Ok);
+        const auto answer =
+            dialogs.showMessage(static_cast<platform::MessageIcon>(icon), u"Quillet 2007 - Erro",
+                                u"Não foi possível!", platform::MessageButtons::Ok);
         QCOMPARE(answer, platform::MessageAnswer::Ok);
         QCOMPARE(int(seen.icon), qtIcon);
         QCOMPARE(seen.title, QStringLiteral("Quillet 2007 - Erro"));

@@ -64,8 +64,7 @@ private slots:
     {
         fakes::LocalHttpServer server;
         QByteArray big;
-        for (int i = 0; big.size() < 200 * 1024; ++i)
-            big += QByteArray::number(i) + ' ';
+        for (int i = 0; big.size() < 200 * 1024; ++i) big += QByteArray::number(i) + ' ';
         server.setReply(big);
         platform::QtHttpClient client;
         Collected got;
@@ -98,24 +97,24 @@ private slots:
         fakes::LocalHttpServer server;
         std::u16string target = address(server, "/quillet/version.asp");
         switch (kind) {
-        case 0:
-            target = platform::toU16(QStringLiteral("http://127.0.0.1:%1/x").arg(closedPort()));
-            break;
-        case 1:
-            server.setBehaviour(fakes::LocalHttpServer::Behaviour::NeverAnswer);
-            break;
-        case 2:
-            server.setBehaviour(fakes::LocalHttpServer::Behaviour::CloseWithoutAnswer);
-            break;
-        case 3:
-            server.setReply("0X99VA", 500);
-            break;
-        case 4:
-            target = u"file:///etc/passwd";
-            break;
-        default:
-            server.setBehaviour(fakes::LocalHttpServer::Behaviour::Trickle);
-            break;
+            case 0:
+                target = platform::toU16(QStringLiteral("http://127.0.0.1:%1/x").arg(closedPort()));
+                break;
+            case 1:
+                server.setBehaviour(fakes::LocalHttpServer::Behaviour::NeverAnswer);
+                break;
+            case 2:
+                server.setBehaviour(fakes::LocalHttpServer::Behaviour::CloseWithoutAnswer);
+                break;
+            case 3:
+                server.setReply("0X99VA", 500);
+                break;
+            case 4:
+                target = u"file:///etc/passwd";
+                break;
+            default:
+                server.setBehaviour(fakes::LocalHttpServer::Behaviour::Trickle);
+                break;
         }
         platform::QtHttpClient client;
         Collected got;

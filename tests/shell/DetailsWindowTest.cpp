@@ -129,7 +129,8 @@ private slots:
         shell::DetailsWindow window(m_state, m_speech, m_dialogs, m_screen);
         std::u16string longText;
         for (int i = 0; i < 200; ++i)
-            longText += u"example of use number " + std::u16string(1, char16_t(u'a' + i % 26)) + u"; ";
+            longText +=
+                u"example of use number " + std::u16string(1, char16_t(u'a' + i % 26)) + u"; ";
         window.setDetailsText(longText);
         window.show();
         const auto* details = window.findChild<QLabel*>(QStringLiteral("lblDetalhes"));
@@ -143,7 +144,7 @@ private slots:
         window.setDetailsText(u"kept");
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(!window.close());  // the close is refused ...
+        QVERIFY(!window.close());      // the close is refused ...
         QVERIFY(!window.isVisible());  // ... and the window hidden instead
         window.show();
         QCOMPARE(text(window, QStringLiteral("lblDetalhes")), QStringLiteral("kept"));

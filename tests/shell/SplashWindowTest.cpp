@@ -45,8 +45,8 @@ struct Rig
 
 std::unique_ptr<shell::SplashWindow> splashFor(Rig& rig)
 {
-    auto splash = std::make_unique<shell::SplashWindow>(rig.state, rig.screen, rig.system,
-                                                        rig.checker);
+    auto splash =
+        std::make_unique<shell::SplashWindow>(rig.state, rig.screen, rig.system, rig.checker);
     splash->splashTimer().stop();
     splash->show();
     return splash;
@@ -251,27 +251,27 @@ private slots:
         QVERIFY(server.listening());
         QString base = server.base();
         switch (kind) {
-        case 0:
-            server.setReply("<html><body>0X99VA</body></html>");
-            break;
-        case 1:
-            server.setReply("<html><body>up to date</body></html>");
-            break;
-        case 2:
-            server.setReply("<html><body>0x99va</body></html>");
-            break;
-        case 3: {
-            QTcpServer probe;
-            probe.listen(QHostAddress::LocalHost, 0);
-            base = QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
-            break;  // the port closes with the probe
-        }
-        case 4:
-            server.setBehaviour(fakes::LocalHttpServer::Behaviour::NeverAnswer);
-            break;
-        default:
-            server.setReply(QByteArray(70 * 1024, 'x') + "0X99VA");
-            break;
+            case 0:
+                server.setReply("<html><body>0X99VA</body></html>");
+                break;
+            case 1:
+                server.setReply("<html><body>up to date</body></html>");
+                break;
+            case 2:
+                server.setReply("<html><body>0x99va</body></html>");
+                break;
+            case 3: {
+                QTcpServer probe;
+                probe.listen(QHostAddress::LocalHost, 0);
+                base = QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
+                break;  // the port closes with the probe
+            }
+            case 4:
+                server.setBehaviour(fakes::LocalHttpServer::Behaviour::NeverAnswer);
+                break;
+            default:
+                server.setReply(QByteArray(70 * 1024, 'x') + "0X99VA");
+                break;
         }
 
         core::SharedState state;

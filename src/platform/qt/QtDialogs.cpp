@@ -11,12 +11,12 @@ namespace {
 QMessageBox::Icon toQtIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Critical:
-        return QMessageBox::Critical;
-    case MessageIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
