@@ -47,8 +47,14 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(ended.size(), press, 30000);
             QVERIFY(!speech.isBusy());
         }
+        // Empty text ends at once, without a failure.
+        speech.speak(u"", [&](const std::u16string&) { ++failures; });
+        QVERIFY(!speech.isBusy());
+        QCOMPARE(ended.size(), 3);
+        QCOMPARE(ended.at(2).at(0).toBool(), false);
+
         QTest::qWait(200);  // late duplicate error signals must not count again
-        QCOMPARE(ended.size(), 2);
+        QCOMPARE(ended.size(), 3);
         const int endedInFailure = ended.at(0).at(0).toBool() + ended.at(1).at(0).toBool();
         QCOMPARE(failures, endedInFailure);
     }

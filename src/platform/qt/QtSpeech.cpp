@@ -31,6 +31,14 @@ void QtSpeech::speak(const std::u16string& text, FailureHandler onFailure)
     }
     // A newer request supersedes the older one's failure report.
     m_pendingFailure = std::move(onFailure);
+    if (text.empty()) {
+        // The engine ignores empty text without any signal; nothing to say
+        // is a request that succeeded at once.
+        m_pendingFailure = nullptr;
+        m_busy = false;
+        emit requestEnded(false);
+        return;
+    }
     m_busy = true;
     m_engine->say(toQString(text));
 }
