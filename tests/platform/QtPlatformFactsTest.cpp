@@ -3,10 +3,12 @@
 #include "platform/qt/QtSystemInfo.h"
 #include "platform/qt/QtText.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <ctime>
 
@@ -62,6 +64,21 @@ private slots:
         QCOMPARE(screen.heightPixels(), primary->size().height());
         QCOMPARE(screen.twipsPerPixelX() * primary->logicalDotsPerInchX(), 1440.0);
         QCOMPARE(screen.twipsPerPixelY() * primary->logicalDotsPerInchY(), 1440.0);
+    }
+
+    // Inside a running event loop quitting leaves the loop; the process (and
+    // this test) goes on. Last, because no event loop runs after it.
+    void quitLeavesTheRunningLoop()
+    {
+        QEventLoop loop;
+        bool timedOut = false;
+        QTimer::singleShot(0, [] { platform::QtSystemInfo().quit(); });
+        QTimer::singleShot(10000, &loop, [&] {
+            timedOut = true;
+            loop.exit(1);
+        });
+        QCOMPARE(loop.exec(), 0);
+        QVERIFY(!timedOut);
     }
 };
 
