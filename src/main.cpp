@@ -1,0 +1,47 @@
+// The desktop program: the Qt implementations of the platform services handed
+// to the start-up sequence; everything else lives in the windows' handlers.
+
+#include "core/SharedState.h"
+#include "core/ui/LanguageWindow.h"
+#include "platform/qt/QtBrowser.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtHttpClient.h"
+#include "platform/qt/QtScreen.h"
+#include "platform/qt/QtSpeech.h"
+#include "platform/qt/QtSystemInfo.h"
+#include "shell/Application.h"
+#include "shell/IconResources.h"
+#include "shell/LazySpeech.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillet"));
+    // Only the main bar's closing ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    quillet::shell::loadIconResources();
+
+    quillet::platform::QtClipboard clipboard;
+    quillet::platform::QtDialogs dialogs;
+    quillet::platform::QtBrowser browser;
+    quillet::platform::QtHttpClient http;
+    quillet::shell::LazySpeech speech(
+        [] { return std::make_unique<quillet::platform::QtSpeech>(); });
+    quillet::platform::QtScreen screen;
+    quillet::platform::QtSystemInfo system;
+    quillet::core::SharedState state;
+
+    quillet::shell::Application program(
+        state, {clipboard, dialogs, browser, http, speech, screen, system},
+        [&](quillet::core::SharedState& shared) {
+            quillet::core::ui::runLanguageChooser(shared, dialogs, browser);
+        });
+    if (!program.startUp())
+        return 1;
+    return app.exec();
+}

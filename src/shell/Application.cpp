@@ -1,0 +1,164 @@
+#include "shell/Application.h"
+
+#include "core/ErrorReport.h"
+#include "core/Installation.h"
+#include "core/InterfaceTexts.h"
+#include "core/Messages.h"
+#include "core/Paths.h"
+#include "dictionary/Catalogue.h"
+#include "dictionary/Lookup.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/Screen.h"
+#include "platform/SystemInfo.h"
+#include "platform/qt/QtText.h"
+#include "shell/DetailsWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/SplashWindow.h"
+#include "shell/ToolbarStub.h"
+#include "shell/UpdateChecker.h"
+
+namespace quillet::shell {
+
+Application::Application(core::SharedState& state, const PlatformServices& services,
+                         core::LanguageChooser chooseLanguage)
+    : m_state(state), m_services(services), m_chooseLanguage(std::move(chooseLanguage))
+{
+    m_checker = std::make_unique<UpdateChecker>(m_state, m_services.http, m_services.dialogs,
+                                                m_services.browser);
+}
+
+Application::~Application()
+{
+    // The bar refers to the other windows; it goes first.
+    m_splash.reset();
+    m_main.reset();
+}
+
+std::filesystem::path Application::settingsFolder() const
+{
+    return core::toPath(m_services.system.programFolder());
+}
+
+bool Application::startUp()
+{
+    m_state.splashClosed = false;
+    core::readSettings(m_state, settingsFolder(), core::screenMetrics(m_services.screen),
+                       m_chooseLanguage);
+    core::loadMessages(m_state);
+    applyLanguage();
+
+    if (!core::checkInstallation(m_state, m_services.system.programFolder(),
+                                 [](const std::u16string& path) { return core::isPlainFile(path); },
+                                 m_services.dialogs)) {
+        endProgram();
+        return false;
+    }
+    m_state.webQuery = core::buildWebQuery(m_services.system.versionMajor(),
+                                           m_services.system.versionMinor(),
+                                           m_state.interfaceLanguage);
+
+    m_splash = std::make_unique<SplashWindow>(m_state, m_services.screen, m_services.system,
+                                              *m_checker);
+    // Text copied while the splash was up is handled as soon as it closes.
+    connect(m_splash.get(), &SplashWindow::splashClosed, m_main.get(), &MainWindow::tick,
+            Qt::QueuedConnection);
+    m_splash->setVersionText(SplashWindow::versionText(m_services.system.versionMajor(),
+                                                       m_services.system.versionMinor()));
+    m_splash->show();
+    m_splash->repaint();
+
+    applyLanguage();
+
+    const dictionary::CatalogueResult catalogue =
+        dictionary::LoadDictionaryCatalogue(m_state, core::toPath(m_state.appFolder));
+    if (!catalogue.usable) {
+        dictionary::showCatalogueMissing(m_services.dialogs, m_state);
+        endProgram();
+        return false;
+    }
+
+    const dictionary::Activation activation = dictionary::OpenDictionaryFiles(m_files, m_state);
+    m_details->setSpeechEnabled(activation.pronunciationEnabled);
+    m_main->setWindowTitle(platform::toQString(activation.mainTitle));
+    if (!activation.failures.empty()) {
+        m_main->applyWindowMode(0);
+        core::reportError(m_state.messages, u"A07", u"QL", m_services.dialogs);
+        endProgram();
+        return false;
+    }
+    m_main->moveToStoredPosition();
+
+    m_services.clipboard.clear();
+    m_main->applyWindowMode(m_state.alwaysOnTop);
+    return true;
+}
+
+void Application::createWindows()
+{
+    if (!m_details) {
+        m_details = std::make_unique<DetailsWindow>(m_state, m_services.speech, m_services.dialogs,
+                                                    m_services.screen);
+    }
+    if (!m_toolbar)
+        m_toolbar = std::make_unique<ToolbarStub>(m_state, m_services.screen);
+    if (!m_main) {
+        m_main = std::make_unique<MainWindow>(m_state, m_services.clipboard, m_services.screen);
+        m_main->setCompanions(m_details.get(), m_details.get(), m_toolbar.get());
+        m_main->setLookup([this](std::u16string_view word, bool wantDetails) {
+            return dictionary::LookupWord(m_files, m_state, word, wantDetails);
+        });
+        m_main->setUnloadHandler([this] { shutdown(); });
+    }
+}
+
+void Application::applyLanguage()
+{
+    createWindows();
+    m_main->applyLanguage();
+    m_toolbar->setCaption(
+        platform::toQString(core::interfaceText(m_state, u"frmTools", u"")));
+    m_details->applyLanguage();
+}
+
+void Application::shutdown()
+{
+    if (m_ended)
+        return;
+    const core::ScreenMetrics metrics = core::screenMetrics(m_services.screen);
+    // Until the dictionary chooser exists, its selection is the active row.
+    const int chooserIndex = m_state.activeDictionary;
+    const core::SettingsTexts texts =
+        core::settingsTexts(m_main->y() * metrics.twipsPerPixelY,
+                            m_main->x() * metrics.twipsPerPixelX, metrics, chooserIndex, m_state);
+    const std::filesystem::path folder = settingsFolder();
+    if (!core::writeSettings(folder, m_state.lastUpdateCheck, texts)) {
+        const std::u16string path = (folder / core::kSettingsFileName).u16string();
+        m_services.dialogs.showMessage(platform::MessageIcon::Exclamation,
+                                       m_state.messages[core::kMsgWarningTitle],
+                                       m_state.messages[core::kMsgSettingsNotSaved] + path,
+                                       platform::MessageButtons::Ok);
+    }
+    endProgram();
+}
+
+void Application::endProgram()
+{
+    m_ended = true;
+    if (m_main)
+        m_main->clipboardTimer().stop();
+    if (m_splash) {
+        m_splash->splashTimer().stop();
+        m_splash->hide();
+    }
+    for (QWidget* window : {static_cast<QWidget*>(m_details.get()),
+                            static_cast<QWidget*>(m_toolbar.get())}) {
+        if (window)
+            window->hide();
+    }
+    if (m_main)
+        m_main->hide();
+    m_services.system.quit();
+}
+
+}  // namespace quillet::shell

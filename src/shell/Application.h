@@ -1,0 +1,95 @@
+#pragma once
+// The program's spine: `startUp` brings it from nothing to a placed, visible
+// main bar in a fixed order of steps; closing the bar writes the settings and
+// ends the program. Every outside service arrives by reference, so a test can
+// run the whole sequence on fakes and observe the end of the program through
+// SystemInfo::quit().
+
+#include "core/Settings.h"
+#include "core/SharedState.h"
+#include "dictionary/DictionaryFiles.h"
+
+#include <QObject>
+
+#include <filesystem>
+#include <memory>
+
+namespace quillet::platform {
+class Browser;
+class Clipboard;
+class Dialogs;
+class HttpClient;
+class Screen;
+class Speech;
+class SystemInfo;
+}  // namespace quillet::platform
+
+namespace quillet::shell {
+
+class DetailsWindow;
+class MainWindow;
+class SplashWindow;
+class ToolbarStub;
+class UpdateChecker;
+
+struct PlatformServices
+{
+    platform::Clipboard& clipboard;
+    platform::Dialogs& dialogs;
+    platform::Browser& browser;
+    platform::HttpClient& http;
+    platform::Speech& speech;
+    const platform::Screen& screen;
+    platform::SystemInfo& system;
+};
+
+class Application : public QObject
+{
+    Q_OBJECT
+public:
+    // `chooseLanguage` is asked on a first run only (no settings file).
+    Application(core::SharedState& state, const PlatformServices& services,
+                core::LanguageChooser chooseLanguage);
+    ~Application() override;
+
+    // Runs the start-up sequence once. False: the program was ended during
+    // it (a page file or the catalogue missing, or the dictionary's files
+    // unusable); nothing was written then.
+    bool startUp();
+
+    // The main bar's unload: writes the settings, then ends the program
+    // whichever windows are open.
+    void shutdown();
+
+    // Captions and tooltips of every window in the interface language; creates
+    // the windows that do not exist yet.
+    void applyLanguage();
+
+    MainWindow* mainWindow() const { return m_main.get(); }
+    ToolbarStub* toolbar() const { return m_toolbar.get(); }
+    DetailsWindow* detailsWindow() const { return m_details.get(); }
+    SplashWindow* splashWindow() const { return m_splash.get(); }
+    UpdateChecker& updateChecker() { return *m_checker; }
+    dictionary::DictionaryFiles& dictionaryFiles() { return m_files; }
+
+    // Where "quillet.cfg" lives: the program's folder.
+    std::filesystem::path settingsFolder() const;
+
+private:
+    void createWindows();
+    // All windows close at once and no handler of theirs runs afterwards.
+    void endProgram();
+
+    core::SharedState& m_state;
+    PlatformServices m_services;
+    core::LanguageChooser m_chooseLanguage;
+    dictionary::DictionaryFiles m_files;
+    std::unique_ptr<UpdateChecker> m_checker;
+    std::unique_ptr<DetailsWindow> m_details;
+    std::unique_ptr<ToolbarStub> m_toolbar;
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<SplashWindow> m_splash;
+    bool m_ended = false;
+};
+
+}  // namespace quillet::shell

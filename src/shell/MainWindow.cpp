@@ -1,0 +1,323 @@
+#include "shell/MainWindow.h"
+
+#include "core/InterfaceTexts.h"
+#include "core/Messages.h"
+#include "platform/Clipboard.h"
+#include "platform/Screen.h"
+#include "platform/Twips.h"
+#include "platform/qt/QtText.h"
+#include "shell/IconResources.h"
+#include "shell/WindowLayering.h"
+#include "translation/Capture.h"
+#include "translation/ResultDisplay.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFont>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace quillet::shell {
+
+namespace {
+
+// Design geometry, twips.
+constexpr int kTraduzLeft = 40;
+constexpr int kTraduzTop = 40;
+constexpr int kTraduzHeight = 285;
+constexpr int kButtonTop = 20;
+constexpr int kButtonWidth = 375;
+constexpr int kButtonHeight = 320;
+constexpr int kDetailsLeft = 6600;
+constexpr int kGoLeft = 7020;
+constexpr int kOptionsLeft = 7440;
+constexpr int kDesignClientWidth = 7875;
+// The outer height that leaves only the search row under the caption.
+constexpr int kRowHeightExtra = 450;
+// The lowest client height that still shows the buttons whole.
+constexpr int kRowClientHeight = kButtonTop + kButtonHeight + 20;
+
+QToolButton* pictureButton(QWidget* parent, const char* name, const QString& picture)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(icon(picture));
+    button->setAutoRaise(false);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
+                       const platform::Screen& screen, QWidget* parent)
+    : QWidget(parent), m_state(state), m_clipboard(clipboard), m_screen(screen)
+{
+    setObjectName(QStringLiteral("frmPrincipal"));
+
+    m_traduz = new QLineEdit(this);
+    m_traduz->setObjectName(QStringLiteral("traduz"));
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(8.25);
+    m_traduz->setFont(font);
+    m_traduz->setGeometry(twipsToPixelsX(kTraduzLeft), twipsToPixelsY(kTraduzTop),
+                          twipsToPixelsX(translation::kSearchBoxWidthWithoutDetails),
+                          twipsToPixelsY(kTraduzHeight));
+    m_traduz->installEventFilter(this);
+    connect(m_traduz, &QLineEdit::returnPressed, this, &MainWindow::submitSearchBox);
+
+    m_cmdDetalhes = pictureButton(this, "cmdDetalhes", QStringLiteral("details"));
+    m_cmdGo = pictureButton(this, "cmdGo", QStringLiteral("search"));
+    m_cmdOptions = pictureButton(this, "cmdOptions", QStringLiteral("options"));
+    const int buttonTop = twipsToPixelsY(kButtonTop);
+    const int buttonWidth = twipsToPixelsX(kButtonWidth);
+    const int buttonHeight = twipsToPixelsY(kButtonHeight);
+    m_cmdDetalhes->setGeometry(twipsToPixelsX(kDetailsLeft), buttonTop, buttonWidth, buttonHeight);
+    m_cmdGo->setGeometry(twipsToPixelsX(kGoLeft), buttonTop, buttonWidth, buttonHeight);
+    m_cmdOptions->setGeometry(twipsToPixelsX(kOptionsLeft), buttonTop, buttonWidth, buttonHeight);
+    m_cmdDetalhes->hide();
+    connect(m_cmdDetalhes, &QToolButton::clicked, this, &MainWindow::openDetails);
+    connect(m_cmdGo, &QToolButton::clicked, this, &MainWindow::submitSearchBox);
+    connect(m_cmdOptions, &QToolButton::clicked, this, &MainWindow::toggleToolbar);
+
+    resize(twipsToPixelsX(kDesignClientWidth), twipsToPixelsY(kRowClientHeight));
+
+    // Load.
+    m_state.lastCapturedText.clear();
+    m_traduz->setText(platform::toQString(m_state.messages[core::kMsgSearchPrompt]));
+    m_state.toolbarOpen = false;
+
+    m_timer.setObjectName(QStringLiteral("tmrPrincipal"));
+    m_timer.setInterval(kTickMilliseconds);
+    connect(&m_timer, &QTimer::timeout, this, &MainWindow::tick);
+    m_timer.start();
+    m_clipboard.setChangeHandler([this] { tick(); });
+}
+
+MainWindow::~MainWindow()
+{
+    m_clipboard.setChangeHandler({});
+}
+
+void MainWindow::setCompanions(QWidget* detailsWindow, translation::ResultView* detailsView,
+                               QWidget* toolbar)
+{
+    m_detailsWindow = detailsWindow;
+    m_detailsView = detailsView;
+    m_toolbar = toolbar;
+}
+
+int MainWindow::twipsToPixelsX(int twips) const
+{
+    return platform::twipsToPixels(twips, m_screen.twipsPerPixelX());
+}
+
+int MainWindow::twipsToPixelsY(int twips) const
+{
+    return platform::twipsToPixels(twips, m_screen.twipsPerPixelY());
+}
+
+void MainWindow::tick()
+{
+    if (m_translating)
+        return;
+    const translation::CaptureDecision decision =
+        translation::decideCapture(m_clipboard.text(), m_state);
+    if (!decision.translate)
+        return;
+    m_searchText = decision.capturedText;
+
+    m_translating = true;
+    m_timer.stop();
+    translation::ResultDisplay display(*this, m_state);
+    const std::u16string line = translation::translateSearchText(
+        m_searchText, m_state,
+        [this](std::u16string_view word, bool wantDetails) {
+            return m_lookup && m_lookup(word, wantDetails);
+        },
+        display);
+    m_timer.start(kTickMilliseconds);
+    m_traduz->setText(platform::toQString(line));
+    translation::recordCapture(m_state, decision);
+    m_translating = false;
+    emit translated();
+}
+
+void MainWindow::submitSearchBox()
+{
+    m_state.lastCapturedText.clear();
+    m_clipboard.setText(platform::toU16(m_traduz->text()));
+}
+
+void MainWindow::applyLanguage()
+{
+    const QString window = QStringLiteral("frmPrincipal");
+    for (QToolButton* button : {m_cmdGo, m_cmdOptions}) {
+        const QString tip = platform::toQString(core::interfaceText(
+            m_state, platform::toU16(window), platform::toU16(button->objectName())));
+        button->setToolTip(tip);
+        button->setAccessibleName(tip);
+    }
+    setWindowTitle(platform::toQString(core::mainWindowTitle(m_state)));
+}
+
+void MainWindow::showIdleLook()
+{
+    m_traduz->setText(platform::toQString(m_state.messages[core::kMsgSearchPrompt]));
+    setSearchBoxWidth(translation::kSearchBoxWidthWithoutDetails);
+    m_cmdDetalhes->hide();
+}
+
+void MainWindow::applyWidth()
+{
+    const int go = kButtonWidth;
+    const int box = m_traduzWidthTwips;
+    const int twips = m_cmdDetalhes->isVisibleTo(this) ? 3 * go + box + 320 : 2 * go + box + 250;
+    setFixedWidth(twipsToPixelsX(twips));
+}
+
+void MainWindow::shrinkToRow()
+{
+    const int decoration = std::max(0, frameGeometry().height() - height());
+    const int outer = twipsToPixelsY(kTraduzHeight + kRowHeightExtra);
+    setFixedHeight(std::max(outer - decoration, twipsToPixelsY(kRowClientHeight)));
+}
+
+void MainWindow::applyWindowMode(std::int16_t mode)
+{
+    applyWidth();
+    shrinkToRow();
+    show();
+    setTopmost(*this, mode != 0);
+}
+
+void MainWindow::moveToStoredPosition()
+{
+    move(m_state.windowLeft, m_state.windowTop);
+}
+
+void MainWindow::pinIfOnTop(QWidget& window)
+{
+    if (m_state.alwaysOnTop > 0)
+        pinOnTop(window);
+}
+
+void MainWindow::openDetails()
+{
+    if (m_toolbar)
+        m_toolbar->hide();
+    m_state.toolbarOpen = false;
+    if (!m_detailsWindow)
+        return;
+    const QRect frame = frameGeometry();
+    m_detailsWindow->move(frame.left(), frame.bottom() + 1);
+    m_detailsWindow->show();
+    // The frame is known once the window is shown.
+    const int decoration =
+        std::max(0, m_detailsWindow->frameGeometry().width() - m_detailsWindow->width());
+    m_detailsWindow->setFixedWidth(std::max(1, frame.width() - decoration));
+    pinIfOnTop(*m_detailsWindow);
+}
+
+void MainWindow::toggleToolbar()
+{
+    if (!m_toolbar)
+        return;
+    if (m_state.toolbarOpen) {
+        m_toolbar->hide();
+        m_state.toolbarOpen = false;
+        return;
+    }
+    if (m_detailsWindow)
+        m_detailsWindow->hide();
+    const QRect frame = frameGeometry();
+    m_toolbar->move(frame.left(), frame.bottom() + 1);
+    m_toolbar->show();
+    pinIfOnTop(*m_toolbar);
+    m_state.toolbarOpen = true;
+}
+
+void MainWindow::setSearchBoxText(std::u16string_view text)
+{
+    m_traduz->setText(platform::toQString(text));
+}
+
+void MainWindow::setSearchBoxWidth(int twips)
+{
+    m_traduzWidthTwips = twips;
+    m_traduz->resize(twipsToPixelsX(twips), m_traduz->height());
+}
+
+void MainWindow::repaintSearchBox()
+{
+    m_traduz->repaint();
+}
+
+void MainWindow::setDetailsButtonVisible(bool visible)
+{
+    m_cmdDetalhes->setVisible(visible);
+}
+
+void MainWindow::setBusyPointer(bool busy)
+{
+    if (busy) {
+        setCursor(Qt::WaitCursor);
+        m_traduz->setCursor(Qt::WaitCursor);
+    } else {
+        unsetCursor();
+        m_traduz->setCursor(Qt::IBeamCursor);
+    }
+}
+
+void MainWindow::setDetailsText(std::u16string_view text)
+{
+    if (m_detailsView)
+        m_detailsView->setDetailsText(text);
+}
+
+void MainWindow::setPossibilityTerm(int slot, std::u16string_view term)
+{
+    if (m_detailsView)
+        m_detailsView->setPossibilityTerm(slot, term);
+}
+
+void MainWindow::setPossibilityTranslation(int slot, std::u16string_view translation)
+{
+    if (m_detailsView)
+        m_detailsView->setPossibilityTranslation(slot, translation);
+}
+
+void MainWindow::repaintDetails()
+{
+    if (m_detailsView)
+        m_detailsView->repaintDetails();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        shrinkToRow();
+    return QWidget::event(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_unload)
+        m_unload();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_traduz
+        && (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease)) {
+        m_traduz->selectAll();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace quillet::shell

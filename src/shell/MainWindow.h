@@ -1,0 +1,116 @@
+#pragma once
+// `frmPrincipal`: the one-row bar. Its search box `traduz` is both where the
+// user types and where a translation's result line appears. The clipboard is
+// watched by the 500 ms `tmrPrincipal` tick and, as soon as the platform
+// reports a change, by the same tick run at once.
+
+#include "core/SharedState.h"
+#include "translation/ResultView.h"
+#include "translation/Translator.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QLineEdit;
+class QToolButton;
+
+namespace quillet::platform {
+class Clipboard;
+class Screen;
+}  // namespace quillet::platform
+
+namespace quillet::shell {
+
+class MainWindow : public QWidget, public translation::ResultView
+{
+    Q_OBJECT
+public:
+    static constexpr int kTickMilliseconds = 500;
+
+    MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
+               const platform::Screen& screen, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void setLookup(translation::WordLookup lookup) { m_lookup = std::move(lookup); }
+    // The windows that open under the bar, and where the details part of a
+    // result goes; all live as long as the bar.
+    void setCompanions(QWidget* detailsWindow, translation::ResultView* detailsView,
+                       QWidget* toolbar);
+    // Runs when the user closes the bar; it ends the program.
+    void setUnloadHandler(std::function<void()> handler) { m_unload = std::move(handler); }
+
+    // Sizes the bar by the details button, shows it and makes it topmost or
+    // an ordinary window, never activating it.
+    void applyWindowMode(std::int16_t mode);
+    // Moves the bar to windowLeft, windowTop (pixels).
+    void moveToStoredPosition();
+    // Caption and tooltips in the interface language.
+    void applyLanguage();
+    // Back to the look before the first search: prompt, full width, no
+    // details button.
+    void showIdleLook();
+
+    // The clipboard watch. Safe to call at any moment; it does nothing while
+    // a translation runs or before the splash window has closed.
+    void tick();
+    // Search button and Enter: the box's text goes to the clipboard so that
+    // the next tick handles it, even when it is the text handled last.
+    void submitSearchBox();
+    void openDetails();
+    void toggleToolbar();
+
+    QTimer& clipboardTimer() { return m_timer; }
+    const std::u16string& searchText() const { return m_searchText; }
+    int twipsToPixelsX(int twips) const;
+    int twipsToPixelsY(int twips) const;
+
+    // ResultView
+    void setSearchBoxText(std::u16string_view text) override;
+    void setSearchBoxWidth(int twips) override;
+    void repaintSearchBox() override;
+    void setDetailsButtonVisible(bool visible) override;
+    void setBusyPointer(bool busy) override;
+    void setDetailsText(std::u16string_view text) override;
+    void setPossibilityTerm(int slot, std::u16string_view term) override;
+    void setPossibilityTranslation(int slot, std::u16string_view translation) override;
+    void repaintDetails() override;
+
+signals:
+    // A run ended and the search box shows its result line.
+    void translated();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void shrinkToRow();
+    void applyWidth();
+    void pinIfOnTop(QWidget& window);
+
+    core::SharedState& m_state;
+    platform::Clipboard& m_clipboard;
+    const platform::Screen& m_screen;
+    translation::WordLookup m_lookup;
+    std::function<void()> m_unload;
+    QWidget* m_detailsWindow = nullptr;
+    translation::ResultView* m_detailsView = nullptr;
+    QWidget* m_toolbar = nullptr;
+
+    QLineEdit* m_traduz = nullptr;
+    QToolButton* m_cmdDetalhes = nullptr;
+    QToolButton* m_cmdGo = nullptr;
+    QToolButton* m_cmdOptions = nullptr;
+    QTimer m_timer;
+    std::u16string m_searchText;  // `TextoProcura`
+    int m_traduzWidthTwips = translation::kSearchBoxWidthWithoutDetails;
+    bool m_translating = false;
+};
+
+}  // namespace quillet::shell
