@@ -88,6 +88,8 @@ UserDictionaryEditor::UserDictionaryEditor(core::SharedState& state, platform::D
     m_note = new QPlainTextEdit(this);
     m_note->setObjectName(QStringLiteral("txtDetalhe"));
     m_note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_note->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_note->setTabChangesFocus(true);
     twips.place(*m_note, 1440, 1200, 5535, 1005);
 

@@ -4,6 +4,7 @@
 #include "core/ui/LanguageWindow.h"
 
 #include "BuildConfig.h"
+#include "core/ui/WindowPicture.h"
 #include "fakes/FakeBrowser.h"
 #include "fakes/FakeDialogs.h"
 #include "platform/qt/QtText.h"
@@ -37,6 +38,7 @@ private slots:
     void closingFromTheCaptionBarKeepsTheLanguage();
     void enterInTheAddressBoxConfirms();
     void runLanguageChooserWaitsForTheWindow();
+    void savesAPictureOfTheWindow();
 };
 
 namespace {
@@ -267,6 +269,15 @@ void LanguageWindowTest::runLanguageChooserWaitsForTheWindow()
     poll.stop();
     QVERIFY(sawModalWindow);
     QCOMPARE(state.interfaceLanguage, std::int16_t{1});
+}
+
+void LanguageWindowTest::savesAPictureOfTheWindow()
+{
+    Harness h;
+    h.window.show();
+    const QImage picture = quillet::testing::saveWindowPicture(h.window, QStringLiteral("language-chooser"));
+    QCOMPARE(picture.size(), h.window.size() * h.window.devicePixelRatio());
+    QVERIFY(quillet::testing::hasDrawing(picture));
 }
 
 QTEST_MAIN(LanguageWindowTest)

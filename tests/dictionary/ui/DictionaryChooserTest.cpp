@@ -4,6 +4,7 @@
 #include "dictionary/ui/DictionaryChooser.h"
 
 #include "SampleDictionary.h"
+#include "core/ui/WindowPicture.h"
 #include "core/Messages.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
@@ -81,6 +82,7 @@ private slots:
     void switchingIgnoresFilesThatCannotOpen();
     void okWithNothingSelectedDoesNothing();
     void keyboardAloneSwitches();
+    void savesAPictureOfTheWindow();
 };
 
 void DictionaryChooserTest::listsTheNamesInRowOrderInTheInterfaceLanguage()
@@ -222,6 +224,15 @@ void DictionaryChooserTest::keyboardAloneSwitches()
     QTest::keyClick(h.list(), Qt::Key_Return);
     QCOMPARE(h.state.activeDictionary, std::int16_t{1});
     QVERIFY(!h.chooser.isVisible());
+}
+
+void DictionaryChooserTest::savesAPictureOfTheWindow()
+{
+    Harness h(1, 1);
+    h.chooser.show();
+    const QImage picture = quillet::testing::saveWindowPicture(h.chooser, QStringLiteral("dictionary-chooser"));
+    QCOMPARE(picture.size(), h.chooser.size() * h.chooser.devicePixelRatio());
+    QVERIFY(quillet::testing::hasDrawing(picture));
 }
 
 QTEST_MAIN(DictionaryChooserTest)

@@ -4,6 +4,7 @@
 #include "dictionary/ui/UserDictionaryEditor.h"
 
 #include "SampleDictionary.h"
+#include "core/ui/WindowPicture.h"
 #include "core/Messages.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
@@ -121,6 +122,7 @@ private slots:
     void enterInTheWordAndTranslationBoxesPresses();
     void noteBoxHoldsAtMost510Characters();
     void closingAndReopeningStartsAgainInTheAddState();
+    void savesAPictureOfTheWindow();
 };
 
 void UserDictionaryEditorTest::loadsCaptionsTitleAndLimits()
@@ -518,6 +520,16 @@ void UserDictionaryEditorTest::closingAndReopeningStartsAgainInTheAddState()
     QVERIFY(h.word()->text().isEmpty());
     QVERIFY(h.entryBoxesHidden());
     QCOMPARE(h.editor->windowTitle(), QStringLiteral("Insert/Edit Words - English-Portuguese"));
+}
+
+void UserDictionaryEditorTest::savesAPictureOfTheWindow()
+{
+    Harness h(1);
+    h.typeWord(QStringLiteral("house"));
+    h.addSave()->click();
+    const QImage picture = quillet::testing::saveWindowPicture(*h.editor, QStringLiteral("user-dictionary-editor"));
+    QCOMPARE(picture.size(), h.editor->size() * h.editor->devicePixelRatio());
+    QVERIFY(quillet::testing::hasDrawing(picture));
 }
 
 QTEST_MAIN(UserDictionaryEditorTest)
