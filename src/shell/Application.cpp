@@ -7,6 +7,7 @@
 #include "core/Paths.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/Lookup.h"
+#include "dictionary/ui/DictionaryChooser.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
@@ -32,6 +33,7 @@ Application::~Application()
 {
     // The bar refers to the other windows; it goes first.
     m_splash.reset();
+    m_chooser.reset();
     m_main.reset();
 }
 
@@ -77,6 +79,7 @@ bool Application::startUp()
         endProgram();
         return false;
     }
+    m_chooser->setEntries(catalogue);
 
     const dictionary::Activation activation = dictionary::OpenDictionaryFiles(m_files, m_state);
     m_details->setSpeechEnabled(activation.pronunciationEnabled);
@@ -110,6 +113,16 @@ void Application::createWindows()
         });
         m_main->setUnloadHandler([this] { shutdown(); });
     }
+    if (!m_chooser) {
+        m_chooser = std::make_unique<dictionary::ui::DictionaryChooser>(
+            m_state, m_services.clipboard, m_files);
+        connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::pronunciationAvailable,
+                m_details.get(), &DetailsWindow::setSpeechEnabled);
+        connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::mainTitleChanged,
+                m_main.get(), &QWidget::setWindowTitle);
+        connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::idleLookRequested,
+                m_main.get(), &MainWindow::showIdleLook);
+    }
 }
 
 void Application::applyLanguage()
@@ -119,6 +132,7 @@ void Application::applyLanguage()
     m_toolbar->setCaption(
         platform::toQString(core::interfaceText(m_state, u"frmTools", u"")));
     m_details->applyLanguage();
+    m_chooser->retranslate();
 }
 
 void Application::shutdown()
@@ -126,8 +140,7 @@ void Application::shutdown()
     if (m_ended)
         return;
     const core::ScreenMetrics metrics = core::screenMetrics(m_services.screen);
-    // Until the dictionary chooser exists, its selection is the active row.
-    const int chooserIndex = m_state.activeDictionary;
+    const int chooserIndex = m_chooser->selectedRow();
     const core::SettingsTexts texts =
         core::settingsTexts(m_main->y() * metrics.twipsPerPixelY,
                             m_main->x() * metrics.twipsPerPixelX, metrics, chooserIndex, m_state);
@@ -152,7 +165,8 @@ void Application::endProgram()
         m_splash->hide();
     }
     for (QWidget* window : {static_cast<QWidget*>(m_details.get()),
-                            static_cast<QWidget*>(m_toolbar.get())}) {
+                            static_cast<QWidget*>(m_toolbar.get()),
+                            static_cast<QWidget*>(m_chooser.get())}) {
         if (window)
             window->hide();
     }

@@ -24,6 +24,10 @@ class Speech;
 class SystemInfo;
 }  // namespace quillet::platform
 
+namespace quillet::dictionary::ui {
+class DictionaryChooser;
+}
+
 namespace quillet::shell {
 
 class DetailsWindow;
@@ -69,6 +73,7 @@ public:
     ToolbarStub* toolbar() const { return m_toolbar.get(); }
     DetailsWindow* detailsWindow() const { return m_details.get(); }
     SplashWindow* splashWindow() const { return m_splash.get(); }
+    dictionary::ui::DictionaryChooser* dictionaryChooser() const { return m_chooser.get(); }
     UpdateChecker& updateChecker() { return *m_checker; }
     dictionary::DictionaryFiles& dictionaryFiles() { return m_files; }
 
@@ -87,6 +92,7 @@ private:
     std::unique_ptr<UpdateChecker> m_checker;
     std::unique_ptr<DetailsWindow> m_details;
     std::unique_ptr<ToolbarStub> m_toolbar;
+    std::unique_ptr<dictionary::ui::DictionaryChooser> m_chooser;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<SplashWindow> m_splash;
     bool m_ended = false;

@@ -67,19 +67,26 @@ inline void writeSmallDictionary(const std::filesystem::path& folder, const std:
     writeTextFile(folder / (stem + ".dtu"), "");
 }
 
-// Pages, catalogue (row 0, speech offered, aligned details) and dictionary.
+// Pages, catalogue and two dictionaries: row 0 English-Portuguese with
+// speech, row 1 Portuguese-English without; both with aligned details.
 inline void writeInstallation(const std::filesystem::path& folder)
 {
     writeTextFile(folder / "quillet.htm", "<html>pt</html>");
     writeTextFile(folder / "quillete.htm", "<html>en</html>");
     writeTextFile(folder / "dictionaries.cfg",
-                  "Ingl\xC3\xAAs-Portugu\xC3\xAAs|English-Portuguese|engpor|0|S|S\r\n");
+                  "Ingl\xC3\xAAs-Portugu\xC3\xAAs|English-Portuguese|engpor|0|S|S\r\n"
+                  "Portugu\xC3\xAAs-Ingl\xC3\xAAs|Portuguese-English|poreng|1|N|S\r\n");
     writeSmallDictionary(folder, "engpor",
                          {
                              {u"cat", u"gato", u"gato: animal doméstico"},
                              {u"house", u"casa, lar", u"house (n.): casa; (v.) alojar"},
                              {u"housing", u"habitação", u"housing (n.): habitação"},
                              {u"word", u"palavra", u"word (n.): palavra, termo"},
+                         });
+    writeSmallDictionary(folder, "poreng",
+                         {
+                             {u"casa", u"house, home", u"casa (s.f.): house"},
+                             {u"gato", u"cat", u"gato (s.m.): cat"},
                          });
 }
 

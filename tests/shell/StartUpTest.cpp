@@ -16,7 +16,9 @@
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/ToolbarStub.h"
+#include "dictionary/ui/DictionaryChooser.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -48,6 +50,7 @@ private slots:
     void missingCatalogueShowsOneBoxAndEnds();
     void unusableDictionaryFilesGiveTheCodedReport();
     void closingTheBarWritesTheSettingsAndEnds();
+    void switchingTheDictionaryResetsTheBarAndIsSaved();
 
 private:
     fs::path folder() const { return fs::path(m_dir->path().toStdString()); }
@@ -315,6 +318,38 @@ void StartUpTest::closingTheBarWritesTheSettingsAndEnds()
              std::string("50\r\n100\r\n0\r\n0\r\n0\r\n1\r\n20070101\r\n"));
     QVERIFY(!m_app->toolbar()->isVisible());
     QVERIFY(!m_app->mainWindow()->isVisible());
+}
+
+void StartUpTest::switchingTheDictionaryResetsTheBarAndIsSaved()
+{
+    writeSettings("0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n20070315\r\n");
+    QVERIFY(start());
+    closeSplash();
+    m_clipboard.copyFromOutside(u"cat");
+    QCOMPARE(traduz()->text(), u"cat -> gato"_qs);
+
+    dictionary::ui::DictionaryChooser* chooser = m_app->dictionaryChooser();
+    auto* list = chooser->findChild<QComboBox*>(QStringLiteral("cmbDicionario"));
+    QVERIFY(list);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->currentIndex(), 0);
+    list->setCurrentIndex(1);
+    chooser->confirm();
+
+    QCOMPARE(m_state.activeDictionary, 1);
+    QCOMPARE(m_app->mainWindow()->windowTitle(), u"Quillet 2007 - Portuguese-English"_qs);
+    QCOMPARE(traduz()->text(),
+             u"<Type the word to search here or select the word in text and press Ctrl+C>"_qs);
+    QVERIFY(m_app->mainWindow()->findChild<QToolButton*>(QStringLiteral("cmdDetalhes"))->isHidden());
+    auto* speak = m_app->detailsWindow()->findChild<QToolButton*>(QStringLiteral("cmdDetalhes0"));
+    QVERIFY(!speak->isEnabled());
+
+    m_clipboard.copyFromOutside(u"gato");
+    QCOMPARE(traduz()->text(), u"gato -> cat"_qs);
+
+    m_app->mainWindow()->close();
+    const std::string saved = testing::readTextFile(folder() / "quillet.cfg");
+    QCOMPARE(QString::fromStdString(saved).split(u"\r\n"_qs).value(4), u"1"_qs);
 }
 
 QTEST_MAIN(StartUpTest)
