@@ -24,8 +24,8 @@ std::u16string percentEncoded(const std::u16string& text)
     return platform::toU16(QString::fromLatin1(QUrl::toPercentEncoding(platform::toQString(text))));
 }
 
-QLabel* makeLabel(QWidget& parent, const char* name, const QString& text, const TwipsGeometry& twips,
-                  double left, double top, double width, double height)
+QLabel* makeLabel(QWidget& parent, const char* name, const QString& text,
+                  const TwipsGeometry& twips, double left, double top, double width, double height)
 {
     auto* label = new QLabel(text, &parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -38,16 +38,16 @@ QLabel* makeLabel(QWidget& parent, const char* name, const QString& text, const 
 
 bool isAcceptableEmail(const std::u16string& trimmedAddress)
 {
-    return !trimmedAddress.empty() && trimmedAddress.find(u'@') != std::u16string::npos
-           && trimmedAddress.find(u'.') != std::u16string::npos;
+    return !trimmedAddress.empty() && trimmedAddress.find(u'@') != std::u16string::npos &&
+           trimmedAddress.find(u'.') != std::u16string::npos;
 }
 
 std::u16string signUpAddress(const std::u16string& name, const std::u16string& email,
                              std::int16_t language)
 {
-    return u"https://" + std::u16string(build::webHost) + u"/quillet/cadastro.asp?name="
-           + percentEncoded(name) + u"&email=" + percentEncoded(email) + u"&idioma="
-           + decimal(language);
+    return u"https://" + std::u16string(build::webHost) + u"/quillet/cadastro.asp?name=" +
+           percentEncoded(name) + u"&email=" + percentEncoded(email) + u"&idioma=" +
+           decimal(language);
 }
 
 LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
@@ -83,10 +83,10 @@ LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
                              "and news from Quillet (optional)"),
               twips, 120, 1800, 4920, 600);
 
-    auto* nameLabel = makeLabel(*this, "Label4", QStringLiteral("Nome/Name:"), twips, 120, 2520,
-                                1200, 255);
-    auto* emailLabel = makeLabel(*this, "Label5", QStringLiteral("E-mail:"), twips, 120, 2940,
-                                 1200, 255);
+    auto* nameLabel =
+        makeLabel(*this, "Label4", QStringLiteral("Nome/Name:"), twips, 120, 2520, 1200, 255);
+    auto* emailLabel =
+        makeLabel(*this, "Label5", QStringLiteral("E-mail:"), twips, 120, 2940, 1200, 255);
     const std::array<QLabel*, 2> labels{nameLabel, emailLabel};
     for (std::size_t i = 0; i < m_data.size(); ++i) {
         m_data[i] = new QLineEdit(this);

@@ -16,7 +16,8 @@ class TwipsGeometry
 public:
     explicit TwipsGeometry(const QWidget& window)
     {
-        const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+        const QScreen* screen =
+            window.screen() ? window.screen() : QGuiApplication::primaryScreen();
         if (screen) {
             m_factorX = platform::twipsPerPixel(screen->logicalDotsPerInchX());
             m_factorY = platform::twipsPerPixel(screen->logicalDotsPerInchY());

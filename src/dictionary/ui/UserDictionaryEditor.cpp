@@ -34,13 +34,13 @@ QString message(const core::SharedState& state, int number)
 int refusalMessage(const UserSaveResult& result)
 {
     switch (result.error) {
-    case RecordError::TooLong:
-        return result.failed == UserEntryTarget::Word ? core::kMsgUserWordTooLong
-                                                      : core::kMsgUserNoteTooLong;
-    case RecordError::NotWindows1252:
-        return core::kMsgUserTextNotStorable;
-    default:
-        return core::kMsgUserWriteFailed;
+        case RecordError::TooLong:
+            return result.failed == UserEntryTarget::Word ? core::kMsgUserWordTooLong
+                                                          : core::kMsgUserNoteTooLong;
+        case RecordError::NotWindows1252:
+            return core::kMsgUserTextNotStorable;
+        default:
+            return core::kMsgUserWriteFailed;
     }
 }
 
@@ -122,8 +122,8 @@ void UserDictionaryEditor::load()
     m_wordLabel->setText(message(m_state, core::kMsgEditorWord));
     m_translationLabel->setText(message(m_state, core::kMsgEditorTranslation));
     m_noteLabel->setText(message(m_state, core::kMsgEditorDetails));
-    setWindowTitle(message(m_state, core::kMsgEditorTitle) + QStringLiteral(" - ")
-                   + toQString(dictionaryName(m_state, m_state.activeDictionary)));
+    setWindowTitle(message(m_state, core::kMsgEditorTitle) + QStringLiteral(" - ") +
+                   toQString(dictionaryName(m_state, m_state.activeDictionary)));
 
     m_word->setAccessibleName(m_wordLabel->text());
     m_translation->setAccessibleName(m_translationLabel->text());

@@ -37,6 +37,7 @@ private slots:
     void nameWithReservedCharactersCannotExtendTheRequest();
     void closingFromTheCaptionBarKeepsTheLanguage();
     void enterInTheAddressBoxConfirms();
+    void tabVisitsEveryControlInOrder();
     void runLanguageChooserWaitsForTheWindow();
     void savesAPictureOfTheWindow();
 };
@@ -113,11 +114,16 @@ void LanguageWindowTest::invalidAddressesAreRefusedAndKeepTheWindowOpen_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("email");
-    QTest::newRow("name without address") << "Ana" << "";
-    QTest::newRow("no at sign") << "Ana" << "ana.example.org";
-    QTest::newRow("at sign but no point") << "Ana" << "ana@example";
-    QTest::newRow("spaces only") << "Ana" << "     ";
-    QTest::newRow("no name, no point") << "" << "ana@localhost";
+    QTest::newRow("name without address") << "Ana"
+                                          << "";
+    QTest::newRow("no at sign") << "Ana"
+                                << "ana.example.org";
+    QTest::newRow("at sign but no point") << "Ana"
+                                          << "ana@example";
+    QTest::newRow("spaces only") << "Ana"
+                                 << "     ";
+    QTest::newRow("no name, no point") << ""
+                                       << "ana@localhost";
 }
 
 void LanguageWindowTest::invalidAddressesAreRefusedAndKeepTheWindowOpen()
@@ -245,6 +251,19 @@ void LanguageWindowTest::enterInTheAddressBoxConfirms()
     QVERIFY(!h.window.isVisible());
 }
 
+void LanguageWindowTest::tabVisitsEveryControlInOrder()
+{
+    Harness h;
+    h.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&h.window));
+    QTRY_VERIFY(h.language()->hasFocus());
+    QWidget* expected[] = {h.name(), h.email(), h.ok(), h.language()};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), next);
+    }
+}
+
 void LanguageWindowTest::runLanguageChooserWaitsForTheWindow()
 {
     SharedState state;
@@ -275,7 +294,8 @@ void LanguageWindowTest::savesAPictureOfTheWindow()
 {
     Harness h;
     h.window.show();
-    const QImage picture = quillet::testing::saveWindowPicture(h.window, QStringLiteral("language-chooser"));
+    const QImage picture =
+        quillet::testing::saveWindowPicture(h.window, QStringLiteral("language-chooser"));
     QCOMPARE(picture.size(), h.window.size() * h.window.devicePixelRatio());
     QVERIFY(quillet::testing::hasDrawing(picture));
 }

@@ -61,9 +61,8 @@ void TwipsGeometryTest::placesControlsAtTheScreensScale()
     const double factorX = 1440.0 / screen->logicalDotsPerInchX();
     const double factorY = 1440.0 / screen->logicalDotsPerInchY();
     quillet::core::ui::TwipsGeometry(window).place(control, 1440, 720, 5535, 285);
-    QCOMPARE(control.geometry(),
-             QRect(twipsToPixels(1440, factorX), twipsToPixels(720, factorY),
-                   twipsToPixels(5535, factorX), twipsToPixels(285, factorY)));
+    QCOMPARE(control.geometry(), QRect(twipsToPixels(1440, factorX), twipsToPixels(720, factorY),
+                                       twipsToPixels(5535, factorX), twipsToPixels(285, factorY)));
 }
 
 QTEST_MAIN(TwipsGeometryTest)

@@ -4,8 +4,8 @@
 #include "dictionary/ui/DictionaryChooser.h"
 
 #include "SampleDictionary.h"
-#include "core/ui/WindowPicture.h"
 #include "core/Messages.h"
+#include "core/ui/WindowPicture.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
@@ -63,8 +63,7 @@ struct Harness
 QStringList itemsOf(const QComboBox& list)
 {
     QStringList items;
-    for (int i = 0; i < list.count(); ++i)
-        items << list.itemText(i);
+    for (int i = 0; i < list.count(); ++i) items << list.itemText(i);
     return items;
 }
 
@@ -97,9 +96,9 @@ void DictionaryChooserTest::listsTheNamesInRowOrderInTheInterfaceLanguage()
     QCOMPARE(portuguese.ok()->text(), QStringLiteral("&Ok"));
 
     Harness english(1);
-    QCOMPARE(itemsOf(*english.list()),
-             QStringList({QStringLiteral("English-Portuguese"),
-                          QStringLiteral("Portuguese-English"), QStringLiteral("French-Portuguese")}));
+    QCOMPARE(itemsOf(*english.list()), QStringList({QStringLiteral("English-Portuguese"),
+                                                    QStringLiteral("Portuguese-English"),
+                                                    QStringLiteral("French-Portuguese")}));
     QCOMPARE(english.chooser.windowTitle(), QStringLiteral("Dictionary"));
     QCOMPARE(english.label()->text(), QStringLiteral("Choose the dictionary:"));
 
@@ -133,7 +132,8 @@ void DictionaryChooserTest::switchingReopensTheFilesAndRestoresTheIdleLook()
     QSignalSpy title(&h.chooser, &DictionaryChooser::mainTitleChanged);
     QSignalSpy idle(&h.chooser, &DictionaryChooser::idleLookRequested);
     QStringList order;
-    QObject::connect(&h.chooser, &DictionaryChooser::pronunciationAvailable, [&] { order << "pronunciation"; });
+    QObject::connect(&h.chooser, &DictionaryChooser::pronunciationAvailable,
+                     [&] { order << "pronunciation"; });
     QObject::connect(&h.chooser, &DictionaryChooser::mainTitleChanged, [&] { order << "title"; });
     QObject::connect(&h.chooser, &DictionaryChooser::idleLookRequested, [&] { order << "idle"; });
 
@@ -230,7 +230,8 @@ void DictionaryChooserTest::savesAPictureOfTheWindow()
 {
     Harness h(1, 1);
     h.chooser.show();
-    const QImage picture = quillet::testing::saveWindowPicture(h.chooser, QStringLiteral("dictionary-chooser"));
+    const QImage picture =
+        quillet::testing::saveWindowPicture(h.chooser, QStringLiteral("dictionary-chooser"));
     QCOMPARE(picture.size(), h.chooser.size() * h.chooser.devicePixelRatio());
     QVERIFY(quillet::testing::hasDrawing(picture));
 }

@@ -69,12 +69,12 @@ inline void writeSample(const std::filesystem::path& folder, const std::string& 
 {
     std::vector<std::string> main;
     for (const Entry& entry : content.main)
-        main.push_back(recordBytes({encodedField(entry.term), encodedField(entry.body)},
-                                   kShortRecordLength));
+        main.push_back(
+            recordBytes({encodedField(entry.term), encodedField(entry.body)}, kShortRecordLength));
     std::vector<std::string> details;
     for (const Entry& entry : content.details)
-        details.push_back(recordBytes({encodedField(detailsKey(entry.term)), entry.body},
-                                      kLongRecordLength));
+        details.push_back(
+            recordBytes({encodedField(detailsKey(entry.term)), entry.body}, kLongRecordLength));
     std::vector<std::string> user;
     for (const Entry& entry : content.user)
         user.push_back(recordBytes({entry.term, entry.body}, kShortRecordLength));

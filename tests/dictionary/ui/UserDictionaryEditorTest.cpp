@@ -4,8 +4,8 @@
 #include "dictionary/ui/UserDictionaryEditor.h"
 
 #include "SampleDictionary.h"
-#include "core/ui/WindowPicture.h"
 #include "core/Messages.h"
+#include "core/ui/WindowPicture.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
@@ -61,23 +61,38 @@ struct Harness
     }
 
     QLineEdit* word() { return editor->findChild<QLineEdit*>(QStringLiteral("txtPalavra")); }
-    QLineEdit* translation() { return editor->findChild<QLineEdit*>(QStringLiteral("txtTraducao")); }
-    QPlainTextEdit* note() { return editor->findChild<QPlainTextEdit*>(QStringLiteral("txtDetalhe")); }
+    QLineEdit* translation()
+    {
+        return editor->findChild<QLineEdit*>(QStringLiteral("txtTraducao"));
+    }
+    QPlainTextEdit* note()
+    {
+        return editor->findChild<QPlainTextEdit*>(QStringLiteral("txtDetalhe"));
+    }
     QPushButton* addSave() { return editor->findChild<QPushButton*>(QStringLiteral("cmdInclui")); }
-    QPushButton* closeButton() { return editor->findChild<QPushButton*>(QStringLiteral("cmdFechar")); }
-    QLabel* label(const char* name) { return editor->findChild<QLabel*>(QString::fromLatin1(name)); }
+    QPushButton* closeButton()
+    {
+        return editor->findChild<QPushButton*>(QStringLiteral("cmdFechar"));
+    }
+    QLabel* label(const char* name)
+    {
+        return editor->findChild<QLabel*>(QString::fromLatin1(name));
+    }
 
-    QString message(int number) const { return toQString(state.messages[static_cast<std::size_t>(number)]); }
+    QString message(int number) const
+    {
+        return toQString(state.messages[static_cast<std::size_t>(number)]);
+    }
 
     bool entryBoxesVisible()
     {
-        return translation()->isVisible() && note()->isVisible() && label("lblTraducao")->isVisible()
-               && label("lblDetalhes")->isVisible();
+        return translation()->isVisible() && note()->isVisible() &&
+               label("lblTraducao")->isVisible() && label("lblDetalhes")->isVisible();
     }
     bool entryBoxesHidden()
     {
-        return !translation()->isVisible() && !note()->isVisible()
-               && !label("lblTraducao")->isVisible() && !label("lblDetalhes")->isVisible();
+        return !translation()->isVisible() && !note()->isVisible() &&
+               !label("lblTraducao")->isVisible() && !label("lblDetalhes")->isVisible();
     }
 
     void typeWord(const QString& text)
@@ -89,7 +104,10 @@ struct Harness
     std::string userBytes() { return fileBytes(folderOf(dir) / "enpt.dcu"); }
     std::string noteBytes() { return fileBytes(folderOf(dir) / "enpt.dtu"); }
 
-    EntryRecord userRecord(std::int32_t number) { return parseEntry(files.user().recordBytes(number)); }
+    EntryRecord userRecord(std::int32_t number)
+    {
+        return parseEntry(files.user().recordBytes(number));
+    }
     EntryRecord noteRecord(std::int32_t number)
     {
         return parseEntry(files.userDetails().recordBytes(number));
@@ -118,6 +136,7 @@ private slots:
     void oversizeEntriesAreRefusedAndNothingIsWritten_data();
     void oversizeEntriesAreRefusedAndNothingIsWritten();
     void unstorableCharactersAreRefusedAndNothingIsWritten();
+    void aSaveThatCannotBeWrittenIsReported();
     void aChangeOfLanguageMakesTheNextPressABareAddStep();
     void enterInTheWordAndTranslationBoxesPresses();
     void noteBoxHoldsAtMost510Characters();
@@ -129,7 +148,8 @@ void UserDictionaryEditorTest::loadsCaptionsTitleAndLimits()
 {
     Harness pt(0);
     QCOMPARE(pt.editor->objectName(), QStringLiteral("frmUserDic"));
-    QCOMPARE(pt.editor->windowTitle(), QStringLiteral("Incluir/Alterar Palavras - Inglês-Português"));
+    QCOMPARE(pt.editor->windowTitle(),
+             QStringLiteral("Incluir/Alterar Palavras - Inglês-Português"));
     QCOMPARE(pt.addSave()->text(), QStringLiteral("&Incluir"));
     QCOMPARE(pt.closeButton()->text(), QStringLiteral("&Sair"));
     QCOMPARE(pt.label("lblPalavra")->text(), QStringLiteral("Palavra"));
@@ -153,8 +173,7 @@ void UserDictionaryEditorTest::loadsCaptionsTitleAndLimits()
     QWidget* at = en.word();
     for (QWidget* next : expected) {
         at = at->nextInFocusChain();
-        while (at->focusPolicy() == Qt::NoFocus || !at->isVisible())
-            at = at->nextInFocusChain();
+        while (at->focusPolicy() == Qt::NoFocus || !at->isVisible()) at = at->nextInFocusChain();
         QCOMPARE(at, next);
     }
 }
@@ -175,7 +194,8 @@ void UserDictionaryEditorTest::refusalMessagesExistInBothLanguages()
         for (int other : refusals)
             QVERIFY(other == number || en.messages[number] != en.messages[other]);
     }
-    QVERIFY(toQString(en.messages[core::kMsgUserWordTooLong]).contains(QStringLiteral("translation")));
+    QVERIFY(
+        toQString(en.messages[core::kMsgUserWordTooLong]).contains(QStringLiteral("translation")));
     QVERIFY(toQString(en.messages[core::kMsgUserNoteTooLong]).contains(QStringLiteral("details")));
     QVERIFY(toQString(pt.messages[core::kMsgUserWordTooLong]).contains(QStringLiteral("tradução")));
     QVERIFY(toQString(pt.messages[core::kMsgUserNoteTooLong]).contains(QStringLiteral("detalhes")));
@@ -283,7 +303,8 @@ void UserDictionaryEditorTest::savingAnExistingWordRewritesItInPlace()
 
     QCOMPARE(h.userBytes().size(), usersBefore.size());
     QCOMPARE(h.noteBytes().size(), notesBefore.size());
-    QCOMPARE(h.userBytes().substr(0, kShortRecordLength), usersBefore.substr(0, kShortRecordLength));
+    QCOMPARE(h.userBytes().substr(0, kShortRecordLength),
+             usersBefore.substr(0, kShortRecordLength));
     QCOMPARE(h.userRecord(2), (EntryRecord{u"dog", u"cão amigo"}));
     QCOMPARE(h.noteRecord(1), (EntryRecord{u"dog", u"Good Boy."}));
 }
@@ -360,7 +381,8 @@ void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten_data
         << QString(105, QLatin1Char('t')) << QString() << int(core::kMsgUserWordTooLong) << false;
     // 2 + 20 + 2 + 488 = 512 fits; one more does not.
     QTest::newRow("note one past the record")
-        << QStringLiteral("ok") << QString(489, QLatin1Char('n')) << int(core::kMsgUserNoteTooLong) << true;
+        << QStringLiteral("ok") << QString(489, QLatin1Char('n')) << int(core::kMsgUserNoteTooLong)
+        << true;
     QTest::newRow("translation at the box limit")
         << QString(255, QLatin1Char('t')) << QString(510, QLatin1Char('n'))
         << int(core::kMsgUserWordTooLong) << false;
@@ -396,7 +418,8 @@ void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten()
         QCOMPARE(h.word()->text(), word);
         QCOMPARE(h.translation()->text(), translation);
         QCOMPARE(h.note()->toPlainText(), note);
-        QTRY_VERIFY((noteBoxBlamed ? static_cast<QWidget*>(h.note()) : h.translation())->hasFocus());
+        QTRY_VERIFY(
+            (noteBoxBlamed ? static_cast<QWidget*>(h.note()) : h.translation())->hasFocus());
 
         // Shortened, the same entry goes in.
         h.translation()->setText(translation.left(104));
@@ -430,6 +453,25 @@ void UserDictionaryEditorTest::unstorableCharactersAreRefusedAndNothingIsWritten
         QCOMPARE(h.translation()->text(), translation);
         QCOMPARE(h.note()->toPlainText(), note);
     }
+}
+
+void UserDictionaryEditorTest::aSaveThatCannotBeWrittenIsReported()
+{
+    Harness h(0);
+    const std::string usersBefore = h.userBytes();
+    h.typeWord(QStringLiteral("zebra"));
+    h.addSave()->click();
+    h.translation()->setText(QStringLiteral("zebra"));
+    // The files went away under the editor, as after a switch that failed.
+    h.files.close();
+    h.addSave()->click();
+
+    QCOMPARE(h.dialogs.count(), std::size_t{1});
+    QCOMPARE(h.dialogs.last().icon, platform::MessageIcon::Exclamation);
+    QCOMPARE(toQString(h.dialogs.last().text), h.message(core::kMsgUserWriteFailed));
+    QCOMPARE(h.userBytes(), usersBefore);
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Salvar"));
+    QCOMPARE(h.translation()->text(), QStringLiteral("zebra"));
 }
 
 void UserDictionaryEditorTest::aChangeOfLanguageMakesTheNextPressABareAddStep()
@@ -527,7 +569,8 @@ void UserDictionaryEditorTest::savesAPictureOfTheWindow()
     Harness h(1);
     h.typeWord(QStringLiteral("house"));
     h.addSave()->click();
-    const QImage picture = quillet::testing::saveWindowPicture(*h.editor, QStringLiteral("user-dictionary-editor"));
+    const QImage picture =
+        quillet::testing::saveWindowPicture(*h.editor, QStringLiteral("user-dictionary-editor"));
     QCOMPARE(picture.size(), h.editor->size() * h.editor->devicePixelRatio());
     QVERIFY(quillet::testing::hasDrawing(picture));
 }
