@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <algorithm>
 
 namespace quillet::dictionary::ui {
 

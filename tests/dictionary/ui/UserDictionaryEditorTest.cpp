@@ -137,6 +137,7 @@ private slots:
     void oversizeEntriesAreRefusedAndNothingIsWritten();
     void unstorableCharactersAreRefusedAndNothingIsWritten();
     void aSaveThatCannotBeWrittenIsReported();
+    void aBlankWordWritesNothing();
     void aChangeOfLanguageMakesTheNextPressABareAddStep();
     void enterInTheWordAndTranslationBoxesPresses();
     void noteBoxHoldsAtMost510Characters();
@@ -472,6 +473,24 @@ void UserDictionaryEditorTest::aSaveThatCannotBeWrittenIsReported()
     QCOMPARE(h.userBytes(), usersBefore);
     QCOMPARE(h.addSave()->text(), QStringLiteral("&Salvar"));
     QCOMPARE(h.translation()->text(), QStringLiteral("zebra"));
+}
+
+void UserDictionaryEditorTest::aBlankWordWritesNothing()
+{
+    Harness h(1);
+    const std::string usersBefore = h.userBytes();
+    const std::string notesBefore = h.noteBytes();
+    h.typeWord(QStringLiteral("   "));
+    h.addSave()->click();
+    QVERIFY(h.entryBoxesVisible());
+    h.translation()->setText(QStringLiteral("nothing"));
+    h.addSave()->click();
+
+    QCOMPARE(h.userBytes(), usersBefore);
+    QCOMPARE(h.noteBytes(), notesBefore);
+    QCOMPARE(h.dialogs.count(), std::size_t{0});
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Add"));
+    QVERIFY(h.entryBoxesHidden());
 }
 
 void UserDictionaryEditorTest::aChangeOfLanguageMakesTheNextPressABareAddStep()
