@@ -29,7 +29,7 @@ printf '40\r\n60\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" > "$app/quille
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-"$app/quillet" &
+"$app/quillet" >/dev/null 2>&1 &
 pid=$!
 cleanup() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
 trap cleanup EXIT
@@ -56,7 +56,7 @@ done
 
 # Copies `word` from another program and returns the line the bar shows.
 translate() {
-  printf '%s' "$1" | xclip -selection clipboard
+  printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1
   sleep 0.3
   xdotool mousemove --window "$bar" 60 10 click 1
   sleep 0.2
@@ -78,7 +78,24 @@ check houses " ? houses (! house ) -> casa, habitação, vivenda"
 check qzxv "qzxv -> Not found!"
 check Houses " ? houses (! house ) -> casa, habitação, vivenda"
 
-printf '%s' house | xclip -selection clipboard
+# A translation must not take the keyboard focus from the program in use.
+if command -v xmessage >/dev/null; then
+  xmessage -geometry +200+400 "another program" >/dev/null 2>&1 &
+  other_pid=$!
+  other=""
+  for _ in $(seq 50); do
+    other=$(xdotool search --onlyvisible --class xmessage 2>/dev/null | head -n 1)
+    [ -n "$other" ] && break
+    sleep 0.1
+  done
+  xdotool windowactivate --sync "$other"
+  printf '%s' cat | xclip -selection clipboard >/dev/null 2>&1
+  sleep 0.5
+  [ "$(xdotool getactivewindow)" = "$other" ] || fail "the bar took the focus on a translation"
+  kill "$other_pid" 2>/dev/null
+fi
+
+printf '%s' house | xclip -selection clipboard >/dev/null 2>&1
 sleep 0.3
 import -window root "$artifacts/bar.png"
 
