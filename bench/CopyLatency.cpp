@@ -1,0 +1,154 @@
+// Copy-to-result latency of the desktop program on a real display: another
+// process (xclip) puts a word on the clipboard; the time runs from starting
+// that process to the search box having painted the result line. The whole
+// program runs as it does for the user (real clipboard, staged program folder
+// with the FreeDict dictionaries), only the program folder is given here.
+//
+// Usage (on a display with a window manager, e.g. under scripts/with-display):
+//   quillet_copy_latency APPFOLDER [COPIES]
+
+#include "core/SharedState.h"
+#include "platform/qt/QtBrowser.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtHttpClient.h"
+#include "platform/qt/QtScreen.h"
+#include "platform/qt/QtSpeech.h"
+#include "platform/qt/QtSystemInfo.h"
+#include "platform/qt/QtText.h"
+#include "shell/Application.h"
+#include "shell/IconResources.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class FolderSystemInfo : public quillet::platform::QtSystemInfo
+{
+public:
+    explicit FolderSystemInfo(std::u16string folder) : m_folder(std::move(folder)) {}
+    std::u16string programFolder() const override { return m_folder; }
+
+private:
+    std::u16string m_folder;
+};
+
+// Alternating headwords and inflected forms, no two neighbours alike.
+const char* const kWords[] = {"house", "houses", "cat", "running", "book", "books", "water",
+                              "walked", "green", "children", "tree", "happily", "casa",
+                              "dog", "dogs", "write", "wrote", "city", "cities", "table"};
+
+double percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
+    return values[std::min(index, values.size() - 1)];
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillet"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: quillet_copy_latency APPFOLDER [COPIES]\n");
+        return 2;
+    }
+    const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + u'/';
+    const int copies = argc > 2 ? std::max(1, atoi(argv[2])) : 50;
+
+    // English interface, on top, no update check due.
+    QFile settings(folder + QStringLiteral("quillet.cfg"));
+    if (!settings.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(settings.fileName()));
+        return 1;
+    }
+    settings.write("0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n");
+    settings.write(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toLatin1() + "\r\n");
+    settings.close();
+
+    quillet::shell::loadIconResources();
+    quillet::platform::QtClipboard clipboard;
+    quillet::platform::QtDialogs dialogs;
+    quillet::platform::QtBrowser browser;
+    quillet::platform::QtHttpClient http;
+    quillet::platform::QtSpeech speech;
+    quillet::platform::QtScreen screen;
+    FolderSystemInfo system(quillet::platform::toU16(folder));
+    quillet::core::SharedState state;
+    quillet::shell::Application program(
+        state, {clipboard, dialogs, browser, http, speech, screen, system},
+        [](quillet::core::SharedState&) {});
+    if (!program.startUp())
+        return 1;
+    quillet::shell::MainWindow& bar = *program.mainWindow();
+    auto* box = bar.findChild<QLineEdit*>(QStringLiteral("traduz"));
+
+    QElapsedTimer waited;
+    waited.start();
+    while (!state.splashClosed && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (!state.splashClosed) {
+        std::fprintf(stderr, "the splash window did not close\n");
+        return 1;
+    }
+
+    std::vector<double> millis;
+    int missed = 0;
+    for (int i = 0; i < copies; ++i) {
+        const QByteArray word = kWords[i % std::size(kWords)];
+        QEventLoop loop;
+        QElapsedTimer clock;
+        double elapsed = -1.0;
+        const auto connection = QObject::connect(&bar, &quillet::shell::MainWindow::translated, [&] {
+            box->repaint();
+            elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+            loop.quit();
+        });
+        QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+        QProcess xclip;
+        clock.start();
+        xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard")});
+        xclip.write(word);
+        xclip.closeWriteChannel();
+        if (elapsed < 0.0)
+            loop.exec();
+        QObject::disconnect(connection);
+        xclip.waitForFinished(3000);
+        if (elapsed < 0.0) {
+            ++missed;
+            continue;
+        }
+        millis.push_back(elapsed);
+        // Let the clipboard owner settle before the next copy.
+        QElapsedTimer pause;
+        pause.start();
+        while (pause.elapsed() < 100)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    if (millis.empty()) {
+        std::fprintf(stderr, "no copy was translated\n");
+        return 1;
+    }
+    std::printf("copies %d, translated %zu, missed %d\n", copies, millis.size(), missed);
+    std::printf("copy-to-result ms: median %.1f, p95 %.1f, min %.1f, max %.1f\n",
+                percentile(millis, 0.5), percentile(millis, 0.95),
+                *std::min_element(millis.begin(), millis.end()),
+                *std::max_element(millis.begin(), millis.end()));
+    return missed == 0 ? 0 : 1;
+}
