@@ -51,6 +51,7 @@ private slots:
     void unusableDictionaryFilesGiveTheCodedReport();
     void closingTheBarWritesTheSettingsAndEnds();
     void switchingTheDictionaryResetsTheBarAndIsSaved();
+    void settingsThatCannotBeWrittenAreReportedAndTheProgramStillEnds();
 
 private:
     fs::path folder() const { return fs::path(m_dir->path().toStdString()); }
@@ -350,6 +351,21 @@ void StartUpTest::switchingTheDictionaryResetsTheBarAndIsSaved()
     m_app->mainWindow()->close();
     const std::string saved = testing::readTextFile(folder() / "quillet.cfg");
     QCOMPARE(QString::fromStdString(saved).split(u"\r\n"_qs).value(4), u"1"_qs);
+}
+
+void StartUpTest::settingsThatCannotBeWrittenAreReportedAndTheProgramStillEnds()
+{
+    writeSettings("0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n20070315\r\n");
+    QVERIFY(start());
+    // A folder in the settings file's place cannot be written as a file.
+    fs::remove(folder() / "quillet.cfg");
+    fs::create_directory(folder() / "quillet.cfg");
+    m_app->mainWindow()->close();
+    QCOMPARE(m_dialogs.count(), 1u);
+    const QString text = platform::toQString(m_dialogs.last().text);
+    QVERIFY2(text.startsWith(u"Could not save the settings to "_qs), qPrintable(text));
+    QVERIFY2(text.endsWith(u"quillet.cfg"_qs), qPrintable(text));
+    QCOMPARE(m_system.quitCount(), 1);
 }
 
 QTEST_MAIN(StartUpTest)
