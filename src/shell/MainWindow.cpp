@@ -20,6 +20,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <exception>
 
 namespace quillet::shell {
 
@@ -133,17 +134,30 @@ void MainWindow::tick()
 
     m_translating = true;
     m_timer.stop();
-    translation::ResultDisplay display(*this, m_state);
-    const std::u16string line = translation::translateSearchText(
-        m_searchText, m_state,
-        [this](std::u16string_view word, bool wantDetails) {
-            return m_lookup && m_lookup(word, wantDetails);
-        },
-        display);
+    std::u16string line;
+    bool finished = false;
+    try {
+        translation::ResultDisplay display(*this, m_state);
+        line = translation::translateSearchText(
+            m_searchText, m_state,
+            [this](std::u16string_view word, bool wantDetails) {
+                return m_lookup && m_lookup(word, wantDetails);
+            },
+            display);
+        finished = true;
+    } catch (const std::exception&) {
+        // The run is lost, but the bar stays usable and the watch goes on.
+        setBusyPointer(false);
+    }
     m_timer.start(kTickMilliseconds);
-    m_traduz->setText(platform::toQString(line));
+    if (finished)
+        m_traduz->setText(platform::toQString(line));
+    // Recorded even after a failed run, so the same text is not retried at
+    // every tick.
     translation::recordCapture(m_state, decision);
     m_translating = false;
+    if (!finished)
+        return;
     emit translated();
 }
 

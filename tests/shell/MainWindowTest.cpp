@@ -17,6 +17,7 @@
 #include <QWindow>
 
 #include <array>
+#include <stdexcept>
 #include <map>
 #include <memory>
 #include <string>
@@ -80,12 +81,15 @@ private slots:
     void theTimerTickPicksUpAMissedChange();
     void waitingTextBusyPointerAndStoppedTimerDuringLookups();
 
+    void aFailingLookupCountsAsNotFoundAndTheWatchGoesOn();
+
     void enterPutsTheBoxTextOnTheClipboardAndTranslatesAgain();
     void searchButtonSubmitsTheBox();
     void clickingIntoTheBoxSelectsAllOfIt();
 
     void optionsButtonTogglesTheToolbarUnderTheBar();
     void detailsAndToolbarExcludeEachOther();
+    void toolbarCloseBoxOnlyHidesIt();
     void closingRunsTheUnloadHandler();
 
 private:
@@ -324,6 +328,19 @@ void MainWindowTest::waitingTextBusyPointerAndStoppedTimerDuringLookups()
     QCOMPARE(lookupsOf(u"houses"), 1);
 }
 
+void MainWindowTest::aFailingLookupCountsAsNotFoundAndTheWatchGoesOn()
+{
+    m_duringLookup = [] { throw std::runtime_error("damaged file"); };
+    m_clipboard.copyFromOutside(u"cat");
+    QCOMPARE(traduz()->text(), u"cat -> Not found!"_qs);
+    QCOMPARE(m_bar->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(m_bar->clipboardTimer().isActive());
+
+    m_duringLookup = nullptr;
+    m_clipboard.copyFromOutside(u"house");
+    QCOMPARE(traduz()->text(), u"house -> casa"_qs);
+}
+
 void MainWindowTest::enterPutsTheBoxTextOnTheClipboardAndTranslatesAgain()
 {
     m_clipboard.copyFromOutside(u"cat");
@@ -407,6 +424,24 @@ void MainWindowTest::detailsAndToolbarExcludeEachOther()
     QTest::mouseClick(button("cmdOptions"), Qt::LeftButton);
     QVERIFY(m_toolbar->isVisible());
     QVERIFY(!m_detailsWindow->isVisible());
+}
+
+void MainWindowTest::toolbarCloseBoxOnlyHidesIt()
+{
+    m_bar->applyWindowMode(1);
+    QTest::mouseClick(button("cmdOptions"), Qt::LeftButton);
+    QVERIFY(m_toolbar->isVisible());
+    m_toolbar->close();
+    QVERIFY(!m_toolbar->isVisible());
+    QVERIFY(!m_state.toolbarOpen);
+
+    // The options button shows the same window again, under the bar.
+    m_bar->move(30, 70);
+    QTest::mouseClick(button("cmdOptions"), Qt::LeftButton);
+    QVERIFY(m_toolbar->isVisible());
+    QVERIFY(m_state.toolbarOpen);
+    QCOMPARE(m_toolbar->frameGeometry().topLeft(),
+             QPoint(m_bar->frameGeometry().left(), m_bar->frameGeometry().bottom() + 1));
 }
 
 void MainWindowTest::closingRunsTheUnloadHandler()
