@@ -47,14 +47,15 @@ private:
 };
 
 // Alternating headwords and inflected forms, no two neighbours alike.
-const char* const kWords[] = {"house", "houses", "cat", "running", "book", "books", "water",
-                              "walked", "green", "children", "tree", "happily", "casa",
-                              "dog", "dogs", "write", "wrote", "city", "cities", "table"};
+const char* const kWords[] = {
+    "house", "houses",  "cat",  "running", "book", "books", "water", "walked", "green",  "children",
+    "tree",  "happily", "casa", "dog",     "dogs", "write", "wrote", "city",   "cities", "table"};
 
 double percentile(std::vector<double> values, double fraction)
 {
     std::sort(values.begin(), values.end());
-    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
+    const auto index =
+        static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
     return values[std::min(index, values.size() - 1)];
 }
 
@@ -91,9 +92,9 @@ int main(int argc, char* argv[])
     quillet::platform::QtScreen screen;
     FolderSystemInfo system(quillet::platform::toU16(folder));
     quillet::core::SharedState state;
-    quillet::shell::Application program(
-        state, {clipboard, dialogs, browser, http, speech, screen, system},
-        [](quillet::core::SharedState&) {});
+    quillet::shell::Application program(state,
+                                        {clipboard, dialogs, browser, http, speech, screen, system},
+                                        [](quillet::core::SharedState&) {});
     if (!program.startUp())
         return 1;
     quillet::shell::MainWindow& bar = *program.mainWindow();
@@ -115,15 +116,17 @@ int main(int argc, char* argv[])
         QEventLoop loop;
         QElapsedTimer clock;
         double elapsed = -1.0;
-        const auto connection = QObject::connect(&bar, &quillet::shell::MainWindow::translated, [&] {
-            box->repaint();
-            elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-            loop.quit();
-        });
+        const auto connection =
+            QObject::connect(&bar, &quillet::shell::MainWindow::translated, [&] {
+                box->repaint();
+                elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+                loop.quit();
+            });
         QTimer::singleShot(3000, &loop, &QEventLoop::quit);
         QProcess xclip;
         clock.start();
-        xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard")});
+        xclip.start(QStringLiteral("xclip"),
+                    {QStringLiteral("-selection"), QStringLiteral("clipboard")});
         xclip.write(word);
         xclip.closeWriteChannel();
         if (elapsed < 0.0)
@@ -138,8 +141,7 @@ int main(int argc, char* argv[])
         // Let the clipboard owner settle before the next copy.
         QElapsedTimer pause;
         pause.start();
-        while (pause.elapsed() < 100)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        while (pause.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     if (millis.empty()) {
         std::fprintf(stderr, "no copy was translated\n");

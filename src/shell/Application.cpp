@@ -50,18 +50,19 @@ bool Application::startUp()
     core::loadMessages(m_state);
     applyLanguage();
 
-    if (!core::checkInstallation(m_state, m_services.system.programFolder(),
-                                 [](const std::u16string& path) { return core::isPlainFile(path); },
-                                 m_services.dialogs)) {
+    if (!core::checkInstallation(
+            m_state, m_services.system.programFolder(),
+            [](const std::u16string& path) { return core::isPlainFile(path); },
+            m_services.dialogs)) {
         endProgram();
         return false;
     }
-    m_state.webQuery = core::buildWebQuery(m_services.system.versionMajor(),
-                                           m_services.system.versionMinor(),
-                                           m_state.interfaceLanguage);
+    m_state.webQuery =
+        core::buildWebQuery(m_services.system.versionMajor(), m_services.system.versionMinor(),
+                            m_state.interfaceLanguage);
 
-    m_splash = std::make_unique<SplashWindow>(m_state, m_services.screen, m_services.system,
-                                              *m_checker);
+    m_splash =
+        std::make_unique<SplashWindow>(m_state, m_services.screen, m_services.system, *m_checker);
     // Text copied while the splash was up is handled as soon as it closes.
     connect(m_splash.get(), &SplashWindow::splashClosed, m_main.get(), &MainWindow::tick,
             Qt::QueuedConnection);
@@ -118,8 +119,8 @@ void Application::createWindows()
             m_state, m_services.clipboard, m_files);
         connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::pronunciationAvailable,
                 m_details.get(), &DetailsWindow::setSpeechEnabled);
-        connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::mainTitleChanged,
-                m_main.get(), &QWidget::setWindowTitle);
+        connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::mainTitleChanged, m_main.get(),
+                &QWidget::setWindowTitle);
         connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::idleLookRequested,
                 m_main.get(), &MainWindow::showIdleLook);
     }
@@ -129,8 +130,7 @@ void Application::applyLanguage()
 {
     createWindows();
     m_main->applyLanguage();
-    m_toolbar->setCaption(
-        platform::toQString(core::interfaceText(m_state, u"frmTools", u"")));
+    m_toolbar->setCaption(platform::toQString(core::interfaceText(m_state, u"frmTools", u"")));
     m_details->applyLanguage();
     m_chooser->retranslate();
 }
@@ -147,10 +147,9 @@ void Application::shutdown()
     const std::filesystem::path folder = settingsFolder();
     if (!core::writeSettings(folder, m_state.lastUpdateCheck, texts)) {
         const std::u16string path = (folder / core::kSettingsFileName).u16string();
-        m_services.dialogs.showMessage(platform::MessageIcon::Exclamation,
-                                       m_state.messages[core::kMsgWarningTitle],
-                                       m_state.messages[core::kMsgSettingsNotSaved] + path,
-                                       platform::MessageButtons::Ok);
+        m_services.dialogs.showMessage(
+            platform::MessageIcon::Exclamation, m_state.messages[core::kMsgWarningTitle],
+            m_state.messages[core::kMsgSettingsNotSaved] + path, platform::MessageButtons::Ok);
     }
     endProgram();
 }
@@ -164,9 +163,9 @@ void Application::endProgram()
         m_splash->splashTimer().stop();
         m_splash->hide();
     }
-    for (QWidget* window : {static_cast<QWidget*>(m_details.get()),
-                            static_cast<QWidget*>(m_toolbar.get()),
-                            static_cast<QWidget*>(m_chooser.get())}) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_details.get()), static_cast<QWidget*>(m_toolbar.get()),
+          static_cast<QWidget*>(m_chooser.get())}) {
         if (window)
             window->hide();
     }

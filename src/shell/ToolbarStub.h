@@ -17,7 +17,8 @@ class ToolbarStub : public QWidget
 {
     Q_OBJECT
 public:
-    ToolbarStub(core::SharedState& state, const platform::Screen& screen, QWidget* parent = nullptr);
+    ToolbarStub(core::SharedState& state, const platform::Screen& screen,
+                QWidget* parent = nullptr);
 
     void setCaption(const QString& title) { setWindowTitle(title); }
 

@@ -17,9 +17,9 @@
 #include <QWindow>
 
 #include <array>
-#include <stdexcept>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -101,8 +101,7 @@ private:
     int lookupsOf(std::u16string_view word) const
     {
         int count = 0;
-        for (const auto& asked : m_asked)
-            count += asked == word ? 1 : 0;
+        for (const auto& asked : m_asked) count += asked == word ? 1 : 0;
         return count;
     }
 
@@ -183,7 +182,7 @@ void MainWindowTest::loadShowsThePromptAndForgetsTheLastText()
 void MainWindowTest::controlsSitAtTheirDesignPlaces()
 {
     // 10 twips per pixel; halves go to the even neighbour.
-    QCOMPARE(traduz()->geometry(), QRect(4, 4, 695, 28));  // 40, 40, 6950, 285 (28.5)
+    QCOMPARE(traduz()->geometry(), QRect(4, 4, 695, 28));                // 40, 40, 6950, 285 (28.5)
     QCOMPARE(button("cmdDetalhes")->geometry(), QRect(660, 2, 38, 32));  // 375 -> 37.5
     QCOMPARE(button("cmdGo")->geometry(), QRect(702, 2, 38, 32));
     QCOMPARE(button("cmdOptions")->geometry(), QRect(744, 2, 38, 32));

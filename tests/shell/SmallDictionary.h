@@ -31,7 +31,8 @@ inline std::u16string encodedField(std::u16string_view plain)
     return stored;
 }
 
-inline void appendRecord(std::ofstream& out, const dictionary::EntryRecord& record, std::size_t length)
+inline void appendRecord(std::ofstream& out, const dictionary::EntryRecord& record,
+                         std::size_t length)
 {
     std::string bytes;
     if (dictionary::serializeEntry(record, length, bytes) != dictionary::RecordError::None)
@@ -54,8 +55,7 @@ inline void writeSmallDictionary(const std::filesystem::path& folder, const std:
     for (const SmallEntry& entry : entries) {
         appendRecord(main, {encodedField(entry.headword), encodedField(entry.translation)},
                      dictionary::kShortRecordLength);
-        appendRecord(details,
-                     {encodedField(dictionary::detailsKey(entry.headword)), entry.note},
+        appendRecord(details, {encodedField(dictionary::detailsKey(entry.headword)), entry.note},
                      dictionary::kLongRecordLength);
     }
     std::ofstream index(folder / (stem + ".ind"), std::ios::binary | std::ios::trunc);

@@ -3,6 +3,7 @@
 
 #include "SmallDictionary.h"
 #include "core/SharedState.h"
+#include "dictionary/ui/DictionaryChooser.h"
 #include "fakes/FakeBrowser.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeDialogs.h"
@@ -16,7 +17,6 @@
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/ToolbarStub.h"
-#include "dictionary/ui/DictionaryChooser.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -55,7 +55,10 @@ private slots:
 
 private:
     fs::path folder() const { return fs::path(m_dir->path().toStdString()); }
-    void writeSettings(const std::string& text) { testing::writeTextFile(folder() / "quillet.cfg", text); }
+    void writeSettings(const std::string& text)
+    {
+        testing::writeTextFile(folder() / "quillet.cfg", text);
+    }
     bool start();
     QLineEdit* traduz() const
     {
@@ -92,7 +95,8 @@ void StartUpTest::init()
     m_splashExistedAtChooser = false;
     m_app = std::make_unique<shell::Application>(
         m_state,
-        shell::PlatformServices{m_clipboard, m_dialogs, m_browser, m_http, m_speech, m_screen, m_system},
+        shell::PlatformServices{m_clipboard, m_dialogs, m_browser, m_http, m_speech, m_screen,
+                                m_system},
         [this](core::SharedState& state) {
             ++m_chooserCalls;
             m_splashExistedAtChooser = m_app->splashWindow() != nullptr;
@@ -209,7 +213,8 @@ void StartUpTest::resultLineAndDetailsAfterRealLookups()
              u"house (n.): casa; (v.) alojar"_qs);
     QCOMPARE(details->findChild<QLabel*>(QStringLiteral("lblTermo0"))->text(), QString());
 
-    auto* detailsButton = m_app->mainWindow()->findChild<QToolButton*>(QStringLiteral("cmdDetalhes"));
+    auto* detailsButton =
+        m_app->mainWindow()->findChild<QToolButton*>(QStringLiteral("cmdDetalhes"));
     QVERIFY(detailsButton->isVisibleTo(m_app->mainWindow()));
     QTest::mouseClick(detailsButton, Qt::LeftButton);
     QVERIFY(details->isVisible());
@@ -288,10 +293,10 @@ void StartUpTest::unusableDictionaryFilesGiveTheCodedReport()
     QVERIFY(!start());
     QCOMPARE(m_dialogs.count(), 1u);
     QCOMPARE(m_dialogs.last().title, u"Error A07QL - Quillet!");
-    const std::u16string expected = std::u16string(u"An error occur during operation!\n")
-                                    + u"Operation cancelled, if the error persist\n"
-                                    + u"note this code: A07QL and send an e-mail to \n"
-                                    + m_state.messages[10];
+    const std::u16string expected = std::u16string(u"An error occur during operation!\n") +
+                                    u"Operation cancelled, if the error persist\n" +
+                                    u"note this code: A07QL and send an e-mail to \n" +
+                                    m_state.messages[10];
     QCOMPARE(platform::toQString(m_dialogs.last().text), platform::toQString(expected));
     QVERIFY(!m_state.messages[10].empty());
     QVERIFY(m_dialogs.last().icon == platform::MessageIcon::Critical);
@@ -341,7 +346,8 @@ void StartUpTest::switchingTheDictionaryResetsTheBarAndIsSaved()
     QCOMPARE(m_app->mainWindow()->windowTitle(), u"Quillet 2007 - Portuguese-English"_qs);
     QCOMPARE(traduz()->text(),
              u"<Type the word to search here or select the word in text and press Ctrl+C>"_qs);
-    QVERIFY(m_app->mainWindow()->findChild<QToolButton*>(QStringLiteral("cmdDetalhes"))->isHidden());
+    QVERIFY(
+        m_app->mainWindow()->findChild<QToolButton*>(QStringLiteral("cmdDetalhes"))->isHidden());
     auto* speak = m_app->detailsWindow()->findChild<QToolButton*>(QStringLiteral("cmdDetalhes0"));
     QVERIFY(!speak->isEnabled());
 
