@@ -57,11 +57,12 @@ done
 # Copies `word` from another program and returns the line the bar shows.
 translate() {
   printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1
-  sleep 0.3
+  # Beyond the half-second fallback tick, so a loaded machine still passes.
+  sleep 0.6
   xdotool mousemove --window "$bar" 60 10 click 1
   sleep 0.2
   xdotool key --clearmodifiers ctrl+c
-  sleep 0.2
+  sleep 0.3
   xclip -o -selection clipboard
 }
 
