@@ -2,6 +2,7 @@
 
 #include "core/InterfaceTexts.h"
 #include "core/Messages.h"
+#include "core/ui/DesignFont.h"
 #include "platform/Clipboard.h"
 #include "platform/Screen.h"
 #include "platform/Twips.h"
@@ -13,9 +14,6 @@
 
 #include <QCloseEvent>
 #include <QEvent>
-#include <QFont>
-#include <QIcon>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -62,9 +60,7 @@ MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
 
     m_traduz = new QLineEdit(this);
     m_traduz->setObjectName(QStringLiteral("traduz"));
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(8.25);
-    m_traduz->setFont(font);
+    m_traduz->setFont(core::ui::designFont());
     m_traduz->setGeometry(twipsToPixelsX(kTraduzLeft), twipsToPixelsY(kTraduzTop),
                           twipsToPixelsX(translation::kSearchBoxWidthWithoutDetails),
                           twipsToPixelsY(kTraduzHeight));
