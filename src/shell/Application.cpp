@@ -8,6 +8,7 @@
 #include "dictionary/Catalogue.h"
 #include "dictionary/Lookup.h"
 #include "dictionary/ui/DictionaryChooser.h"
+#include "dictionary/ui/UserDictionaryEditor.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
@@ -16,7 +17,7 @@
 #include "shell/DetailsWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
-#include "shell/ToolbarStub.h"
+#include "shell/ToolbarWindow.h"
 #include "shell/UpdateChecker.h"
 
 namespace quillet::shell {
@@ -31,8 +32,10 @@ Application::Application(core::SharedState& state, const PlatformServices& servi
 
 Application::~Application()
 {
-    // The bar refers to the other windows; it goes first.
+    // The bar and the toolbar refer to the other windows; they go first.
     m_splash.reset();
+    m_toolbar.reset();
+    m_editor.reset();
     m_chooser.reset();
     m_main.reset();
 }
@@ -82,6 +85,7 @@ bool Application::startUp()
     }
     m_chooser->setEntries(catalogue);
 
+    m_toolbar->showLanguagePicture();
     const dictionary::Activation activation = dictionary::OpenDictionaryFiles(m_files, m_state);
     m_details->setSpeechEnabled(activation.pronunciationEnabled);
     m_main->setWindowTitle(platform::toQString(activation.mainTitle));
@@ -91,6 +95,7 @@ bool Application::startUp()
         endProgram();
         return false;
     }
+    m_toolbar->showModePicture();
     m_main->moveToStoredPosition();
 
     m_services.clipboard.clear();
@@ -104,8 +109,9 @@ void Application::createWindows()
         m_details = std::make_unique<DetailsWindow>(m_state, m_services.speech, m_services.dialogs,
                                                     m_services.screen);
     }
-    if (!m_toolbar)
-        m_toolbar = std::make_unique<ToolbarStub>(m_state, m_services.screen);
+    if (!m_toolbar) {
+        m_toolbar = std::make_unique<ToolbarWindow>(m_state, m_services.screen, m_services.browser);
+    }
     if (!m_main) {
         m_main = std::make_unique<MainWindow>(m_state, m_services.clipboard, m_services.screen);
         m_main->setCompanions(m_details.get(), m_details.get(), m_toolbar.get());
@@ -124,13 +130,35 @@ void Application::createWindows()
         connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::idleLookRequested,
                 m_main.get(), &MainWindow::showIdleLook);
     }
+    if (!m_editor) {
+        m_editor = std::make_unique<dictionary::ui::UserDictionaryEditor>(
+            m_state, m_services.dialogs, m_files);
+    }
+    m_toolbar->setLinks({m_main.get(), m_chooser.get(), m_editor.get(), [this] { applyLanguage(); },
+                         [this] { reloadCatalogue(); }});
+}
+
+void Application::reloadCatalogue()
+{
+    const core::DictionaryTable table = m_state.dictionaryTable;
+    const auto active = m_state.activeDictionary;
+    const dictionary::CatalogueResult catalogue =
+        dictionary::LoadDictionaryCatalogue(m_state, core::toPath(m_state.appFolder));
+    if (!catalogue.usable) {
+        // A catalogue gone or spoilt since the start: the dictionary in use
+        // still works, so the program keeps the table and list it has.
+        m_state.dictionaryTable = table;
+        m_state.activeDictionary = active;
+        return;
+    }
+    m_chooser->setEntries(catalogue);
 }
 
 void Application::applyLanguage()
 {
     createWindows();
     m_main->applyLanguage();
-    m_toolbar->setCaption(platform::toQString(core::interfaceText(m_state, u"frmTools", u"")));
+    m_toolbar->applyLanguage();
     m_details->applyLanguage();
     m_chooser->retranslate();
 }
@@ -158,14 +186,14 @@ void Application::endProgram()
 {
     m_ended = true;
     if (m_main)
-        m_main->clipboardTimer().stop();
+        m_main->endWatch();
     if (m_splash) {
         m_splash->splashTimer().stop();
         m_splash->hide();
     }
     for (QWidget* window :
          {static_cast<QWidget*>(m_details.get()), static_cast<QWidget*>(m_toolbar.get()),
-          static_cast<QWidget*>(m_chooser.get())}) {
+          static_cast<QWidget*>(m_chooser.get()), static_cast<QWidget*>(m_editor.get())}) {
         if (window)
             window->hide();
     }

@@ -26,14 +26,15 @@ class SystemInfo;
 
 namespace quillet::dictionary::ui {
 class DictionaryChooser;
-}
+class UserDictionaryEditor;
+}  // namespace quillet::dictionary::ui
 
 namespace quillet::shell {
 
 class DetailsWindow;
 class MainWindow;
 class SplashWindow;
-class ToolbarStub;
+class ToolbarWindow;
 class UpdateChecker;
 
 struct PlatformServices
@@ -70,10 +71,11 @@ public:
     void applyLanguage();
 
     MainWindow* mainWindow() const { return m_main.get(); }
-    ToolbarStub* toolbar() const { return m_toolbar.get(); }
+    ToolbarWindow* toolbar() const { return m_toolbar.get(); }
     DetailsWindow* detailsWindow() const { return m_details.get(); }
     SplashWindow* splashWindow() const { return m_splash.get(); }
     dictionary::ui::DictionaryChooser* dictionaryChooser() const { return m_chooser.get(); }
+    dictionary::ui::UserDictionaryEditor* userDictionaryEditor() const { return m_editor.get(); }
     UpdateChecker& updateChecker() { return *m_checker; }
     dictionary::DictionaryFiles& dictionaryFiles() { return m_files; }
 
@@ -82,6 +84,9 @@ public:
 
 private:
     void createWindows();
+    // After a change of interface language: the chooser's list in the new
+    // language. The active dictionary and its open files stay as they are.
+    void reloadCatalogue();
     // All windows close at once and no handler of theirs runs afterwards.
     void endProgram();
 
@@ -91,8 +96,9 @@ private:
     dictionary::DictionaryFiles m_files;
     std::unique_ptr<UpdateChecker> m_checker;
     std::unique_ptr<DetailsWindow> m_details;
-    std::unique_ptr<ToolbarStub> m_toolbar;
+    std::unique_ptr<ToolbarWindow> m_toolbar;
     std::unique_ptr<dictionary::ui::DictionaryChooser> m_chooser;
+    std::unique_ptr<dictionary::ui::UserDictionaryEditor> m_editor;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<SplashWindow> m_splash;
     bool m_ended = false;

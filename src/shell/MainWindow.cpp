@@ -120,7 +120,7 @@ int MainWindow::twipsToPixelsY(int twips) const
 
 void MainWindow::tick()
 {
-    if (m_translating)
+    if (m_translating || m_watchPaused || m_watchEnded)
         return;
     const translation::CaptureDecision decision =
         translation::decideCapture(m_clipboard.text(), m_state);
@@ -172,6 +172,10 @@ void MainWindow::applyLanguage()
         button->setToolTip(tip);
         button->setAccessibleName(tip);
     }
+    // No tooltip is defined for the details button; the details window's
+    // heading names it for assistive tools.
+    m_cmdDetalhes->setAccessibleName(
+        platform::toQString(core::interfaceText(m_state, u"frmDetalhes", u"lblDet")));
     setWindowTitle(platform::toQString(core::mainWindowTitle(m_state)));
 }
 
@@ -249,6 +253,31 @@ void MainWindow::toggleToolbar()
     m_toolbar->show();
     pinIfOnTop(*m_toolbar);
     m_state.toolbarOpen = true;
+}
+
+void MainWindow::focusSearchBox()
+{
+    activateWindow();
+    m_traduz->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::pauseWatch()
+{
+    m_watchPaused = true;
+    m_timer.stop();
+}
+
+void MainWindow::resumeWatch()
+{
+    m_watchPaused = false;
+    if (!m_watchEnded)
+        m_timer.start(kTickMilliseconds);
+}
+
+void MainWindow::endWatch()
+{
+    m_watchEnded = true;
+    m_timer.stop();
 }
 
 void MainWindow::setSearchBoxText(std::u16string_view text)

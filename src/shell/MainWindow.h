@@ -63,6 +63,16 @@ public:
     void submitSearchBox();
     void openDetails();
     void toggleToolbar();
+    // The search box takes the keyboard focus, which activates the bar.
+    void focusSearchBox();
+
+    // The dictionary chooser's time: neither the timer nor the clipboard's
+    // change notices start a translation until resumeWatch(), which restarts
+    // the timer at its 500 ms.
+    void pauseWatch();
+    void resumeWatch();
+    // The program is ending: the watch stops and no resume restarts it.
+    void endWatch();
 
     QTimer& clipboardTimer() { return m_timer; }
     const std::u16string& searchText() const { return m_searchText; }
@@ -111,6 +121,8 @@ private:
     std::u16string m_searchText;  // `TextoProcura`
     int m_traduzWidthTwips = translation::kSearchBoxWidthWithoutDetails;
     bool m_translating = false;
+    bool m_watchPaused = false;
+    bool m_watchEnded = false;
 };
 
 }  // namespace quillet::shell

@@ -4,11 +4,12 @@
 
 #include "core/Messages.h"
 #include "core/SharedState.h"
+#include "fakes/FakeBrowser.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeScreen.h"
 #include "platform/qt/QtText.h"
 #include "shell/MainWindow.h"
-#include "shell/ToolbarStub.h"
+#include "shell/ToolbarWindow.h"
 #include "translation/ResultView.h"
 
 #include <QLineEdit>
@@ -82,6 +83,8 @@ private slots:
     void waitingTextBusyPointerAndStoppedTimerDuringLookups();
 
     void aFailingLookupCountsAsNotFoundAndTheWatchGoesOn();
+    void aPausedWatchIgnoresCopiesUntilResumed();
+    void anEndedWatchIsNeverResumed();
 
     void enterPutsTheBoxTextOnTheClipboardAndTranslatesAgain();
     void searchButtonSubmitsTheBox();
@@ -107,6 +110,7 @@ private:
 
     core::SharedState m_state;
     fakes::FakeClipboard m_clipboard;
+    fakes::FakeBrowser m_browser;
     fakes::FakeScreen m_screen{1280, 1024, 10.0, 10.0};
     RecordingDetails m_details;
     std::map<std::u16string, std::pair<std::u16string, std::u16string>> m_words;
@@ -114,7 +118,7 @@ private:
     std::function<void()> m_duringLookup;
     std::unique_ptr<shell::MainWindow> m_bar;
     std::unique_ptr<QWidget> m_detailsWindow;
-    std::unique_ptr<shell::ToolbarStub> m_toolbar;
+    std::unique_ptr<shell::ToolbarWindow> m_toolbar;
 };
 
 using shell::MainWindow;
@@ -153,7 +157,7 @@ void MainWindowTest::init()
         return true;
     });
     m_detailsWindow = std::make_unique<QWidget>(nullptr, Qt::Tool);
-    m_toolbar = std::make_unique<shell::ToolbarStub>(m_state, m_screen);
+    m_toolbar = std::make_unique<shell::ToolbarWindow>(m_state, m_screen, m_browser);
     m_bar->setCompanions(m_detailsWindow.get(), &m_details, m_toolbar.get());
 }
 
@@ -441,6 +445,35 @@ void MainWindowTest::toolbarCloseBoxOnlyHidesIt()
     QVERIFY(m_state.toolbarOpen);
     QCOMPARE(m_toolbar->frameGeometry().topLeft(),
              QPoint(m_bar->frameGeometry().left(), m_bar->frameGeometry().bottom() + 1));
+}
+
+void MainWindowTest::aPausedWatchIgnoresCopiesUntilResumed()
+{
+    m_bar->pauseWatch();
+    QVERIFY(!m_bar->clipboardTimer().isActive());
+    m_clipboard.copyFromOutside(u"cat");
+    m_bar->tick();
+    QVERIFY(m_asked.empty());
+    QCOMPARE(traduz()->text(),
+             u"<Type the word to search here or select the word in text and press Ctrl+C>"_qs);
+
+    m_bar->resumeWatch();
+    QVERIFY(m_bar->clipboardTimer().isActive());
+    QCOMPARE(m_bar->clipboardTimer().interval(), 500);
+    // The copy made while paused is picked up by the next tick.
+    m_bar->tick();
+    QCOMPARE(traduz()->text(), u"cat -> gato"_qs);
+}
+
+void MainWindowTest::anEndedWatchIsNeverResumed()
+{
+    m_bar->pauseWatch();
+    m_bar->endWatch();
+    m_bar->resumeWatch();
+    QVERIFY(!m_bar->clipboardTimer().isActive());
+    m_clipboard.copyFromOutside(u"cat");
+    m_bar->tick();
+    QVERIFY(m_asked.empty());
 }
 
 void MainWindowTest::closingRunsTheUnloadHandler()

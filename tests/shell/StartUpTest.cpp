@@ -4,6 +4,7 @@
 #include "SmallDictionary.h"
 #include "core/SharedState.h"
 #include "dictionary/ui/DictionaryChooser.h"
+#include "dictionary/ui/UserDictionaryEditor.h"
 #include "fakes/FakeBrowser.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeDialogs.h"
@@ -16,11 +17,13 @@
 #include "shell/DetailsWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
-#include "shell/ToolbarStub.h"
+#include "shell/ToolbarWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -52,6 +55,7 @@ private slots:
     void closingTheBarWritesTheSettingsAndEnds();
     void switchingTheDictionaryResetsTheBarAndIsSaved();
     void settingsThatCannotBeWrittenAreReportedAndTheProgramStillEnds();
+    void userEntriesSurviveARestartAndWinOverTheDictionary();
 
 private:
     fs::path folder() const { return fs::path(m_dir->path().toStdString()); }
@@ -65,6 +69,7 @@ private:
         return m_app->mainWindow()->findChild<QLineEdit*>(QStringLiteral("traduz"));
     }
     void closeSplash();
+    void makeApplication();
 
     std::unique_ptr<QTemporaryDir> m_dir;
     core::SharedState m_state;
@@ -93,6 +98,11 @@ void StartUpTest::init()
     m_system.setToday(u"20070315");
     m_chooserCalls = 0;
     m_splashExistedAtChooser = false;
+    makeApplication();
+}
+
+void StartUpTest::makeApplication()
+{
     m_app = std::make_unique<shell::Application>(
         m_state,
         shell::PlatformServices{m_clipboard, m_dialogs, m_browser, m_http, m_speech, m_screen,
@@ -372,6 +382,52 @@ void StartUpTest::settingsThatCannotBeWrittenAreReportedAndTheProgramStillEnds()
     QVERIFY2(text.startsWith(u"Could not save the settings to "_qs), qPrintable(text));
     QVERIFY2(text.endsWith(u"quillet.cfg"_qs), qPrintable(text));
     QCOMPARE(m_system.quitCount(), 1);
+}
+
+void StartUpTest::userEntriesSurviveARestartAndWinOverTheDictionary()
+{
+    writeSettings("0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n20070315\r\n");
+    QVERIFY(start());
+    closeSplash();
+    m_clipboard.copyFromOutside(u"cat");
+    QCOMPARE(traduz()->text(), u"cat -> gato"_qs);
+
+    // The user's own translation and note, entered through the toolbar's editor.
+    QTest::mouseClick(m_app->mainWindow()->findChild<QToolButton*>(QStringLiteral("cmdOptions")),
+                      Qt::LeftButton);
+    m_app->toolbar()->cmdToolClick(3);
+    dictionary::ui::UserDictionaryEditor* editor = m_app->userDictionaryEditor();
+    QVERIFY(editor->isVisible());
+    auto* word = editor->findChild<QLineEdit*>(QStringLiteral("txtPalavra"));
+    auto* translation = editor->findChild<QLineEdit*>(QStringLiteral("txtTraducao"));
+    auto* note = editor->findChild<QPlainTextEdit*>(QStringLiteral("txtDetalhe"));
+    auto* addSave = editor->findChild<QPushButton*>(QStringLiteral("cmdInclui"));
+    QVERIFY(word && translation && note && addSave);
+    word->setText(u"Cat"_qs);
+    addSave->click();
+    QCOMPARE(translation->text(), u"gato"_qs);
+    translation->setText(u"felino"_qs);
+    note->setPlainText(u"cat: my own note"_qs);
+    addSave->click();
+    QCOMPARE(m_dialogs.count(), 0u);
+    m_app->mainWindow()->close();
+    QCOMPARE(m_system.quitCount(), 1);
+
+    // A new run of the program on the same folder.
+    m_app.reset();
+    m_state = core::SharedState{};
+    m_clipboard = fakes::FakeClipboard{};
+    makeApplication();
+    QVERIFY(start());
+    QCOMPARE(m_chooserCalls, 0);
+    closeSplash();
+    m_clipboard.copyFromOutside(u"cat");
+    QCOMPARE(traduz()->text(), u"cat -> felino"_qs);
+    QCOMPARE(m_app->detailsWindow()->findChild<QLabel*>(QStringLiteral("lblDetalhes"))->text(),
+             u"cat: my own note"_qs);
+    // Words the user did not touch still come from the dictionary.
+    m_clipboard.copyFromOutside(u"word");
+    QCOMPARE(traduz()->text(), u"word -> palavra"_qs);
 }
 
 QTEST_MAIN(StartUpTest)

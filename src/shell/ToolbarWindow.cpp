@@ -1,0 +1,219 @@
+#include "shell/ToolbarWindow.h"
+
+#include "BuildConfig.h"
+#include "core/InterfaceTexts.h"
+#include "core/Messages.h"
+#include "platform/Browser.h"
+#include "platform/Screen.h"
+#include "platform/qt/QtText.h"
+#include "shell/IconResources.h"
+#include "shell/MainWindow.h"
+#include "shell/Twips.h"
+#include "shell/WindowLayering.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QEvent>
+#include <QToolButton>
+
+#include <string>
+
+namespace quillet::shell {
+
+namespace {
+
+// Design geometry, twips.
+constexpr int kClientWidth = 3765;
+constexpr int kClientHeight = 345;
+constexpr int kButtonStep = 480;
+constexpr int kButtonWidth = 375;
+constexpr int kButtonHeight = 320;
+
+constexpr std::u16string_view kHelpPath = u"/quillet/help.asp";
+constexpr std::u16string_view kUserHomePath = u"/quillet/userhome.asp";
+
+// Pictures of the buttons as designed, before any state is shown.
+const std::array<const char*, ToolbarWindow::kButtonCount> kButtonPictures = {
+    "mode-ontop", "dictionary", "language-pt", "editor", "help", "web"};
+// `picButton`: elements 1 and 4 are only holders and take no part in commands.
+const std::array<const char*, ToolbarWindow::kButtonCount> kStatePictures = {
+    "mode-ontop", "dictionary", "language-pt", "language-en", "editor", "mode-normal"};
+
+}  // namespace
+
+ToolbarWindow::ToolbarWindow(core::SharedState& state, const platform::Screen& screen,
+                             platform::Browser& browser, QWidget* parent)
+    : QWidget(parent, Qt::Tool), m_state(state), m_browser(browser)
+{
+    setObjectName(QStringLiteral("frmTools"));
+    // Opened from the bar, it must not take the focus from the program the
+    // user works in.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    const Twips twips(screen);
+    setFixedSize(twips.x(kClientWidth), twips.y(kClientHeight));
+
+    for (int i = 0; i < kButtonCount; ++i) {
+        m_picButton[static_cast<std::size_t>(i)] =
+            icon(QString::fromLatin1(kStatePictures[static_cast<std::size_t>(i)]));
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("cmdTool%1").arg(i));
+        button->setIcon(icon(QString::fromLatin1(kButtonPictures[static_cast<std::size_t>(i)])));
+        button->setIconSize(QSize(twips.x(kButtonWidth) - 6, twips.y(kButtonHeight) - 6));
+        button->setFocusPolicy(Qt::StrongFocus);
+        twips.place(*button, kButtonStep * i, 0, kButtonWidth, kButtonHeight);
+        connect(button, &QToolButton::clicked, this, [this, i] { cmdToolClick(i); });
+        m_cmdTool[static_cast<std::size_t>(i)] = button;
+    }
+
+    // Load.
+    applyLanguage();
+}
+
+QToolButton* ToolbarWindow::cmdTool(int index) const
+{
+    return m_cmdTool.at(static_cast<std::size_t>(index));
+}
+
+const QIcon& ToolbarWindow::picButton(int element) const
+{
+    return m_picButton.at(static_cast<std::size_t>(element));
+}
+
+void ToolbarWindow::applyLanguage()
+{
+    setWindowTitle(platform::toQString(core::interfaceText(m_state, u"frmTools", u"")));
+    for (int i = 0; i < kButtonCount; ++i) {
+        const QString tip =
+            platform::toQString(core::interfaceText(m_state, u"frmTools", u"cmdTool", i));
+        cmdTool(i)->setToolTip(tip);
+        cmdTool(i)->setAccessibleName(tip);
+    }
+}
+
+void ToolbarWindow::showModePicture()
+{
+    cmdTool(0)->setIcon(picButton(m_state.alwaysOnTop != 0 ? kPictureOnTop : kPictureNormal));
+}
+
+void ToolbarWindow::showLanguagePicture()
+{
+    cmdTool(2)->setIcon(picButton(core::isEnglish(m_state) ? kPictureEnglish : kPicturePortuguese));
+}
+
+void ToolbarWindow::cmdToolClick(int index)
+{
+    switch (index) {
+        case 0:
+            toggleWindowMode();
+            break;
+        case 1:
+            openDictionaryChooser();
+            break;
+        case 2:
+            toggleLanguage();
+            break;
+        case 3:
+            openEditor();
+            break;
+        case 4:
+            openWebPage(kHelpPath);
+            break;
+        case 5:
+            openWebPage(kUserHomePath);
+            break;
+        default:
+            break;
+    }
+}
+
+void ToolbarWindow::toggleWindowMode()
+{
+    // Any stored value other than 0, such as 5 from an edited settings file,
+    // counts as on top and goes to 0.
+    m_state.alwaysOnTop = m_state.alwaysOnTop == 0 ? 1 : 0;
+    if (m_links.mainWindow)
+        m_links.mainWindow->applyWindowMode(m_state.alwaysOnTop);
+    setTopmost(*this, m_state.alwaysOnTop != 0);
+    showModePicture();
+    cmdTool(0)->repaint();
+}
+
+void ToolbarWindow::openDictionaryChooser()
+{
+    if (!m_links.dictionaryChooser)
+        return;
+    if (m_links.mainWindow)
+        m_links.mainWindow->pauseWatch();
+    placeUnder(*m_links.dictionaryChooser);
+    m_links.dictionaryChooser->exec();
+    if (m_links.mainWindow)
+        m_links.mainWindow->resumeWatch();
+}
+
+void ToolbarWindow::toggleLanguage()
+{
+    m_state.interfaceLanguage = m_state.interfaceLanguage == 0 ? 1 : 0;
+    showLanguagePicture();
+    cmdTool(2)->repaint();
+
+    core::loadMessages(m_state);
+    if (m_links.applyLanguage)
+        m_links.applyLanguage();
+    else
+        applyLanguage();
+    if (m_links.reloadCatalogue)
+        m_links.reloadCatalogue();
+
+    // The web query keeps the language of the start until the next start.
+    if (m_links.mainWindow) {
+        m_links.mainWindow->showIdleLook();
+        m_links.mainWindow->focusSearchBox();
+    }
+}
+
+void ToolbarWindow::openEditor()
+{
+    if (!m_links.editor)
+        return;
+    placeUnder(*m_links.editor);
+    m_links.editor->show();
+    m_links.editor->raise();
+}
+
+void ToolbarWindow::openWebPage(std::u16string_view path)
+{
+    std::u16string address = u"https://";
+    address += build::webHost;
+    address += path;
+    address += m_state.webQuery;
+    m_browser.open(address);
+}
+
+void ToolbarWindow::placeUnder(QWidget& window) const
+{
+    const QRect frame = frameGeometry();
+    window.move(frame.left(), frame.bottom() + 1);
+}
+
+bool ToolbarWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        m_state.toolbarOpen = true;
+    return QWidget::event(event);
+}
+
+void ToolbarWindow::showEvent(QShowEvent* event)
+{
+    // Shown without activation, the window may never see an activation.
+    m_state.toolbarOpen = true;
+    QWidget::showEvent(event);
+}
+
+void ToolbarWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    hide();
+    m_state.toolbarOpen = false;
+}
+
+}  // namespace quillet::shell
