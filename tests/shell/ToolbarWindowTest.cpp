@@ -107,6 +107,8 @@ private slots:
     void languageSwitchMidTranslation_data();
     void languageSwitchMidTranslation();
     void editorTakesTheNewLanguageWhenItOpensAgain();
+    void aCatalogueGoneSinceTheStartKeepsTheDictionaryInUse_data();
+    void aCatalogueGoneSinceTheStartKeepsTheDictionaryInUse();
 
     void webButtonsOpenTheSitePagesWithTheStartQuery();
     void otherIndexesDoNothing();
@@ -458,6 +460,41 @@ void ToolbarWindowTest::editorTakesTheNewLanguageWhenItOpensAgain()
     QVERIFY(editor->isVisible());
     QCOMPARE(addSave->text(), u"&Incluir"_qs);
     QCOMPARE(editor->windowTitle(), u"Incluir/Alterar Palavras - Inglês-Português"_qs);
+}
+
+void ToolbarWindowTest::aCatalogueGoneSinceTheStartKeepsTheDictionaryInUse_data()
+{
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("removed") << true;
+    QTest::newRow("no usable line") << false;
+}
+
+void ToolbarWindowTest::aCatalogueGoneSinceTheStartKeepsTheDictionaryInUse()
+{
+    QFETCH(bool, removed);
+    startWith(1, 1);
+    closeSplash();
+    openToolbar();
+    if (removed)
+        fs::remove(folder() / "dictionaries.cfg");
+    else
+        testing::writeTextFile(folder() / "dictionaries.cfg", "no fields here\r\nx|y|z|77|S|S\r\n");
+
+    click(2);
+    QCOMPARE(m_dialogs.count(), 0u);
+    QCOMPARE(m_system.quitCount(), 0);
+    QCOMPARE(m_state.interfaceLanguage, 0);
+    QCOMPARE(m_state.activeDictionary, 0);
+    QCOMPARE(bar()->windowTitle(), portugueseTexts().title);
+    QCOMPARE(traduz()->text(), portugueseTexts().prompt);
+    auto* list = m_app->dictionaryChooser()->findChild<QComboBox*>(QStringLiteral("cmbDicionario"));
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(m_app->dictionaryChooser()->selectedRow(), 0);
+    m_clipboard.copyFromOutside(u"cat");
+    QCOMPARE(traduz()->text(), u"cat -> gato"_qs);
+    // The table still names the dictionary for the next switch back.
+    click(2);
+    QCOMPARE(bar()->windowTitle(), englishTexts().title);
 }
 
 void ToolbarWindowTest::webButtonsOpenTheSitePagesWithTheStartQuery()
