@@ -103,6 +103,7 @@ private slots:
     void storedModeFiveTurnsIntoZero();
 
     void chooserPausesTheWatchWhileOpenAndSwitchesUnderTheToolbar();
+    void closingTheBarWhileTheChooserIsOpenLeavesTheWatchOff();
 
     void languageSwitchMidTranslation_data();
     void languageSwitchMidTranslation();
@@ -377,6 +378,25 @@ void ToolbarWindowTest::chooserPausesTheWatchWhileOpenAndSwitchesUnderTheToolbar
     QVERIFY(bar()->clipboardTimer().isActive());
     m_clipboard.copyFromOutside(u"casa");
     QCOMPARE(traduz()->text(), u"casa -> house, home"_qs);
+}
+
+void ToolbarWindowTest::closingTheBarWhileTheChooserIsOpenLeavesTheWatchOff()
+{
+    startWith(1, 1);
+    closeSplash();
+    openToolbar();
+    dictionary::ui::DictionaryChooser* chooser = m_app->dictionaryChooser();
+    QTimer::singleShot(0, this, [this] { bar()->close(); });
+    QTimer::singleShot(5000, chooser, [chooser] {
+        if (chooser->isVisible())
+            chooser->reject();
+    });
+    click(1);
+    QCOMPARE(m_system.quitCount(), 1);
+    QVERIFY(!chooser->isVisible());
+    QVERIFY(!bar()->clipboardTimer().isActive());
+    m_clipboard.copyFromOutside(u"cat");
+    QCOMPARE(traduz()->text(), englishTexts().prompt);
 }
 
 void ToolbarWindowTest::languageSwitchMidTranslation_data()
