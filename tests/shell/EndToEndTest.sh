@@ -29,9 +29,23 @@ printf '40\r\n60\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" > "$app/quille
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-"$app/quillet" >/dev/null 2>&1 &
+"$app/quillet" </dev/null >/dev/null 2>&1 &
 pid=$!
-cleanup() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
+# xclip serves what it copies from a process of its own; keep it in the
+# foreground (-quiet) under our control, so nothing outlives the test and
+# holds the test runner's output open.
+owner=""
+copy() {
+  [ -n "$owner" ] && kill "$owner" 2>/dev/null
+  printf '%s' "$1" | xclip -quiet -selection clipboard >/dev/null 2>&1 &
+  owner=$!
+}
+paste() { timeout 10 xclip -o -selection clipboard 2>/dev/null; }
+activate() { timeout 10 xdotool windowactivate --sync "$1"; }
+cleanup() {
+  kill "$pid" ${owner:+"$owner"} 2>/dev/null
+  wait 2>/dev/null
+}
 trap cleanup EXIT
 
 visible() { xdotool search --onlyvisible --class quillet 2>/dev/null; }
@@ -56,14 +70,14 @@ done
 
 # Copies `word` from another program and returns the line the bar shows.
 translate() {
-  printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1
+  copy "$1"
   # Beyond the half-second fallback tick, so a loaded machine still passes.
   sleep 0.6
   xdotool mousemove --window "$bar" 60 10 click 1
   sleep 0.2
   xdotool key --clearmodifiers ctrl+c
   sleep 0.3
-  xclip -o -selection clipboard
+  paste
 }
 
 check() {  # word expected-line
@@ -81,7 +95,7 @@ check Houses " ? houses (! house ) -> casa, habitação, vivenda"
 
 # A translation must not take the keyboard focus from the program in use.
 if command -v xmessage >/dev/null; then
-  xmessage -geometry +200+400 "another program" >/dev/null 2>&1 &
+  xmessage -geometry +200+400 "another program" </dev/null >/dev/null 2>&1 &
   other_pid=$!
   other=""
   for _ in $(seq 50); do
@@ -89,14 +103,14 @@ if command -v xmessage >/dev/null; then
     [ -n "$other" ] && break
     sleep 0.1
   done
-  xdotool windowactivate --sync "$other"
-  printf '%s' cat | xclip -selection clipboard >/dev/null 2>&1
+  activate "$other"
+  copy cat
   sleep 0.5
   [ "$(xdotool getactivewindow)" = "$other" ] || fail "the bar took the focus on a translation"
   kill "$other_pid" 2>/dev/null
 fi
 
-printf '%s' house | xclip -selection clipboard >/dev/null 2>&1
+copy house
 sleep 0.3
 import -window root "$artifacts/bar.png"
 
@@ -108,7 +122,7 @@ import -window root "$artifacts/details.png"
 
 # Closing the bar ends the program and writes the settings.
 # The window manager closes the active window on Alt+F4.
-xdotool windowactivate --sync "$bar"
+activate "$bar"
 xdotool key --clearmodifiers alt+F4
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then fail "the program did not end when the bar closed"; fi

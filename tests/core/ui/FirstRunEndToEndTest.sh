@@ -27,7 +27,7 @@ rm -f "$app/quillet.cfg"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-"$app/quillet" &
+"$app/quillet" </dev/null >/dev/null 2>&1 &
 pid=$!
 cleanup() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
 trap cleanup EXIT
@@ -45,7 +45,7 @@ window_named() {
 
 chooser=$(window_named '^Quillet 2007 - Idioma / Language$') ||
   { echo "FAIL: the language chooser did not appear"; exit 1; }
-xdotool windowactivate --sync "$chooser"
+timeout 10 xdotool windowactivate --sync "$chooser"
 sleep 0.3
 import -window root "$artifacts/first-run-language.png"
 
@@ -56,7 +56,7 @@ xdotool key --clearmodifiers Return
 if box=$(window_named '^Quillet$'); then
   sleep 0.3
   import -window root "$artifacts/first-run-invalid-email.png"
-  xdotool windowactivate --sync "$box"
+  timeout 10 xdotool windowactivate --sync "$box"
   xdotool key --clearmodifiers Return
 else
   fail "no refusal box for a name without an address"
@@ -82,7 +82,7 @@ for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break
   [ "$(xdotool search --onlyvisible --class quillet 2>/dev/null | wc -l)" -eq 1 ] && break
   sleep 0.1
 done
-xdotool windowactivate --sync "$bar"
+timeout 10 xdotool windowactivate --sync "$bar"
 xdotool key --clearmodifiers alt+F4
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "the program did not end when the bar closed"
