@@ -1,7 +1,7 @@
 #include "core/Installation.h"
 #include "core/Messages.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "fakes/FakeDialogs.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "core/Paths.h"
 #include "core/Settings.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "fakes/FakeDialogs.h"
 
 #include <gtest/gtest.h>

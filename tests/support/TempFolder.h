@@ -1,6 +1,6 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with its
-// contents when the object goes away.
+// contents when the object goes away. Plain C++, for engine and window tests.
 
 #include <filesystem>
 #include <random>
@@ -13,6 +13,8 @@ class TempFolder
 public:
     TempFolder()
     {
+        // ctest runs tests in parallel processes, so the name must be unique
+        // across processes, not only within one.
         std::random_device random;
         const auto base = std::filesystem::temp_directory_path();
         do {
@@ -28,6 +30,10 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+    // The folder as the program keeps appFolder: ending with the separator.
+    std::u16string appFolder() const { return (m_path / "").u16string(); }
 
 private:
     std::filesystem::path m_path;
