@@ -9,9 +9,14 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <functional>
+Q_DECLARE_METATYPE(quillet::platform::MessageIcon)
+Q_DECLARE_METATYPE(quillet::platform::MessageButtons)
+Q_DECLARE_METATYPE(quillet::platform::MessageAnswer)
 
 using namespace quillet;
+using platform::MessageAnswer;
+using platform::MessageButtons;
+using platform::MessageIcon;
 
 // Receives the addresses QDesktopServices would hand to the browser.
 class UrlCatcher : public QObject
@@ -50,56 +55,46 @@ private:
     }
 
 private slots:
-    void yesNoQuestionReportsTheAnswer_data()
+    void boxShowsItsPartsAndReportsThePress_data()
     {
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<MessageButtons>("buttons");
         QTest::addColumn<int>("press");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("yes") << int(QMessageBox::Yes) << int(platform::MessageAnswer::Yes);
-        QTest::newRow("no") << int(QMessageBox::No) << int(platform::MessageAnswer::No);
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<int>("qtIcon");
+        QTest::addColumn<int>("qtButtons");
+        const int yesNo = QMessageBox::Yes | QMessageBox::No;
+        QTest::newRow("question, yes") << MessageIcon::Question << MessageButtons::YesNo
+                                       << int(QMessageBox::Yes) << MessageAnswer::Yes
+                                       << int(QMessageBox::Question) << yesNo;
+        QTest::newRow("question, no") << MessageIcon::Question << MessageButtons::YesNo
+                                      << int(QMessageBox::No) << MessageAnswer::No
+                                      << int(QMessageBox::Question) << yesNo;
+        QTest::newRow("critical") << MessageIcon::Critical << MessageButtons::Ok
+                                  << int(QMessageBox::Ok) << MessageAnswer::Ok
+                                  << int(QMessageBox::Critical) << int(QMessageBox::Ok);
+        QTest::newRow("exclamation") << MessageIcon::Exclamation << MessageButtons::Ok
+                                     << int(QMessageBox::Ok) << MessageAnswer::Ok
+                                     << int(QMessageBox::Warning) << int(QMessageBox::Ok);
     }
 
-    void yesNoQuestionReportsTheAnswer()
+    void boxShowsItsPartsAndReportsThePress()
     {
+        QFETCH(MessageIcon, icon);
+        QFETCH(MessageButtons, buttons);
         QFETCH(int, press);
-        QFETCH(int, expected);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(int, qtIcon);
+        QFETCH(int, qtButtons);
         platform::QtDialogs dialogs;
         Seen seen;
         answerNextBox(static_cast<QMessageBox::StandardButton>(press), seen);
-        const auto answer =
-            dialogs.showMessage(platform::MessageIcon::Question, u"Quillet 2007",
-                                u"A new version!\n\rDownload?", platform::MessageButtons::YesNo);
-        QCOMPARE(int(answer), expected);
-        QCOMPARE(seen.icon, QMessageBox::Question);
-        QCOMPARE(seen.title, QStringLiteral("Quillet 2007"));
-        QCOMPARE(seen.text, QStringLiteral("A new version!\n\rDownload?"));
-        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-    }
-
-    void okBoxesCarryTheirIcon_data()
-    {
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<int>("qtIcon");
-        QTest::newRow("critical") << int(platform::MessageIcon::Critical)
-                                  << int(QMessageBox::Critical);
-        QTest::newRow("exclamation")
-            << int(platform::MessageIcon::Exclamation) << int(QMessageBox::Warning);
-    }
-
-    void okBoxesCarryTheirIcon()
-    {
-        QFETCH(int, icon);
-        QFETCH(int, qtIcon);
-        platform::QtDialogs dialogs;
-        Seen seen;
-        answerNextBox(QMessageBox::Ok, seen);
-        const auto answer =
-            dialogs.showMessage(static_cast<platform::MessageIcon>(icon), u"Quillet 2007 - Erro",
-                                u"Não foi possível!", platform::MessageButtons::Ok);
-        QCOMPARE(answer, platform::MessageAnswer::Ok);
+        QCOMPARE(dialogs.showMessage(icon, u"Quillet 2007 - Erro", u"Não foi!\n\rBaixar?", buttons),
+                 answer);
         QCOMPARE(int(seen.icon), qtIcon);
         QCOMPARE(seen.title, QStringLiteral("Quillet 2007 - Erro"));
-        QCOMPARE(seen.text, QStringLiteral("Não foi possível!"));
-        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(seen.text, QStringLiteral("Não foi!\n\rBaixar?"));
+        QCOMPARE(int(seen.buttons), qtButtons);
     }
 
     void browserGetsTheAddressUnchanged()

@@ -1,4 +1,3 @@
-#include "BuildConfig.h"
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSystemInfo.h"
 #include "platform/qt/QtText.h"
@@ -46,13 +45,6 @@ private slots:
         QVERIFY(folder.endsWith(u'/'));
         QCOMPARE(folder + QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
                  QCoreApplication::applicationFilePath());
-    }
-
-    void versionComesFromTheBuild()
-    {
-        platform::QtSystemInfo info;
-        QCOMPARE(info.versionMajor(), build::versionMajor);
-        QCOMPARE(info.versionMinor(), build::versionMinor);
     }
 
     void twipsFollowTheLogicalDensity()
