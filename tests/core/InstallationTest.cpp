@@ -1,5 +1,6 @@
 #include "core/Installation.h"
 #include "core/Messages.h"
+#include "core/Utf8.h"
 
 #include "support/TempFolder.h"
 #include "fakes/FakeDialogs.h"
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace quillet::core;
@@ -44,28 +46,25 @@ SharedState loadedState(std::int16_t language)
 
 }  // namespace
 
-TEST(InstallationFolder, SeparatorIsAppendedOnceAndRootsStay)
-{
-    EXPECT_EQ(normaliseFolder(u"C:\\Program Files\\Quillet", u'\\'),
-              u"C:\\Program Files\\Quillet\\");
-    EXPECT_EQ(normaliseFolder(u"C:\\Program Files\\Quillet\\", u'\\'),
-              u"C:\\Program Files\\Quillet\\");
-    EXPECT_EQ(normaliseFolder(u"C:\\", u'\\'), u"C:\\");
-    EXPECT_EQ(normaliseFolder(u"/opt/quillet", u'/'), u"/opt/quillet/");
-    EXPECT_EQ(normaliseFolder(u"/", u'/'), u"/");
-    // A slash is not the separator on Windows, so it does not end the folder.
-    EXPECT_EQ(normaliseFolder(u"C:/Quillet/", u'\\'), u"C:/Quillet/\\");
-}
-
-TEST(InstallationFolder, OneTrailingNulIsDroppedBeforeTheSeparator)
+TEST(InstallationFolder, SeparatorIsAppendedOnceAfterOneTrailingNulIsDropped)
 {
     using namespace std::string_literals;
-    EXPECT_EQ(normaliseFolder(u"C:\\Quillet\0"s, u'\\'), u"C:\\Quillet\\");
-    EXPECT_EQ(normaliseFolder(u"C:\\\0"s, u'\\'), u"C:\\");
-    EXPECT_EQ(normaliseFolder(u"/opt/q\0"s, u'/'), u"/opt/q/");
-    // Only one is dropped.
-    EXPECT_EQ(normaliseFolder(u"/opt/q\0\0"s, u'/'), u"/opt/q\0/"s);
-    EXPECT_EQ(normaliseFolder(u""s, u'/'), u"/");
+    const std::vector<std::tuple<std::u16string, char16_t, std::u16string>> rows = {
+        {u"C:\\Program Files\\Quillet", u'\\', u"C:\\Program Files\\Quillet\\"},
+        {u"C:\\Program Files\\Quillet\\", u'\\', u"C:\\Program Files\\Quillet\\"},
+        {u"C:\\", u'\\', u"C:\\"},
+        {u"/opt/quillet", u'/', u"/opt/quillet/"},
+        {u"/", u'/', u"/"},
+        // A slash is not the separator on Windows, so it does not end the folder.
+        {u"C:/Quillet/", u'\\', u"C:/Quillet/\\"},
+        {u"C:\\Quillet\0"s, u'\\', u"C:\\Quillet\\"},
+        {u"C:\\\0"s, u'\\', u"C:\\"},
+        {u"/opt/q\0"s, u'/', u"/opt/q/"},
+        {u"/opt/q\0\0"s, u'/', u"/opt/q\0/"s},  // only one is dropped
+        {u""s, u'/', u"/"},
+    };
+    for (const auto& [folder, separator, expected] : rows)
+        EXPECT_EQ(normaliseFolder(folder, separator), expected) << toUtf8(folder);
 }
 
 TEST(InstallationCheck, CompleteInstallationShowsNothingAndSetsTheFolder)
