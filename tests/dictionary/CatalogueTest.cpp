@@ -1,4 +1,5 @@
-#include "TestDictionary.h"
+#include "support/TempFolder.h"
+#include "support/TestDictionary.h"
 
 #include "core/Messages.h"
 #include "dictionary/Catalogue.h"
@@ -8,7 +9,7 @@
 
 using namespace quillet;
 using namespace quillet::dictionary;
-using namespace quillet::dictionary::testing;
+using namespace quillet::testsupport;
 
 namespace {
 

@@ -1,6 +1,8 @@
-#include "TestDictionary.h"
+#include "support/TempFolder.h"
+#include "support/TestDictionary.h"
 
 #include "core/SharedState.h"
+#include "core/Utf8.h"
 #include "dictionary/CipherTables.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/IndexTable.h"
@@ -8,11 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 using namespace quillet;
 using namespace quillet::dictionary;
-using namespace quillet::dictionary::testing;
+using namespace quillet::testsupport;
 
 namespace {
 
@@ -79,80 +82,87 @@ TEST_F(LookupTest, IndexBlocksBoundTheMainScanAtBothEnds)
     EXPECT_EQ(m_state.lastTranslation, u"zebra");
 }
 
-TEST_F(LookupTest, WordBeforeTheFirstKeySearchesUpToTheSecondKeysRecord)
+// Each row is one file set and the words probed in it; a probe expecting no
+// translation expects "not found".
+TEST_F(LookupTest, FindsWhatTheBlocksAndHeadwordRulesAllow)
 {
-    open({mainFile(12, {{10, mainRecord(u"abc", u"in range")},
+    struct Probe
+    {
+        std::u16string_view word;
+        std::optional<std::u16string> translation;
+    };
+    struct Row
+    {
+        const char* label;
+        DictionaryContent content;
+        std::vector<Probe> probes;
+    };
+    const std::u16string selectorPlusA{kSelectors[0], kCipherTables[0][0]};
+    const std::vector<Row> rows = {
+        {"before the first key: up to the second key's record",
+         {mainFile(12, {{10, mainRecord(u"abc", u"in range")},
                         {11, mainRecord(u"abd", u"out of range")}}),
-          {indexRecord(u"b", 5), indexRecord(u"c", 10)},
-          {},
-          {},
-          {}});
-    EXPECT_TRUE(lookup(u"abc"));
-    EXPECT_EQ(m_state.lastTranslation, u"in range");
-    EXPECT_FALSE(lookup(u"abd"));
-}
-
-TEST_F(LookupTest, SingleIndexRecordCoversTheWholeFile)
-{
-    open({mainFile(5, {{5, mainRecord(u"aa", u"before the key")},
+          {indexRecord(u"b", 5), indexRecord(u"c", 10)}},
+         {{u"abc", u"in range"}, {u"abd", {}}}},
+        {"one index record covers the whole file",
+         {mainFile(5, {{5, mainRecord(u"aa", u"before the key")},
                        {4, mainRecord(u"zz", u"after the key")}}),
-          {indexRecord(u"m", 3)},
-          {},
-          {},
-          {}});
-    EXPECT_TRUE(lookup(u"aa"));
-    EXPECT_EQ(m_state.lastTranslation, u"before the key");
-    EXPECT_TRUE(lookup(u"zz"));
-    EXPECT_FALSE(lookup(u"zy"));
-}
-
-TEST_F(LookupTest, LastBlockIsCappedAtRecord99999)
-{
-    open({mainFile(100000, {{99999, mainRecord(u"yes", u"capped but inside")},
+          {indexRecord(u"m", 3)}},
+         {{u"aa", u"before the key"}, {u"zz", u"after the key"}, {u"zy", {}}}},
+        {"last block capped at record 99999",
+         {mainFile(100000, {{99999, mainRecord(u"yes", u"capped but inside")},
                             {100000, mainRecord(u"zzz", u"beyond the cap")}}),
-          {indexRecord(u"a", 1)},
-          {},
-          {},
-          {}});
-    EXPECT_TRUE(lookup(u"yes"));
-    EXPECT_FALSE(lookup(u"zzz"));
-}
-
-TEST_F(LookupTest, LowerNumberWinsBetweenEqualHeadwords)
-{
-    open({{mainRecord(u"casa", u"first"), mainRecord(u"casa", u"second")},
-          {indexRecord(u"a", 1)},
-          {},
-          {},
-          {}});
-    EXPECT_TRUE(lookup(u"casa", false));
-    EXPECT_EQ(m_state.lastTranslation, u"first");
-}
-
-TEST_F(LookupTest, AccentsSelectTheBlockButTheHeadwordMatchesExactly)
-{
-    open({{mainRecord(u"abacate", u"avocado"), mainRecord(u"ação", u"action"),
+          {indexRecord(u"a", 1)}},
+         {{u"yes", u"capped but inside"}, {u"zzz", {}}}},
+        {"lower number wins between equal headwords",
+         {{mainRecord(u"casa", u"first"), mainRecord(u"casa", u"second")}, {indexRecord(u"a", 1)}},
+         {{u"casa", u"first"}}},
+        {"accents select the block, the headword matches exactly",
+         {{mainRecord(u"abacate", u"avocado"), mainRecord(u"ação", u"action"),
            mainRecord(u"zzz", u"zz")},
-          {indexRecord(u"a", 1), indexRecord(u"acao", 2), indexRecord(u"acaz", 3)},
-          {},
-          {},
-          {}});
-    EXPECT_TRUE(lookup(u"ação"));
-    EXPECT_EQ(m_state.lastTranslation, u"action");
-    EXPECT_FALSE(lookup(u"acao"));
-    EXPECT_FALSE(lookup(u"Ação"));
-}
-
-TEST_F(LookupTest, UpperCaseAccentedLetterIsNotFoldedAndSortsLast)
-{
-    open({{mainRecord(u"Água", u"water, misplaced"), mainRecord(u"abc", u"xy"),
+          {indexRecord(u"a", 1), indexRecord(u"acao", 2), indexRecord(u"acaz", 3)}},
+         {{u"ação", u"action"}, {u"acao", {}}, {u"Ação", {}}}},
+        {"upper-case accented letter is not folded and sorts last",
+         {{mainRecord(u"Água", u"water, misplaced"), mainRecord(u"abc", u"xy"),
            mainRecord(u"zulu", u"zz"), mainRecord(u"Água", u"water")},
-          {indexRecord(u"a", 1), indexRecord(u"z", 3)},
+          {indexRecord(u"a", 1), indexRecord(u"z", 3)}},
+         {{u"Água", u"water"}}},
+        {"user file over empty dictionary files",
+         {{}, {}, {}, {userRecord(u"novo", u"new")}, {}},
+         {{u"novo", u"new"}, {u"velho", {}}}},
+        {"empty index finds nothing in the main file",
+         {{mainRecord(u"casa", u"house")}, {}},
+         {{u"casa", {}}}},
+        {"empty, blank and selector-plus-one-character headwords",
+         {{recordOf({selectorPlusA, encoded(u"the letter a")}), recordOf({u"", encoded(u"empty")}),
+           mainRecord(u"ab", u"ab")},
+          {indexRecord(u"a", 1)},
           {},
-          {},
-          {}});
-    EXPECT_TRUE(lookup(u"Água"));
-    EXPECT_EQ(m_state.lastTranslation, u"water");
+          {userRecord(u"", u"deleted entry"), userRecord(u"   ", u"blank entry")}},
+         {{u"", {}}, {u" ", {}}, {u"    ", {}}, {u"a", {}}, {u"ab", u"ab"}}},
+        {"stored headword trimmed, then compared exactly",
+         {{recordOf({encoded(u"  casa "), encoded(u"house")}), mainRecord(u"Gato", u"cat")},
+          {indexRecord(u"A", 1)}},
+         {{u"casa", u"house"}, {u"  casa  ", u"house"}, {u"Gato", u"cat"}, {u"gato", {}}}},
+        // The first block is record 1 alone.
+        {"index first record below one reads as one",
+         {{mainRecord(u"abc", u"first record"), mainRecord(u"abd", u"second")},
+          {indexRecord(u"a", -7), indexRecord(u"m", 0)}},
+         {{u"abc", u"first record"}, {u"abd", {}}}},
+    };
+    for (const Row& row : rows) {
+        open(row.content);
+        for (const Probe& probe : row.probes) {
+            SCOPED_TRACE(std::string(row.label) + ": " + core::toUtf8(probe.word));
+            m_state.lastTranslation = u"old";
+            m_state.lastDetails = u"old";
+            EXPECT_EQ(lookup(probe.word), probe.translation.has_value());
+            EXPECT_EQ(m_state.lastTranslation, probe.translation.value_or(u""));
+            if (!probe.translation) {
+                EXPECT_EQ(m_state.lastDetails, u"");  // not found clears both
+            }
+        }
+    }
 }
 
 TEST_F(LookupTest, AlignedDetailsAreSearchedFromTheMainRecordOn)
@@ -244,85 +254,6 @@ TEST_F(LookupTest, UserEntryWithoutNoteHasEmptyDetails)
     EXPECT_TRUE(lookup(u" casa"));
     EXPECT_EQ(m_state.lastTranslation, u"lar");
     EXPECT_EQ(m_state.lastDetails, u"");
-}
-
-TEST_F(LookupTest, UserFileWorksWithEmptyDictionaryFiles)
-{
-    open({{}, {}, {}, {userRecord(u"novo", u"new")}, {}});
-    EXPECT_TRUE(lookup(u"novo"));
-    EXPECT_EQ(m_state.lastTranslation, u"new");
-    EXPECT_FALSE(lookup(u"velho"));
-}
-
-TEST_F(LookupTest, NotFoundClearsBothResults)
-{
-    open({{mainRecord(u"casa", u"house")}, {indexRecord(u"a", 1)}, {}, {}, {}});
-    m_state.lastTranslation = u"old";
-    m_state.lastDetails = u"old";
-    EXPECT_FALSE(lookup(u"Casa"));
-    EXPECT_EQ(m_state.lastTranslation, u"");
-    EXPECT_EQ(m_state.lastDetails, u"");
-}
-
-TEST_F(LookupTest, EmptyIndexFindsNothingInTheMainFile)
-{
-    open({{mainRecord(u"casa", u"house")}, {}, {}, {}, {}});
-    EXPECT_FALSE(lookup(u"casa"));
-    EXPECT_EQ(m_state.lastTranslation, u"");
-}
-
-TEST_F(LookupTest, EmptyOrBlankWordIsNeverFound)
-{
-    const std::u16string selectorPlusOne{kSelectors[0], kCipherTables[0][0]};
-    open({{recordOf({selectorPlusOne, encoded(u"bogus")}), recordOf({u"", encoded(u"empty term")})},
-          {indexRecord(u"a", 1)},
-          {},
-          {userRecord(u"", u"deleted entry"), userRecord(u"   ", u"blank entry")},
-          {}});
-    for (const std::u16string_view word : {u"", u" ", u"    "}) {
-        m_state.lastTranslation = u"old";
-        EXPECT_FALSE(lookup(word));
-        EXPECT_EQ(m_state.lastTranslation, u"");
-        EXPECT_EQ(m_state.lastDetails, u"");
-    }
-}
-
-TEST_F(LookupTest, SelectorPlusOneCharacterHeadwordIsNeverFound)
-{
-    const std::u16string selectorPlusA{kSelectors[0], kCipherTables[0][0]};
-    open({{recordOf({selectorPlusA, encoded(u"the letter a")}), mainRecord(u"ab", u"ab")},
-          {indexRecord(u"a", 1)},
-          {},
-          {},
-          {}});
-    EXPECT_FALSE(lookup(u"a"));
-    EXPECT_TRUE(lookup(u"ab"));
-}
-
-TEST_F(LookupTest, StoredHeadwordIsComparedTrimmedAndExactly)
-{
-    open({{recordOf({encoded(u"  casa "), encoded(u"house")}), mainRecord(u"Gato", u"cat")},
-          {indexRecord(u"A", 1)},
-          {},
-          {},
-          {}});
-    EXPECT_TRUE(lookup(u"casa"));
-    EXPECT_TRUE(lookup(u"  casa  "));
-    EXPECT_TRUE(lookup(u"Gato"));
-    EXPECT_FALSE(lookup(u"gato"));
-}
-
-TEST_F(LookupTest, IndexFirstRecordBelowOneReadsAsOne)
-{
-    open({{mainRecord(u"abc", u"first record"), mainRecord(u"abd", u"second")},
-          {indexRecord(u"a", -7), indexRecord(u"m", 0)},
-          {},
-          {},
-          {}});
-    EXPECT_TRUE(lookup(u"abc"));
-    EXPECT_EQ(m_state.lastTranslation, u"first record");
-    // The block is record 1 alone.
-    EXPECT_FALSE(lookup(u"abd"));
 }
 
 TEST_F(LookupTest, UnsortedIndexIsWalkedRecordByRecord)

@@ -1,4 +1,5 @@
-#include "TestDictionary.h"
+#include "support/TempFolder.h"
+#include "support/TestDictionary.h"
 
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/RecordFile.h"
@@ -6,7 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace quillet::dictionary;
-using namespace quillet::dictionary::testing;
+using namespace quillet::testsupport;
 
 TEST(RecordFile, EndFlagIsClearAtTheLastRecordAndSetJustPastIt)
 {

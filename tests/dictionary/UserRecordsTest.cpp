@@ -1,4 +1,5 @@
-#include "TestDictionary.h"
+#include "support/TempFolder.h"
+#include "support/TestDictionary.h"
 
 #include "core/SharedState.h"
 #include "dictionary/Lookup.h"
@@ -8,7 +9,7 @@
 
 using namespace quillet;
 using namespace quillet::dictionary;
-using namespace quillet::dictionary::testing;
+using namespace quillet::testsupport;
 
 namespace {
 

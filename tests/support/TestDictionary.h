@@ -85,11 +85,11 @@ inline std::string readFile(const std::filesystem::path& path)
 // Raw records per file, for tests that shape the files byte by byte.
 struct DictionaryContent
 {
-    std::vector<std::string> main;
-    std::vector<std::string> index;
-    std::vector<std::string> details;
-    std::vector<std::string> user;
-    std::vector<std::string> userDetails;
+    std::vector<std::string> main{};
+    std::vector<std::string> index{};
+    std::vector<std::string> details{};
+    std::vector<std::string> user{};
+    std::vector<std::string> userDetails{};
 };
 
 inline void writeDictionary(const std::filesystem::path& folder, const std::string& stem,
