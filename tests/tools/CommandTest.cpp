@@ -1,5 +1,5 @@
 #include "Command.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include "dictionary/Encoder.h"
 #include "dictionary/Records.h"
@@ -12,7 +12,7 @@
 namespace quillet::tool {
 namespace {
 
-using testing::TempFolder;
+using quillet::testsupport::TempFolder;
 namespace dict = quillet::dictionary;
 
 struct CommandRun

@@ -1,7 +1,7 @@
 #include "DictdDatabase.h"
 #include "DictdImporter.h"
 #include "FreeDictEntry.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "ToolError.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@
 namespace quillet::tool {
 namespace {
 
-using testing::TempFolder;
+using quillet::testsupport::TempFolder;
 
 std::string gzipped(const std::string& text)
 {

@@ -1,7 +1,7 @@
 #include "DictionaryBuilder.h"
 #include "DictionaryCheck.h"
 #include "DictdImporter.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "TsvReader.h"
 
 #include "core/SharedState.h"
@@ -17,7 +17,7 @@
 namespace quillet::tool {
 namespace {
 
-using testing::TempFolder;
+using quillet::testsupport::TempFolder;
 namespace dict = quillet::dictionary;
 
 const std::string kSample = std::string(QUILLET_SOURCE_DIR) + "/data/sample-en-pt.tsv";
