@@ -3,12 +3,13 @@
 
 #include "dictionary/ui/DictionaryChooser.h"
 
-#include "SampleDictionary.h"
 #include "core/Messages.h"
 #include "core/ui/WindowPicture.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
+#include "support/TempFolder.h"
+#include "support/TestDictionary.h"
 #include "fakes/FakeClipboard.h"
 
 #include <QComboBox>
@@ -19,7 +20,6 @@
 
 using namespace quillet;
 using namespace quillet::dictionary;
-using namespace quillet::dictionary::uitest;
 using quillet::dictionary::ui::DictionaryChooser;
 
 namespace {
@@ -31,7 +31,7 @@ constexpr char16_t kCatalogue[] =
 
 struct Harness
 {
-    QTemporaryDir dir;
+    testsupport::TempFolder dir;
     core::SharedState state;
     fakes::FakeClipboard clipboard;
     DictionaryFiles files;
@@ -40,10 +40,10 @@ struct Harness
 
     explicit Harness(std::int16_t language = 0, std::int16_t active = 0)
     {
-        writeSample(folderOf(dir), "enpt", {{{u"house", u"casa"}}, {}, {}, {}});
-        writeSample(folderOf(dir), "pten", {{{u"gato", u"cat"}}, {}, {}, {}});
-        writeSample(folderOf(dir), "frpt", {{{u"maison", u"casa"}}, {}, {}, {}});
-        state.appFolder = appFolderOf(dir);
+        testsupport::writePlainDictionary(dir.path(), "enpt", {{{u"house", u"casa"}}, {}, {}, {}});
+        testsupport::writePlainDictionary(dir.path(), "pten", {{{u"gato", u"cat"}}, {}, {}, {}});
+        testsupport::writePlainDictionary(dir.path(), "frpt", {{{u"maison", u"casa"}}, {}, {}, {}});
+        state.appFolder = dir.appFolder();
         state.interfaceLanguage = language;
         state.activeDictionary = active;
         core::loadMessages(state);

@@ -3,13 +3,15 @@
 
 #include "dictionary/ui/UserDictionaryEditor.h"
 
-#include "SampleDictionary.h"
 #include "core/Messages.h"
 #include "core/ui/WindowPicture.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
+#include "support/TempFolder.h"
+#include "support/TestDictionary.h"
 #include "fakes/FakeDialogs.h"
+#include "platform/qt/QtText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +21,6 @@
 
 using namespace quillet;
 using namespace quillet::dictionary;
-using namespace quillet::dictionary::uitest;
 using quillet::dictionary::ui::UserDictionaryEditor;
 using quillet::platform::toQString;
 
@@ -29,16 +30,16 @@ constexpr char16_t kCatalogue[] = u"Inglês-Português|English-Portuguese|enpt|0
 
 struct Harness
 {
-    QTemporaryDir dir;
+    testsupport::TempFolder dir;
     core::SharedState state;
     fakes::FakeDialogs dialogs;
     DictionaryFiles files;
     std::unique_ptr<UserDictionaryEditor> editor;
 
-    explicit Harness(std::int16_t language = 0, SampleContent content = standardContent())
+    explicit Harness(std::int16_t language = 0, testsupport::PlainDictionary content = standardContent())
     {
-        writeSample(folderOf(dir), "enpt", content);
-        state.appFolder = appFolderOf(dir);
+        testsupport::writePlainDictionary(dir.path(), "enpt", content);
+        state.appFolder = dir.appFolder();
         state.interfaceLanguage = language;
         core::loadMessages(state);
         loadCatalogueText(state, kCatalogue);
@@ -52,7 +53,7 @@ struct Harness
 
     // house: a dictionary word with a note; cat: without one; dog: in the
     // dictionary and in the user file (second record) with a user note.
-    static SampleContent standardContent()
+    static testsupport::PlainDictionary standardContent()
     {
         return {{{u"house", u"casa"}, {u"cat", u"gato"}, {u"dog", u"cachorro"}},
                 {{u"house", u"A building to live in."}},
@@ -101,8 +102,8 @@ struct Harness
         QTest::keyClicks(word(), text);
     }
 
-    std::string userBytes() { return fileBytes(folderOf(dir) / "enpt.dcu"); }
-    std::string noteBytes() { return fileBytes(folderOf(dir) / "enpt.dtu"); }
+    std::string userBytes() { return testsupport::readFile(dir.path() / "enpt.dcu"); }
+    std::string noteBytes() { return testsupport::readFile(dir.path() / "enpt.dtu"); }
 
     EntryRecord userRecord(std::int32_t number)
     {
@@ -123,9 +124,8 @@ class UserDictionaryEditorTest : public QObject
 private slots:
     void loadsCaptionsTitleAndLimits();
     void refusalMessagesExistInBothLanguages();
-    void addStepForAWordInTheUserFile();
-    void addStepForAWordOnlyInTheDictionary();
-    void addStepForAWordKnownNowhere();
+    void addStepFillsTheBoxes_data();
+    void addStepFillsTheBoxes();
     void savingANewWordAppendsOneRecordToEachUserFile();
     void savingADictionaryWordMakesTheUserEntryWin();
     void savingAnExistingWordRewritesItInPlace();
@@ -135,7 +135,6 @@ private slots:
     void editingTheWordInTheSaveStateReturnsToAdd();
     void oversizeEntriesAreRefusedAndNothingIsWritten_data();
     void oversizeEntriesAreRefusedAndNothingIsWritten();
-    void unstorableCharactersAreRefusedAndNothingIsWritten();
     void aSaveThatCannotBeWrittenIsReported();
     void aBlankWordWritesNothing();
     void aChangeOfLanguageMakesTheNextPressABareAddStep();
@@ -202,49 +201,39 @@ void UserDictionaryEditorTest::refusalMessagesExistInBothLanguages()
     QVERIFY(toQString(pt.messages[core::kMsgUserNoteTooLong]).contains(QStringLiteral("detalhes")));
 }
 
-void UserDictionaryEditorTest::addStepForAWordInTheUserFile()
+void UserDictionaryEditorTest::addStepFillsTheBoxes_data()
 {
-    Harness h(1);
-    h.typeWord(QStringLiteral(" Dog "));
-    h.addSave()->click();
-    QCOMPARE(h.translation()->text(), QStringLiteral("cão"));
-    QCOMPARE(h.note()->toPlainText(), QStringLiteral("Barks at the Postman."));
-    QVERIFY(h.entryBoxesVisible());
-    QCOMPARE(h.addSave()->text(), QStringLiteral("&Save"));
-    QCOMPARE(h.state.lastTranslation, std::u16string(u"cão"));
-
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("translation");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("in the user file") << 1 << " Dog " << "cão" << "Barks at the Postman."
+                                      << "&Save";
     // A user word without a note shows an empty note box, not the dictionary's.
-    h.typeWord(QStringLiteral("bird"));
-    h.addSave()->click();
-    QCOMPARE(h.translation()->text(), QStringLiteral("pássaro"));
-    QCOMPARE(h.note()->toPlainText(), QString());
-}
-
-void UserDictionaryEditorTest::addStepForAWordOnlyInTheDictionary()
-{
-    Harness h(0);
-    h.typeWord(QStringLiteral("House"));
-    h.addSave()->click();
-    QCOMPARE(h.translation()->text(), QStringLiteral("casa"));
-    QCOMPARE(h.note()->toPlainText(), QStringLiteral("A building to live in."));
-    QCOMPARE(h.addSave()->text(), QStringLiteral("&Salvar"));
-
+    QTest::newRow("user word, no note") << 1 << "bird" << "pássaro" << "" << "&Save";
+    QTest::newRow("only in the dictionary") << 0 << "House" << "casa" << "A building to live in."
+                                            << "&Salvar";
     // Without a dictionary note the translation stands in for it.
-    h.typeWord(QStringLiteral("cat"));
-    h.addSave()->click();
-    QCOMPARE(h.translation()->text(), QStringLiteral("gato"));
-    QCOMPARE(h.note()->toPlainText(), QStringLiteral("gato"));
+    QTest::newRow("dictionary word, no note") << 0 << "cat" << "gato" << "gato" << "&Salvar";
+    QTest::newRow("known nowhere") << 0 << "zebra" << "" << "" << "&Salvar";
 }
 
-void UserDictionaryEditorTest::addStepForAWordKnownNowhere()
+void UserDictionaryEditorTest::addStepFillsTheBoxes()
 {
-    Harness h(0);
-    h.typeWord(QStringLiteral("zebra"));
+    QFETCH(int, language);
+    QFETCH(QString, word);
+    QFETCH(QString, translation);
+    QFETCH(QString, note);
+    QFETCH(QString, caption);
+    Harness h(static_cast<std::int16_t>(language));
+    h.typeWord(word);
     h.addSave()->click();
     QVERIFY(h.entryBoxesVisible());
-    QVERIFY(h.translation()->text().isEmpty());
-    QVERIFY(h.note()->toPlainText().isEmpty());
-    QCOMPARE(h.addSave()->text(), QStringLiteral("&Salvar"));
+    QCOMPARE(h.translation()->text(), translation);
+    QCOMPARE(h.note()->toPlainText(), note);
+    QCOMPARE(h.addSave()->text(), caption);
+    QCOMPARE(toQString(h.state.lastTranslation), translation);
     QTRY_VERIFY(h.translation()->hasFocus());
 }
 
@@ -286,7 +275,7 @@ void UserDictionaryEditorTest::savingADictionaryWordMakesTheUserEntryWin()
 
     // The entry is on disk: a fresh opening of the files finds it too.
     DictionaryFiles reopened;
-    QVERIFY(reopened.open(folderOf(h.dir), u"enpt").empty());
+    QVERIFY(reopened.open(h.dir.path(), u"enpt").empty());
     QVERIFY(LookupWord(reopened, h.state, u"house", false));
     QCOMPARE(h.state.lastTranslation, std::u16string(u"moradia"));
 }
@@ -372,6 +361,8 @@ void UserDictionaryEditorTest::editingTheWordInTheSaveStateReturnsToAdd()
 
 void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten_data()
 {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("translation");
     QTest::addColumn<QString>("note");
     QTest::addColumn<int>("message");
@@ -379,81 +370,63 @@ void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten_data
     const QString word20(20, QLatin1Char('w'));
     // 2 + 20 + 2 + 104 = 128 fits; one more does not.
     QTest::newRow("translation one past the record")
-        << QString(105, QLatin1Char('t')) << QString() << int(core::kMsgUserWordTooLong) << false;
+        << 0 << word20 << QString(105, QLatin1Char('t')) << QString()
+        << int(core::kMsgUserWordTooLong) << false;
     // 2 + 20 + 2 + 488 = 512 fits; one more does not.
     QTest::newRow("note one past the record")
-        << QStringLiteral("ok") << QString(489, QLatin1Char('n')) << int(core::kMsgUserNoteTooLong)
-        << true;
+        << 1 << word20 << QStringLiteral("ok") << QString(489, QLatin1Char('n'))
+        << int(core::kMsgUserNoteTooLong) << true;
     QTest::newRow("translation at the box limit")
-        << QString(255, QLatin1Char('t')) << QString(510, QLatin1Char('n'))
+        << 1 << word20 << QString(255, QLatin1Char('t')) << QString(510, QLatin1Char('n'))
         << int(core::kMsgUserWordTooLong) << false;
+    QTest::newRow("translation not storable")
+        << 1 << QStringLiteral("house") << QStringLiteral("casa → lar") << QString()
+        << int(core::kMsgUserTextNotStorable) << false;
+    QTest::newRow("note not storable")
+        << 0 << QStringLiteral("house") << QStringLiteral("casa") << QStringLiteral("家 is house")
+        << int(core::kMsgUserTextNotStorable) << true;
 }
 
 void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten()
 {
+    QFETCH(int, language);
+    QFETCH(QString, word);
     QFETCH(QString, translation);
     QFETCH(QString, note);
     QFETCH(int, message);
     QFETCH(bool, noteBoxBlamed);
-    for (std::int16_t language : {std::int16_t{0}, std::int16_t{1}}) {
-        Harness h(language);
-        const std::string usersBefore = h.userBytes();
-        const std::string notesBefore = h.noteBytes();
-        const QString word(20, QLatin1Char('w'));
-        h.typeWord(word);
-        h.addSave()->click();
-        h.translation()->setText(translation);
-        h.note()->setPlainText(note);
-        const QString caption = h.addSave()->text();
-        h.addSave()->click();
+    Harness h(static_cast<std::int16_t>(language));
+    const std::string usersBefore = h.userBytes();
+    const std::string notesBefore = h.noteBytes();
+    h.typeWord(word);
+    h.addSave()->click();
+    h.translation()->setText(translation);
+    h.note()->setPlainText(note);
+    const QString caption = h.addSave()->text();
+    h.addSave()->click();
 
-        QCOMPARE(h.dialogs.count(), std::size_t{1});
-        QCOMPARE(h.dialogs.last().icon, platform::MessageIcon::Exclamation);
-        QCOMPARE(toQString(h.dialogs.last().text), h.message(message));
-        QCOMPARE(toQString(h.dialogs.last().title), h.message(core::kMsgWarningTitle));
-        QCOMPARE(h.userBytes(), usersBefore);
-        QCOMPARE(h.noteBytes(), notesBefore);
-        // Still in the save state, with the text there to shorten.
-        QCOMPARE(h.addSave()->text(), caption);
-        QVERIFY(h.entryBoxesVisible());
-        QCOMPARE(h.word()->text(), word);
-        QCOMPARE(h.translation()->text(), translation);
-        QCOMPARE(h.note()->toPlainText(), note);
-        QTRY_VERIFY(
-            (noteBoxBlamed ? static_cast<QWidget*>(h.note()) : h.translation())->hasFocus());
+    QCOMPARE(h.dialogs.count(), std::size_t{1});
+    QCOMPARE(h.dialogs.last().icon, platform::MessageIcon::Exclamation);
+    QCOMPARE(toQString(h.dialogs.last().text), h.message(message));
+    QCOMPARE(toQString(h.dialogs.last().title), h.message(core::kMsgWarningTitle));
+    QCOMPARE(h.userBytes(), usersBefore);
+    QCOMPARE(h.noteBytes(), notesBefore);
+    // Still in the save state, with the text there to shorten.
+    QCOMPARE(h.addSave()->text(), caption);
+    QVERIFY(h.entryBoxesVisible());
+    QCOMPARE(h.word()->text(), word);
+    QCOMPARE(h.translation()->text(), translation);
+    QCOMPARE(h.note()->toPlainText(), note);
+    QTRY_VERIFY((noteBoxBlamed ? static_cast<QWidget*>(h.note()) : h.translation())->hasFocus());
+    if (message == core::kMsgUserTextNotStorable)
+        return;
 
-        // Shortened, the same entry goes in.
-        h.translation()->setText(translation.left(104));
-        h.note()->setPlainText(note.left(488));
-        h.addSave()->click();
-        QCOMPARE(h.dialogs.count(), std::size_t{1});
-        QCOMPARE(h.userRecord(h.files.user().recordCount()).term, platform::toU16(word));
-    }
-}
-
-void UserDictionaryEditorTest::unstorableCharactersAreRefusedAndNothingIsWritten()
-{
-    for (const auto& [translation, note] :
-         {std::pair{QStringLiteral("casa → lar"), QString()},
-          std::pair{QStringLiteral("casa"), QStringLiteral("家 is house")}}) {
-        Harness h(1);
-        const std::string usersBefore = h.userBytes();
-        const std::string notesBefore = h.noteBytes();
-        h.typeWord(QStringLiteral("house"));
-        h.addSave()->click();
-        h.translation()->setText(translation);
-        h.note()->setPlainText(note);
-        h.addSave()->click();
-
-        QCOMPARE(h.dialogs.count(), std::size_t{1});
-        QCOMPARE(h.dialogs.last().icon, platform::MessageIcon::Exclamation);
-        QCOMPARE(toQString(h.dialogs.last().text), h.message(core::kMsgUserTextNotStorable));
-        QCOMPARE(h.userBytes(), usersBefore);
-        QCOMPARE(h.noteBytes(), notesBefore);
-        QCOMPARE(h.addSave()->text(), QStringLiteral("&Save"));
-        QCOMPARE(h.translation()->text(), translation);
-        QCOMPARE(h.note()->toPlainText(), note);
-    }
+    // Shortened, the same entry goes in.
+    h.translation()->setText(translation.left(104));
+    h.note()->setPlainText(note.left(488));
+    h.addSave()->click();
+    QCOMPARE(h.dialogs.count(), std::size_t{1});
+    QCOMPARE(h.userRecord(h.files.user().recordCount()).term, platform::toU16(word));
 }
 
 void UserDictionaryEditorTest::aSaveThatCannotBeWrittenIsReported()
