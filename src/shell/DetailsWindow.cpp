@@ -6,8 +6,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Speech.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/TwipsGeometry.h"
 #include "shell/IconResources.h"
-#include "shell/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -56,7 +56,7 @@ DetailsWindow::DetailsWindow(core::SharedState& state, platform::Speech& speech,
     colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
     setPalette(colours);
 
-    const Twips twips(screen);
+    const platform::TwipsGeometry twips(screen);
     resize(twips.x(kClientWidth), twips.y(kClientHeight));
 
     m_lblDet = label(this, QStringLiteral("lblDet"), twips.rect(120, 0, 2295, 255), true);

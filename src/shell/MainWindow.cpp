@@ -5,8 +5,8 @@
 #include "core/ui/DesignFont.h"
 #include "platform/Clipboard.h"
 #include "platform/Screen.h"
-#include "platform/Twips.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/TwipsGeometry.h"
 #include "shell/IconResources.h"
 #include "shell/WindowLayering.h"
 #include "translation/Capture.h"
@@ -57,31 +57,28 @@ MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
     : QWidget(parent), m_state(state), m_clipboard(clipboard), m_screen(screen)
 {
     setObjectName(QStringLiteral("frmPrincipal"));
+    const platform::TwipsGeometry twips = twipsGeometry();
 
     m_traduz = new QLineEdit(this);
     m_traduz->setObjectName(QStringLiteral("traduz"));
     m_traduz->setFont(core::ui::designFont());
-    m_traduz->setGeometry(twipsToPixelsX(kTraduzLeft), twipsToPixelsY(kTraduzTop),
-                          twipsToPixelsX(translation::kSearchBoxWidthWithoutDetails),
-                          twipsToPixelsY(kTraduzHeight));
+    m_traduz->setGeometry(twips.rect(kTraduzLeft, kTraduzTop,
+                                     translation::kSearchBoxWidthWithoutDetails, kTraduzHeight));
     m_traduz->installEventFilter(this);
     connect(m_traduz, &QLineEdit::returnPressed, this, &MainWindow::submitSearchBox);
 
     m_cmdDetalhes = pictureButton(this, "cmdDetalhes", QStringLiteral("details"));
     m_cmdGo = pictureButton(this, "cmdGo", QStringLiteral("search"));
     m_cmdOptions = pictureButton(this, "cmdOptions", QStringLiteral("options"));
-    const int buttonTop = twipsToPixelsY(kButtonTop);
-    const int buttonWidth = twipsToPixelsX(kButtonWidth);
-    const int buttonHeight = twipsToPixelsY(kButtonHeight);
-    m_cmdDetalhes->setGeometry(twipsToPixelsX(kDetailsLeft), buttonTop, buttonWidth, buttonHeight);
-    m_cmdGo->setGeometry(twipsToPixelsX(kGoLeft), buttonTop, buttonWidth, buttonHeight);
-    m_cmdOptions->setGeometry(twipsToPixelsX(kOptionsLeft), buttonTop, buttonWidth, buttonHeight);
+    twips.place(*m_cmdDetalhes, kDetailsLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    twips.place(*m_cmdGo, kGoLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    twips.place(*m_cmdOptions, kOptionsLeft, kButtonTop, kButtonWidth, kButtonHeight);
     m_cmdDetalhes->hide();
     connect(m_cmdDetalhes, &QToolButton::clicked, this, &MainWindow::openDetails);
     connect(m_cmdGo, &QToolButton::clicked, this, &MainWindow::submitSearchBox);
     connect(m_cmdOptions, &QToolButton::clicked, this, &MainWindow::toggleToolbar);
 
-    resize(twipsToPixelsX(kDesignClientWidth), twipsToPixelsY(kRowClientHeight));
+    resize(twips.x(kDesignClientWidth), twips.y(kRowClientHeight));
 
     // Load.
     m_state.lastCapturedText.clear();
@@ -108,14 +105,9 @@ void MainWindow::setCompanions(QWidget* detailsWindow, translation::ResultView* 
     m_toolbar = toolbar;
 }
 
-int MainWindow::twipsToPixelsX(int twips) const
+platform::TwipsGeometry MainWindow::twipsGeometry() const
 {
-    return platform::twipsToPixels(twips, m_screen.twipsPerPixelX());
-}
-
-int MainWindow::twipsToPixelsY(int twips) const
-{
-    return platform::twipsToPixels(twips, m_screen.twipsPerPixelY());
+    return platform::TwipsGeometry(m_screen);
 }
 
 void MainWindow::tick()
@@ -191,14 +183,15 @@ void MainWindow::applyWidth()
     const int go = kButtonWidth;
     const int box = m_traduzWidthTwips;
     const int twips = m_cmdDetalhes->isVisibleTo(this) ? 3 * go + box + 320 : 2 * go + box + 250;
-    setFixedWidth(twipsToPixelsX(twips));
+    setFixedWidth(twipsGeometry().x(twips));
 }
 
 void MainWindow::shrinkToRow()
 {
     const int decoration = std::max(0, frameGeometry().height() - height());
-    const int outer = twipsToPixelsY(kTraduzHeight + kRowHeightExtra);
-    setFixedHeight(std::max(outer - decoration, twipsToPixelsY(kRowClientHeight)));
+    const platform::TwipsGeometry twips = twipsGeometry();
+    const int outer = twips.y(kTraduzHeight + kRowHeightExtra);
+    setFixedHeight(std::max(outer - decoration, twips.y(kRowClientHeight)));
 }
 
 void MainWindow::applyWindowMode(std::int16_t mode)
@@ -288,7 +281,7 @@ void MainWindow::setSearchBoxText(std::u16string_view text)
 void MainWindow::setSearchBoxWidth(int twips)
 {
     m_traduzWidthTwips = twips;
-    m_traduz->resize(twipsToPixelsX(twips), m_traduz->height());
+    m_traduz->resize(twipsGeometry().x(twips), m_traduz->height());
 }
 
 void MainWindow::repaintSearchBox()

@@ -22,6 +22,7 @@ class QToolButton;
 namespace quillet::platform {
 class Clipboard;
 class Screen;
+class TwipsGeometry;
 }  // namespace quillet::platform
 
 namespace quillet::shell {
@@ -76,8 +77,6 @@ public:
 
     QTimer& clipboardTimer() { return m_timer; }
     const std::u16string& searchText() const { return m_searchText; }
-    int twipsToPixelsX(int twips) const;
-    int twipsToPixelsY(int twips) const;
 
     // ResultView
     void setSearchBoxText(std::u16string_view text) override;
@@ -103,6 +102,8 @@ private:
     void shrinkToRow();
     void applyWidth();
     void pinIfOnTop(QWidget& window);
+    // Read afresh each time: the screen's density may change while the bar lives.
+    platform::TwipsGeometry twipsGeometry() const;
 
     core::SharedState& m_state;
     platform::Clipboard& m_clipboard;

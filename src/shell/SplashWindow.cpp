@@ -5,8 +5,8 @@
 #include "platform/Screen.h"
 #include "platform/SystemInfo.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/TwipsGeometry.h"
 #include "shell/IconResources.h"
-#include "shell/Twips.h"
 #include "shell/UpdateChecker.h"
 #include "shell/WindowLayering.h"
 
@@ -63,7 +63,7 @@ SplashWindow::SplashWindow(core::SharedState& state, const platform::Screen& scr
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
 
-    const Twips twips(screen);
+    const platform::TwipsGeometry twips(screen);
     const int width = twips.x(kClientWidth);
     const int height = twips.y(kClientHeight);
     setFixedSize(width, height);

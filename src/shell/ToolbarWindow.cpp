@@ -6,9 +6,9 @@
 #include "platform/Browser.h"
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/TwipsGeometry.h"
 #include "shell/IconResources.h"
 #include "shell/MainWindow.h"
-#include "shell/Twips.h"
 #include "shell/WindowLayering.h"
 
 #include <QCloseEvent>
@@ -49,7 +49,7 @@ ToolbarWindow::ToolbarWindow(core::SharedState& state, const platform::Screen& s
     // Opened from the bar, it must not take the focus from the program the
     // user works in.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    const Twips twips(screen);
+    const platform::TwipsGeometry twips(screen);
     setFixedSize(twips.x(kClientWidth), twips.y(kClientHeight));
 
     for (int i = 0; i < kButtonCount; ++i) {

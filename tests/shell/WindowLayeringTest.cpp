@@ -1,5 +1,5 @@
 #include "fakes/FakeScreen.h"
-#include "shell/Twips.h"
+#include "platform/qt/TwipsGeometry.h"
 #include "shell/WindowLayering.h"
 
 #include <QTest>
@@ -78,7 +78,7 @@ private slots:
         QFETCH(double, twips);
         QFETCH(int, pixels);
         const fakes::FakeScreen screen(1024, 768, factor, factor * 2);
-        const shell::Twips convert(screen);
+        const platform::TwipsGeometry convert(screen);
         QCOMPARE(convert.x(twips), pixels);
         QCOMPARE(convert.y(twips * 2), pixels);  // the vertical axis has its own factor
     }
@@ -86,7 +86,7 @@ private slots:
     void rectUsesEachAxisFactor()
     {
         const fakes::FakeScreen screen(1024, 768, 15.0, 12.0);
-        const shell::Twips convert(screen);
+        const platform::TwipsGeometry convert(screen);
         QCOMPARE(convert.rect(150, 120, 300, 240), QRect(10, 10, 20, 20));
         QCOMPARE(convert.toTwipsX(10), 150.0);
         QCOMPARE(convert.toTwipsY(10), 120.0);

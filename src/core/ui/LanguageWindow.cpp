@@ -3,10 +3,10 @@
 #include "BuildConfig.h"
 #include "core/TextUtil.h"
 #include "core/ui/DesignFont.h"
-#include "core/ui/TwipsGeometry.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/TwipsGeometry.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -25,7 +25,7 @@ std::u16string percentEncoded(const std::u16string& text)
 }
 
 QLabel* makeLabel(QWidget& parent, const char* name, const QString& text,
-                  const TwipsGeometry& twips, double left, double top, double width, double height)
+                  const platform::TwipsGeometry& twips, double left, double top, double width, double height)
 {
     auto* label = new QLabel(text, &parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -59,7 +59,7 @@ LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
     setFont(designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    const TwipsGeometry twips(*this);
+    const platform::TwipsGeometry twips(*this);
     setFixedSize(twips.x(5160), twips.y(4200));
 
     makeLabel(*this, "Label1", QStringLiteral("Escolha o idioma inicial do Quillet"), twips, 120,

@@ -2,10 +2,10 @@
 
 #include "core/InterfaceTexts.h"
 #include "core/ui/DesignFont.h"
-#include "core/ui/TwipsGeometry.h"
 #include "dictionary/DictionaryFiles.h"
 #include "platform/Clipboard.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/TwipsGeometry.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,7 +23,7 @@ DictionaryChooser::DictionaryChooser(core::SharedState& state, platform::Clipboa
     setFont(core::ui::designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    const core::ui::TwipsGeometry twips(*this);
+    const platform::TwipsGeometry twips(*this);
     setFixedSize(twips.x(4320), twips.y(1560));
 
     m_label = new QLabel(this);

@@ -3,7 +3,6 @@
 #include "core/Messages.h"
 #include "core/TextUtil.h"
 #include "core/ui/DesignFont.h"
-#include "core/ui/TwipsGeometry.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
@@ -11,6 +10,7 @@
 #include "dictionary/UserRecords.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/TwipsGeometry.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -54,7 +54,7 @@ UserDictionaryEditor::UserDictionaryEditor(core::SharedState& state, platform::D
     setObjectName(QStringLiteral("frmUserDic"));
     setFont(core::ui::designFont());
 
-    const core::ui::TwipsGeometry twips(*this);
+    const platform::TwipsGeometry twips(*this);
     setFixedSize(twips.x(7095), twips.y(2895));
 
     const QFont bold = core::ui::designFont(true);

@@ -1,7 +1,7 @@
 // Twips to pixels: the factor of each axis, halves rounded to even.
 
-#include "core/ui/TwipsGeometry.h"
 #include "platform/Twips.h"
+#include "platform/qt/TwipsGeometry.h"
 
 #include <QWidget>
 #include <QtTest>
@@ -60,7 +60,7 @@ void TwipsGeometryTest::placesControlsAtTheScreensScale()
     QVERIFY(screen);
     const double factorX = 1440.0 / screen->logicalDotsPerInchX();
     const double factorY = 1440.0 / screen->logicalDotsPerInchY();
-    quillet::core::ui::TwipsGeometry(window).place(control, 1440, 720, 5535, 285);
+    quillet::platform::TwipsGeometry(window).place(control, 1440, 720, 5535, 285);
     QCOMPARE(control.geometry(), QRect(twipsToPixels(1440, factorX), twipsToPixels(720, factorY),
                                        twipsToPixels(5535, factorX), twipsToPixels(285, factorY)));
 }
