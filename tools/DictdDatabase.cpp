@@ -1,6 +1,7 @@
 #include "DictdDatabase.h"
 
 #include "FileBytes.h"
+#include "LineReader.h"
 #include "ToolError.h"
 
 #include "core/Utf8.h"
@@ -93,17 +94,10 @@ std::optional<std::uint64_t> decodeDictdNumber(std::string_view digits)
 std::vector<DictdIndexLine> parseDictdIndex(std::string_view bytes, const std::string& fileName)
 {
     std::vector<DictdIndexLine> lines;
-    std::size_t lineNumber = 0;
-    while (!bytes.empty()) {
-        ++lineNumber;
-        std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.empty())
-            continue;
-        const std::string where = fileName + ":" + std::to_string(lineNumber);
+    LineReader reader(bytes, fileName);
+    while (reader.next()) {
+        const std::string_view line = reader.line();
+        const std::string where = reader.where();
         std::size_t firstTab = line.find('\t');
         std::size_t secondTab =
             firstTab == std::string_view::npos ? firstTab : line.find('\t', firstTab + 1);
@@ -118,7 +112,7 @@ std::vector<DictdIndexLine> parseDictdIndex(std::string_view bytes, const std::s
             throw FileError(where, "offset or length is not a base-64 number");
         if (isMetadataHeadword(headword))
             continue;
-        lines.push_back({std::string(headword), *offset, *length, lineNumber});
+        lines.push_back({std::string(headword), *offset, *length, reader.number()});
     }
     return lines;
 }

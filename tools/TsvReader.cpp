@@ -1,6 +1,7 @@
 #include "TsvReader.h"
 
 #include "FileBytes.h"
+#include "LineReader.h"
 #include "ToolError.h"
 
 #include "core/Utf8.h"
@@ -46,17 +47,10 @@ std::vector<SourceEntry> parseTsv(std::string_view bytes, const std::string& fil
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
     std::vector<SourceEntry> entries;
-    std::size_t lineNumber = 0;
-    while (!bytes.empty()) {
-        ++lineNumber;
-        std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.empty())
-            continue;
-        const std::string where = fileName + ":" + std::to_string(lineNumber);
+    LineReader lines(bytes, fileName);
+    while (lines.next()) {
+        const std::string_view line = lines.line();
+        const std::string where = lines.where();
         if (!core::isValidUtf8(line))
             throw FileError(where, "not valid UTF-8");
         auto fields = splitTabs(line);
@@ -68,7 +62,7 @@ std::vector<SourceEntry> parseTsv(std::string_view bytes, const std::string& fil
         entry.translation = core::fromUtf8(fields[1]);
         if (fields.size() == 3)
             entry.details = unescapeDetails(core::fromUtf8(fields[2]));
-        entry.origin = lineNumber;
+        entry.origin = lines.number();
         entries.push_back(std::move(entry));
     }
     return entries;
