@@ -78,6 +78,15 @@ public:
         }
     }
 
+    // When `base` ends in `ending`, tries it with the ending swapped for `replacement`.
+    void tryEnding(std::u16string_view base, std::u16string_view ending,
+                   std::u16string_view replacement = {})
+    {
+        if (endsIn(base, ending)) {
+            tryForm(minus(base, ending.size(), replacement));
+        }
+    }
+
     void englishEndings(std::u16string_view base);
     void portugueseEndings(std::u16string_view base);
     void truncations(std::u16string_view base, bool english);
@@ -99,18 +108,10 @@ private:
 
 void Run::englishEndings(std::u16string_view base)
 {
-    if (endsIn(base, u"s")) {
-        tryForm(minus(base, 1));
-    }
-    if (endsIn(base, u"ies")) {
-        tryForm(minus(base, 3, u"y"));
-    }
-    if (endsIn(base, u"es")) {
-        tryForm(minus(base, 2));
-    }
-    if (endsIn(base, u"d")) {
-        tryForm(minus(base, 1));
-    }
+    tryEnding(base, u"s");
+    tryEnding(base, u"ies", u"y");
+    tryEnding(base, u"es");
+    tryEnding(base, u"d");
     if (endsIn(base, u"ed")) {
         tryChain({minus(base, 2), minus(base, 3), minus(base, 3, u"y")});
     }
@@ -120,18 +121,10 @@ void Run::englishEndings(std::u16string_view base)
         }
         tryForm(minus(base, 3, u"e"));
     }
-    if (endsIn(base, u"ly")) {
-        tryForm(minus(base, 2));
-    }
-    if (endsIn(base, u"able")) {
-        tryForm(minus(base, 4));
-    }
-    if (endsIn(base, u"less")) {
-        tryForm(minus(base, 4));
-    }
-    if (endsIn(base, u"er")) {
-        tryForm(minus(base, 2));
-    }
+    tryEnding(base, u"ly");
+    tryEnding(base, u"able");
+    tryEnding(base, u"less");
+    tryEnding(base, u"er");
     if (base.starts_with(u"re")) {
         tryForm(base.substr(2));
     }
@@ -139,27 +132,13 @@ void Run::englishEndings(std::u16string_view base)
 
 void Run::portugueseEndings(std::u16string_view base)
 {
-    if (endsIn(base, u"s")) {
-        tryForm(minus(base, 1));
-    }
-    if (endsIn(base, u"ões")) {
-        tryForm(minus(base, 3, u"ão"));
-    }
-    if (endsIn(base, u"l")) {
-        tryForm(minus(base, 1, u"is"));
-    }
-    if (endsIn(base, u"es")) {
-        tryForm(minus(base, 2));
-    }
-    if (endsIn(base, u"m")) {
-        tryForm(minus(base, 1));
-    }
-    if (endsIn(base, u"em")) {
-        tryForm(minus(base, 2));
-    }
-    if (endsIn(base, u"mente")) {
-        tryForm(minus(base, 5));
-    }
+    tryEnding(base, u"s");
+    tryEnding(base, u"ões", u"ão");
+    tryEnding(base, u"l", u"is");
+    tryEnding(base, u"es");
+    tryEnding(base, u"m");
+    tryEnding(base, u"em");
+    tryEnding(base, u"mente");
 }
 
 void Run::truncations(std::u16string_view base, bool english)
