@@ -8,6 +8,7 @@
 #include "dictionary/Encoder.h"
 #include "dictionary/Folding.h"
 #include "dictionary/IndexTable.h"
+#include "dictionary/Records.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -47,6 +48,12 @@ std::string firstOutsideCodePage(std::u16string_view text)
             return describeCharacter(c);
     }
     return {};
+}
+
+std::string cutReason(const char* field, std::size_t from, std::size_t to, std::size_t recordLength)
+{
+    return std::string(field) + " cut from " + std::to_string(from) + " to " + std::to_string(to) +
+           " characters to fit the " + std::to_string(recordLength) + "-byte record";
 }
 
 std::u16string encoded(std::u16string_view plain)
@@ -145,9 +152,8 @@ BuiltDictionary buildDictionary(const std::vector<SourceEntry>& entries, const B
         item.translation = cutText(entry.translation, translationRoom, false);
         if (item.translation.size() < entry.translation.size()) {
             note(Kind::Cut, entry, headword,
-                 "translation cut from " + std::to_string(entry.translation.size()) + " to " +
-                     std::to_string(item.translation.size()) +
-                     " characters to fit the 128-byte record");
+                 cutReason("translation", entry.translation.size(), item.translation.size(),
+                           dict::kShortRecordLength));
         }
         if (item.translation.size() == 1) {
             item.translation += u' ';
@@ -165,9 +171,8 @@ BuiltDictionary buildDictionary(const std::vector<SourceEntry>& entries, const B
                 item.details = cutText(entry.details, detailsRoom, true);
                 if (item.details.size() < entry.details.size()) {
                     note(Kind::Cut, entry, headword,
-                         "details cut from " + std::to_string(entry.details.size()) + " to " +
-                             std::to_string(item.details.size()) +
-                             " characters to fit the 512-byte record");
+                         cutReason("details", entry.details.size(), item.details.size(),
+                                   dict::kLongRecordLength));
                 }
             }
         }
