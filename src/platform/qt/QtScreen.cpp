@@ -1,5 +1,7 @@
 #include "platform/qt/QtScreen.h"
 
+#include "platform/Twips.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -7,15 +9,9 @@ namespace quillet::platform {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
+// Without a screen the program still lays out its windows as on an ordinary
+// 96 DPI screen.
 constexpr double kFallbackDpi = 96.0;
-
-// Without a screen (or with a nonsense density) the program still lays out
-// its windows as on an ordinary 96 DPI screen.
-double twipsPerPixel(double dpi)
-{
-    return kTwipsPerInch / (dpi > 0.0 ? dpi : kFallbackDpi);
-}
 
 }  // namespace
 
