@@ -25,7 +25,8 @@ std::u16string percentEncoded(const std::u16string& text)
 }
 
 QLabel* makeLabel(QWidget& parent, const char* name, const QString& text,
-                  const platform::TwipsGeometry& twips, double left, double top, double width, double height)
+                  const platform::TwipsGeometry& twips, double left, double top, double width,
+                  double height)
 {
     auto* label = new QLabel(text, &parent);
     label->setObjectName(QString::fromLatin1(name));
