@@ -14,21 +14,9 @@ class ResultDisplayTest : public ::testing::Test
 protected:
     ResultDisplayTest()
     {
-        useEnglish();
-    }
-
-    void useEnglish()
-    {
         state.interfaceLanguage = 1;
         state.messages[0] = u" Wait, please... ";
         state.messages[1] = u"Not found!";
-    }
-
-    void usePortuguese()
-    {
-        state.interfaceLanguage = 0;
-        state.messages[0] = u" Por favor aguarde... ";
-        state.messages[1] = u"Não encontrado!";
     }
 
     // What a lookup that found `form` leaves behind.
@@ -62,7 +50,6 @@ TEST_F(ResultDisplayTest, BeginShowsTheWaitingTextAndClearsTheDetailsWindow)
 
 TEST_F(ResultDisplayTest, DirectLine)
 {
-    usePortuguese();
     display.beginResultDisplay(u"casa");
     EXPECT_EQ(hit(u"casa", HitKind::Direct, u"house; home", u"a note"), HitAnswer::Continue);
     EXPECT_EQ(display.finishResultDisplay(), u"casa -> house; home");
@@ -74,43 +61,11 @@ TEST_F(ResultDisplayTest, DirectLine)
     EXPECT_EQ(view.detailsRepaints, 2);
 }
 
-TEST_F(ResultDisplayTest, BaseFormLineQuotesTheSearchTextAndTheCandidate)
-{
-    display.beginResultDisplay(u"books");
-    hit(u"book", HitKind::Derived, u"livro");
-    EXPECT_EQ(display.finishResultDisplay(), u" ? books (! book ) -> livro");
-}
-
 TEST_F(ResultDisplayTest, TranslationIsTakenUnchanged)
 {
     display.beginResultDisplay(u"x");
     hit(u"x", HitKind::Direct, u"  padded  ");
     EXPECT_EQ(display.finishResultDisplay(), u"x ->   padded  ");
-}
-
-TEST_F(ResultDisplayTest, NothingFoundLineInEitherLanguage)
-{
-    display.beginResultDisplay(u"zzz");
-    EXPECT_EQ(display.finishResultDisplay(), u"zzz -> Not found!");
-    EXPECT_FALSE(view.detailsButtonVisible);
-    EXPECT_EQ(view.searchBoxWidth, 6950);
-    EXPECT_FALSE(view.busy);
-
-    usePortuguese();
-    display.beginResultDisplay(u"zzz");
-    EXPECT_EQ(display.finishResultDisplay(), u"zzz -> Não encontrado!");
-}
-
-TEST_F(ResultDisplayTest, ChangedSearchTextIsTheOneQuoted)
-{
-    display.beginResultDisplay(u"books\r\n");
-    display.setSearchText(u"books");
-    hit(u"book", HitKind::Derived, u"livro");
-    EXPECT_EQ(display.finishResultDisplay(), u" ? books (! book ) -> livro");
-
-    display.beginResultDisplay(u"qq\r\n");
-    display.setSearchText(u"qq");
-    EXPECT_EQ(display.finishResultDisplay(), u"qq -> Not found!");
 }
 
 TEST_F(ResultDisplayTest, LaterFormsFillTheSlotsWithTheirOwnTranslations)
@@ -162,22 +117,6 @@ TEST_F(ResultDisplayTest, AlreadyShownMeansTheMainFormOrAListedForm)
     display.beginResultDisplay(u"x");
     EXPECT_FALSE(display.isShown(u"house"));
     EXPECT_FALSE(display.isShown(u"hous"));
-}
-
-TEST_F(ResultDisplayTest, NothingAfterSomethingEmptiesEveryLabel)
-{
-    display.beginResultDisplay(u"cats");
-    hit(u"cats", HitKind::Direct, u"gatos");
-    hit(u"cat", HitKind::Derived, u"gato");
-    display.finishResultDisplay();
-
-    display.beginResultDisplay(u"dogs");
-    EXPECT_EQ(display.finishResultDisplay(), u"dogs -> Not found!");
-    EXPECT_EQ(view.details, u"");
-    EXPECT_EQ(view.terms[0], u"");
-    EXPECT_EQ(view.translations[0], u"");
-    EXPECT_FALSE(view.detailsButtonVisible);
-    EXPECT_EQ(view.searchBoxWidth, 6950);
 }
 
 }  // namespace
