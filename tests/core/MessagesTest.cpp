@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 using namespace quillet::core;
 using quillet::fakes::FakeDialogs;
@@ -50,41 +53,38 @@ TEST(Messages, OnlyTheListedNumbersAreFilledInBothLanguages)
     EXPECT_FALSE(english.messages[kMsgSettingsNotSaved].empty());
 }
 
-TEST(Messages, TrickyPortugueseTextsAreExact)
+TEST(Messages, TrickyTextsAreExactInBothLanguages)
 {
-    const auto state = stateIn(0);
-    EXPECT_EQ(state.messages[0], u" Por favor aguarde... ");
-    EXPECT_EQ(state.messages[3],
-              u"Instala\u00E7\u00E3o incorreta, favor re-instalar o "
-              u"dicion\u00E1rio!");
-    EXPECT_EQ(state.messages[8], u"anote este c\u00F3digo: ");
-    EXPECT_EQ(state.messages[9], u" e envie e-mail para");
-    EXPECT_EQ(state.messages[76],
-              u"Uma nova vers\u00E3o do Quillet 2007 est\u00E1 dispon\u00EDvel para download!"
-              u"\x000A\x000D"
-              u"Deseja fazer o download da nova vers\u00E3o agora?");
-    EXPECT_EQ(state.messages[90],
-              u"Erro! N\u00E3o foi poss\u00EDvel iniciar o sintetizador de voz!");
-    EXPECT_EQ(state.messages[4], u"Aten\u00E7\u00E3o!");
-    EXPECT_EQ(state.messages[88], u"Tradu\u00E7\u00E3o");
-    EXPECT_EQ(state.messages[91],
-              u"N\u00E3o foi poss\u00EDvel gravar as configura\u00E7\u00F5es em ");
-}
-
-TEST(Messages, TrickyEnglishTextsAreExact)
-{
-    const auto state = stateIn(1);
-    EXPECT_EQ(state.messages[0], u" Wait, please... ");
-    EXPECT_EQ(state.messages[3], u"Error! Re-install Quillet 2007, please!");
-    EXPECT_EQ(state.messages[8], u"note this code: ");
-    EXPECT_EQ(state.messages[9], u" and send an e-mail to ");
-    EXPECT_EQ(state.messages[76],
-              u"A new Quillet 2007 version is available!\x000A\x000D"
-              u"Do you want to download the new version now?");
-    EXPECT_EQ(state.messages[90], u"Error! Can't start the voice system!");
-    EXPECT_EQ(state.messages[73],
-              u"<Type the word to search here or select the word in text and press Ctrl+C>");
-    EXPECT_EQ(state.messages[91], u"Could not save the settings to ");
+    // language, number, text
+    const std::vector<std::tuple<std::int16_t, int, std::u16string>> texts = {
+        {0, 0, u" Por favor aguarde... "},
+        {0, 3, u"Instala\u00E7\u00E3o incorreta, favor re-instalar o dicion\u00E1rio!"},
+        {0, 8, u"anote este c\u00F3digo: "},
+        {0, 9, u" e envie e-mail para"},
+        {0, 76,
+         u"Uma nova vers\u00E3o do Quillet 2007 est\u00E1 dispon\u00EDvel para download!"
+         u"\x000A\x000D"
+         u"Deseja fazer o download da nova vers\u00E3o agora?"},
+        {0, 90, u"Erro! N\u00E3o foi poss\u00EDvel iniciar o sintetizador de voz!"},
+        {0, 4, u"Aten\u00E7\u00E3o!"},
+        {0, 88, u"Tradu\u00E7\u00E3o"},
+        {0, 91, u"N\u00E3o foi poss\u00EDvel gravar as configura\u00E7\u00F5es em "},
+        {1, 0, u" Wait, please... "},
+        {1, 3, u"Error! Re-install Quillet 2007, please!"},
+        {1, 8, u"note this code: "},
+        {1, 9, u" and send an e-mail to "},
+        {1, 76,
+         u"A new Quillet 2007 version is available!\x000A\x000D"
+         u"Do you want to download the new version now?"},
+        {1, 90, u"Error! Can't start the voice system!"},
+        {1, 73, u"<Type the word to search here or select the word in text and press Ctrl+C>"},
+        {1, 91, u"Could not save the settings to "},
+    };
+    const SharedState states[] = {stateIn(0), stateIn(1)};
+    for (const auto& [language, number, text] : texts) {
+        EXPECT_EQ(states[language].messages[number], text)
+            << "language " << language << ", message " << number;
+    }
 }
 
 TEST(Messages, AnyLanguageOtherThanZeroIsEnglishAndSupportAddressIsShared)
@@ -112,29 +112,25 @@ TEST(Messages, ReloadingSwitchesEveryTextAndClearsStrayOnes)
     EXPECT_EQ(state.messages[1], u"N\u00E3o encontrado!");
 }
 
-TEST(ErrorReport, PortugueseLayoutEndsLineThreeRightAfterPara)
+// Portuguese line 3 ends right after "para"; neither layout has a CR.
+TEST(ErrorReport, LayoutInBothLanguages)
 {
-    const auto state = stateIn(0);
-    const auto report = composeErrorReport(state.messages, u"A07", u"QL");
-    EXPECT_EQ(report.title, u"Erro A07QL - Quillet!");
-    EXPECT_EQ(report.text,
-              u"Um erro de arquivo ocorreu durante a opera\u00E7\u00E3o!\n"
-              u"A opera\u00E7\u00E3o n\u00E3o foi conclu\u00EDda, se o erro persistir\n"
-              u"anote este c\u00F3digo: A07QL e envie e-mail para\n" +
-                  std::u16string(quillet::build::supportEmail));
-    EXPECT_EQ(report.text.find(u'\r'), std::u16string::npos);
-}
-
-TEST(ErrorReport, EnglishLayout)
-{
-    const auto state = stateIn(1);
-    const auto report = composeErrorReport(state.messages, u"A07", u"QL");
-    EXPECT_EQ(report.title, u"Error A07QL - Quillet!");
-    EXPECT_EQ(report.text,
-              u"An error occur during operation!\n"
-              u"Operation cancelled, if the error persist\n"
-              u"note this code: A07QL and send an e-mail to \n" +
-                  std::u16string(quillet::build::supportEmail));
+    const std::u16string email(quillet::build::supportEmail);
+    const std::vector<std::pair<std::u16string, std::u16string>> reports = {
+        {u"Erro A07QL - Quillet!",
+         u"Um erro de arquivo ocorreu durante a opera\u00E7\u00E3o!\n"
+         u"A opera\u00E7\u00E3o n\u00E3o foi conclu\u00EDda, se o erro persistir\n"
+         u"anote este c\u00F3digo: A07QL e envie e-mail para\n" + email},
+        {u"Error A07QL - Quillet!",
+         u"An error occur during operation!\n"
+         u"Operation cancelled, if the error persist\n"
+         u"note this code: A07QL and send an e-mail to \n" + email},
+    };
+    for (std::int16_t language = 0; language < 2; ++language) {
+        const auto report = composeErrorReport(stateIn(language).messages, u"A07", u"QL");
+        EXPECT_EQ(report.title, reports[language].first);
+        EXPECT_EQ(report.text, reports[language].second);
+    }
 }
 
 TEST(ErrorReport, FirstLineFollowsTheCodesFirstCharacter)
