@@ -15,8 +15,10 @@ private slots:
     void topmostTogglesOnTheExistingWindow()
     {
         QWidget window;
+        window.setGeometry(40, 50, 300, 30);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect placed = window.geometry();
         QWindow* native = window.windowHandle();
         QVERIFY(native != nullptr);
         QVERIFY(!shell::isTopmost(window));
@@ -24,6 +26,7 @@ private slots:
         shell::pinOnTop(window);
         QCOMPARE(window.windowHandle(), native);  // not recreated
         QVERIFY(window.isVisible());
+        QCOMPARE(window.geometry(), placed);
         QVERIFY(native->flags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(shell::isTopmost(window));
@@ -46,43 +49,8 @@ private slots:
         QVERIFY(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
-    void pinningKeepsPlaceAndSize()
-    {
-        QWidget window;
-        window.setGeometry(40, 50, 300, 30);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QRect before = window.geometry();
-        shell::pinOnTop(window);
-        QCOMPARE(window.geometry(), before);
-    }
-
-    void twipsRoundHalvesToEven_data()
-    {
-        QTest::addColumn<double>("factor");
-        QTest::addColumn<double>("twips");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("whole") << 15.0 << 375.0 << 25;
-        QTest::newRow("a third, down") << 15.0 << 6950.0 << 463;
-        QTest::newRow("two thirds, up") << 15.0 << 320.0 << 21;
-        QTest::newRow("half to even, down") << 15.0 << 22.5 * 15 << 22;
-        QTest::newRow("half to even, up") << 15.0 << 7.5 * 15 << 8;
-        QTest::newRow("120 dpi half down") << 12.0 << 30.0 << 2;
-        QTest::newRow("120 dpi half up") << 12.0 << 42.0 << 4;
-        QTest::newRow("zero") << 15.0 << 0.0 << 0;
-    }
-
-    void twipsRoundHalvesToEven()
-    {
-        QFETCH(double, factor);
-        QFETCH(double, twips);
-        QFETCH(int, pixels);
-        const fakes::FakeScreen screen(1024, 768, factor, factor * 2);
-        const platform::TwipsGeometry convert(screen);
-        QCOMPARE(convert.x(twips), pixels);
-        QCOMPARE(convert.y(twips * 2), pixels);  // the vertical axis has its own factor
-    }
-
+    // The rounding itself is TwipsGeometryTest's; here only that each axis
+    // takes its own factor from the screen.
     void rectUsesEachAxisFactor()
     {
         const fakes::FakeScreen screen(1024, 768, 15.0, 12.0);
