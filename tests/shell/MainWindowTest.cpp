@@ -68,13 +68,10 @@ private slots:
     void loadShowsThePromptAndForgetsTheLastText();
     void controlsSitAtTheirDesignPlaces();
     void widthFollowsTheDetailsButton();
-    void topmostIsSwitchedOnAndOff();
 
     void copiedWordIsTranslatedAtOnce();
-    void nothingFoundHidesTheDetailsButtonAgain();
     void ignoredCopies_data();
     void ignoredCopies();
-    void nothingIsTranslatedBeforeTheSplashCloses();
     void theTimerTickPicksUpAMissedChange();
     void waitingTextBusyPointerAndStoppedTimerDuringLookups();
     void aFailingLookupCountsAsNotFoundAndTheWatchGoesOn();
@@ -200,20 +197,6 @@ void MainWindowTest::widthFollowsTheDetailsButton()
     QCOMPARE(m_bar->width(), 794);  // 3 x 375 + 6500 + 320 = 7945 -> 794.5 -> 794
 }
 
-void MainWindowTest::topmostIsSwitchedOnAndOff()
-{
-    m_bar->applyWindowMode(1);
-    QVERIFY(m_bar->isVisible());
-    QWindow* window = m_bar->windowHandle();
-    QVERIFY(window);
-    QVERIFY(window->flags().testFlag(Qt::WindowStaysOnTopHint));
-    m_bar->applyWindowMode(0);
-    QCOMPARE(m_bar->windowHandle(), window);  // the same window, not a new one
-    QVERIFY(!window->flags().testFlag(Qt::WindowStaysOnTopHint));
-    m_bar->applyWindowMode(5);
-    QVERIFY(window->flags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
 void MainWindowTest::copiedWordIsTranslatedAtOnce()
 {
     m_clipboard.copyFromOutside(u"house");
@@ -223,12 +206,8 @@ void MainWindowTest::copiedWordIsTranslatedAtOnce()
     QCOMPARE(m_bar->searchText(), u"house");
     QVERIFY(button("cmdDetalhes")->isVisibleTo(m_bar.get()));
     QCOMPARE(m_details.details, u"casa, lar; edifício");
-}
 
-void MainWindowTest::nothingFoundHidesTheDetailsButtonAgain()
-{
-    m_clipboard.copyFromOutside(u"cat");
-    QVERIFY(button("cmdDetalhes")->isVisibleTo(m_bar.get()));
+    // Nothing found hides the details button again.
     m_clipboard.copyFromOutside(u"zzzq");
     QCOMPARE(traduz()->text(), u"zzzq -> Not found!"_qs);
     QVERIFY(button("cmdDetalhes")->isHidden());
@@ -275,17 +254,6 @@ void MainWindowTest::ignoredCopies()
     for (const QString& word : asked) QCOMPARE(lookupsOf(platform::toU16(word)), 1);
     QCOMPARE(traduz()->text(), line);
     QCOMPARE(q(m_state.lastCapturedText), asked.isEmpty() ? QString() : asked.last());
-}
-
-void MainWindowTest::nothingIsTranslatedBeforeTheSplashCloses()
-{
-    m_state.splashClosed = false;
-    m_clipboard.copyFromOutside(u"cat");
-    m_bar->tick();
-    QVERIFY(m_asked.empty());
-    m_state.splashClosed = true;
-    m_bar->tick();
-    QCOMPARE(traduz()->text(), u"cat -> gato"_qs);
 }
 
 void MainWindowTest::theTimerTickPicksUpAMissedChange()
