@@ -37,14 +37,13 @@ private slots:
     void chooserPausesTheWatchWhileOpenAndSwitchesUnderTheToolbar();
     void closingTheBarWhileTheChooserIsOpenLeavesTheWatchOff();
     void languageSwitchMidTranslation();
-    void editorTakesTheNewLanguageWhenItOpensAgain();
     void aCatalogueGoneSinceTheStartKeepsTheDictionaryInUse_data();
     void aCatalogueGoneSinceTheStartKeepsTheDictionaryInUse();
     void webButtonsOpenTheSitePagesWithTheStartQuery();
     void otherIndexesDoNothing();
     void closeBoxHidesAndTheOptionsButtonBringsItBack();
     void activationMarksTheToolbarOpen();
-    void editorOpensModelessUnderTheToolbar();
+    void editorOpensModelessUnderTheToolbarInTheCurrentLanguage();
     void savesAPictureOfTheToolbar();
 
 private:
@@ -277,24 +276,6 @@ void ToolbarWindowTest::languageSwitchMidTranslation()
     QCOMPARE(chooserList()->itemText(0), u"English-Portuguese"_qs);
 }
 
-void ToolbarWindowTest::editorTakesTheNewLanguageWhenItOpensAgain()
-{
-    startWith(1, 1);
-    openToolbar();
-    click(3);
-    dictionary::ui::UserDictionaryEditor* editor = m_rig->app->userDictionaryEditor();
-    auto* addSave = editor->findChild<QPushButton*>(QStringLiteral("cmdInclui"));
-    QCOMPARE(addSave->text(), u"&Add"_qs);
-    editor->close();
-
-    click(2);
-    QVERIFY(!editor->isVisible());
-    click(3);
-    QVERIFY(editor->isVisible());
-    QCOMPARE(addSave->text(), u"&Incluir"_qs);
-    QCOMPARE(editor->windowTitle(), u"Incluir/Alterar Palavras - Inglês-Português"_qs);
-}
-
 void ToolbarWindowTest::aCatalogueGoneSinceTheStartKeepsTheDictionaryInUse_data()
 {
     QTest::addColumn<bool>("removed");
@@ -400,7 +381,7 @@ void ToolbarWindowTest::activationMarksTheToolbarOpen()
     QVERIFY(m_rig->state.toolbarOpen);
 }
 
-void ToolbarWindowTest::editorOpensModelessUnderTheToolbar()
+void ToolbarWindowTest::editorOpensModelessUnderTheToolbarInTheCurrentLanguage()
 {
     startWith(0, 1);
     openToolbar();
@@ -416,6 +397,17 @@ void ToolbarWindowTest::editorOpensModelessUnderTheToolbar()
     click(4);
     QCOMPARE(m_rig->browser.opened().size(), std::size_t(1));
     QVERIFY(editor->isVisible());
+
+    // Opened again after a language switch, it takes the new language.
+    auto* addSave = editor->findChild<QPushButton*>(QStringLiteral("cmdInclui"));
+    QCOMPARE(addSave->text(), u"&Add"_qs);
+    editor->close();
+    click(2);
+    QVERIFY(!editor->isVisible());
+    click(3);
+    QVERIFY(editor->isVisible());
+    QCOMPARE(addSave->text(), u"&Incluir"_qs);
+    QCOMPARE(editor->windowTitle(), u"Incluir/Alterar Palavras - Inglês-Português"_qs);
 }
 
 void ToolbarWindowTest::savesAPictureOfTheToolbar()
