@@ -66,7 +66,6 @@ private slots:
     void cleanup();
 
     void loadShowsThePromptAndForgetsTheLastText();
-    void controlsSitAtTheirDesignPlaces();
     void widthFollowsTheDetailsButton();
 
     void copiedWordIsTranslatedAtOnce();
@@ -170,15 +169,6 @@ void MainWindowTest::loadShowsThePromptAndForgetsTheLastText()
     QVERIFY(m_bar->clipboardTimer().isActive());
     QCOMPARE(m_bar->clipboardTimer().interval(), 500);
     QCOMPARE(m_bar->objectName(), u"frmPrincipal"_qs);
-}
-
-void MainWindowTest::controlsSitAtTheirDesignPlaces()
-{
-    // 10 twips per pixel; halves go to the even neighbour.
-    QCOMPARE(traduz()->geometry(), QRect(4, 4, 695, 28));                // 40, 40, 6950, 285 (28.5)
-    QCOMPARE(button("cmdDetalhes")->geometry(), QRect(660, 2, 38, 32));  // 375 -> 37.5
-    QCOMPARE(button("cmdGo")->geometry(), QRect(702, 2, 38, 32));
-    QCOMPARE(button("cmdOptions")->geometry(), QRect(744, 2, 38, 32));
 }
 
 void MainWindowTest::widthFollowsTheDetailsButton()
