@@ -144,14 +144,12 @@ private slots:
     void addStepFillsTheBoxes();
     void savesTheEntry_data();
     void savesTheEntry();
-    void editingTheWordInTheSaveStateReturnsToAdd();
-    void oversizeEntriesAreRefusedAndNothingIsWritten_data();
-    void oversizeEntriesAreRefusedAndNothingIsWritten();
-    void aSaveThatCannotBeWrittenIsReported();
+    void leavingTheSaveStateStartsAgainAtAdd();
+    void refusedEntriesWriteNothingAndStayForEditing_data();
+    void refusedEntriesWriteNothingAndStayForEditing();
     void aChangeOfLanguageMakesTheNextPressABareAddStep();
     void enterInTheWordAndTranslationBoxesPresses();
     void noteBoxHoldsAtMost510Characters();
-    void closingAndReopeningStartsAgainInTheAddState();
     void savesAPictureOfTheWindow();
 };
 
@@ -295,24 +293,37 @@ void UserDictionaryEditorTest::savesTheEntry()
     QCOMPARE(toQString(h.state.lastTranslation), lookedUp);
 }
 
-void UserDictionaryEditorTest::editingTheWordInTheSaveStateReturnsToAdd()
+void UserDictionaryEditorTest::leavingTheSaveStateStartsAgainAtAdd()
 {
-    Harness h(1);
+    Harness h(0);
     const std::string usersBefore = h.userBytes();
     h.typeWord(QStringLiteral("dog"));
     h.addSave()->click();
-    QCOMPARE(h.addSave()->text(), QStringLiteral("&Save"));
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Salvar"));
+    // An edit of the word drops the entry shown.
     QTest::keyClick(h.word(), Qt::Key_S);
-
-    QCOMPARE(h.addSave()->text(), QStringLiteral("&Add"));
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Incluir"));
     QVERIFY(h.entryBoxesHidden());
     QVERIFY(h.translation()->text().isEmpty());
     QVERIFY(h.note()->toPlainText().isEmpty());
     QCOMPARE(h.word()->text(), QStringLiteral("dogs"));
     QCOMPARE(h.userBytes(), usersBefore);
+
+    // So does closing; the window opens again in the language of the moment.
+    h.addSave()->click();
+    h.closeButton()->click();
+    QVERIFY(!h.editor->isVisible());
+    h.state.interfaceLanguage = 1;
+    core::loadMessages(h.state);
+    h.editor->show();
+    QCOMPARE(h.addSave()->text(), QStringLiteral("&Add"));
+    QCOMPARE(h.closeButton()->text(), QStringLiteral("&Close"));
+    QVERIFY(h.word()->text().isEmpty());
+    QVERIFY(h.entryBoxesHidden());
+    QCOMPARE(h.editor->windowTitle(), QStringLiteral("Insert/Edit Words - English-Portuguese"));
 }
 
-void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten_data()
+void UserDictionaryEditorTest::refusedEntriesWriteNothingAndStayForEditing_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("word");
@@ -338,9 +349,12 @@ void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten_data
     QTest::newRow("note not storable")
         << 0 << QStringLiteral("house") << QStringLiteral("casa") << QStringLiteral("家 is house")
         << int(core::kMsgUserTextNotStorable) << true;
+    // The files went away under the editor, as after a switch that failed.
+    QTest::newRow("files closed") << 0 << QStringLiteral("zebra") << QStringLiteral("zebra")
+                                  << QString() << int(core::kMsgUserWriteFailed) << false;
 }
 
-void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten()
+void UserDictionaryEditorTest::refusedEntriesWriteNothingAndStayForEditing()
 {
     QFETCH(int, language);
     QFETCH(QString, word);
@@ -356,6 +370,8 @@ void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten()
     h.translation()->setText(translation);
     h.note()->setPlainText(note);
     const QString caption = h.addSave()->text();
+    if (message == core::kMsgUserWriteFailed)
+        h.files.close();
     h.addSave()->click();
 
     QCOMPARE(h.dialogs.count(), std::size_t{1});
@@ -375,7 +391,7 @@ void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten()
     QCOMPARE(h.translation()->text(), translation);
     QCOMPARE(h.note()->toPlainText(), note);
     QTRY_VERIFY((noteBoxBlamed ? static_cast<QWidget*>(h.note()) : h.translation())->hasFocus());
-    if (message == core::kMsgUserTextNotStorable)
+    if (message == core::kMsgUserTextNotStorable || message == core::kMsgUserWriteFailed)
         return;
 
     // Shortened, the same entry goes in.
@@ -384,25 +400,6 @@ void UserDictionaryEditorTest::oversizeEntriesAreRefusedAndNothingIsWritten()
     h.addSave()->click();
     QCOMPARE(h.dialogs.count(), std::size_t{1});
     QCOMPARE(h.userRecord(h.files.user().recordCount()).term, platform::toU16(word));
-}
-
-void UserDictionaryEditorTest::aSaveThatCannotBeWrittenIsReported()
-{
-    Harness h(0);
-    const std::string usersBefore = h.userBytes();
-    h.typeWord(QStringLiteral("zebra"));
-    h.addSave()->click();
-    h.translation()->setText(QStringLiteral("zebra"));
-    // The files went away under the editor, as after a switch that failed.
-    h.files.close();
-    h.addSave()->click();
-
-    QCOMPARE(h.dialogs.count(), std::size_t{1});
-    QCOMPARE(h.dialogs.last().icon, platform::MessageIcon::Exclamation);
-    QCOMPARE(toQString(h.dialogs.last().text), h.message(core::kMsgUserWriteFailed));
-    QCOMPARE(h.userBytes(), usersBefore);
-    QCOMPARE(h.addSave()->text(), QStringLiteral("&Salvar"));
-    QCOMPARE(h.translation()->text(), QStringLiteral("zebra"));
 }
 
 void UserDictionaryEditorTest::aChangeOfLanguageMakesTheNextPressABareAddStep()
@@ -475,24 +472,6 @@ void UserDictionaryEditorTest::noteBoxHoldsAtMost510Characters()
     QCOMPARE(text.size(), 510);
     QCOMPARE(text.count(QLatin1Char('a')), 500);
     QCOMPARE(text.mid(10, 10), QString(10, QLatin1Char('z')));
-}
-
-void UserDictionaryEditorTest::closingAndReopeningStartsAgainInTheAddState()
-{
-    Harness h(0);
-    h.typeWord(QStringLiteral("dog"));
-    h.addSave()->click();
-    h.closeButton()->click();
-    QVERIFY(!h.editor->isVisible());
-
-    h.state.interfaceLanguage = 1;
-    core::loadMessages(h.state);
-    h.editor->show();
-    QCOMPARE(h.addSave()->text(), QStringLiteral("&Add"));
-    QCOMPARE(h.closeButton()->text(), QStringLiteral("&Close"));
-    QVERIFY(h.word()->text().isEmpty());
-    QVERIFY(h.entryBoxesHidden());
-    QCOMPARE(h.editor->windowTitle(), QStringLiteral("Insert/Edit Words - English-Portuguese"));
 }
 
 void UserDictionaryEditorTest::savesAPictureOfTheWindow()
