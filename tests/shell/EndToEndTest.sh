@@ -54,7 +54,12 @@ height_of() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^HEIGHT=//p'; }
 # The splash shows first; take its picture while it is up.
 for _ in $(seq 100); do [ -n "$(visible)" ] && break; sleep 0.05; done
 [ -n "$(visible)" ] || { echo "FAIL: no window appeared"; exit 1; }
-import -window root "$artifacts/splash.png"
+# A window is mapped before it is painted: retake until the screen is not blank.
+for _ in $(seq 20); do
+  import -window root "$artifacts/splash.png"
+  [ "$(convert "$artifacts/splash.png" -format '%[fx:mean]' info:)" != "0" ] && break
+  sleep 0.05
+done
 
 # Once the splash has closed only the one-row bar is visible.
 bar=""
