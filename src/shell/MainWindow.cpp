@@ -2,14 +2,14 @@
 
 #include "core/InterfaceTexts.h"
 #include "core/Messages.h"
-#include "core/ui/DesignFont.h"
+#include "platform/ui/DesignFont.h"
 #include "platform/Clipboard.h"
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
-#include "platform/qt/TwipsGeometry.h"
+#include "platform/ui/TwipsGeometry.h"
 #include "shell/IconResources.h"
 #include "shell/WindowLayering.h"
-#include "translation/Capture.h"
+#include "translation/CaptureRun.h"
 #include "translation/ResultDisplay.h"
 
 #include <QCloseEvent>
@@ -61,7 +61,7 @@ MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
 
     m_traduz = new QLineEdit(this);
     m_traduz->setObjectName(QStringLiteral("traduz"));
-    m_traduz->setFont(core::ui::designFont());
+    m_traduz->setFont(platform::designFont());
     m_traduz->setGeometry(twips.rect(kTraduzLeft, kTraduzTop,
                                      translation::kSearchBoxWidthWithoutDetails, kTraduzHeight));
     m_traduz->installEventFilter(this);
@@ -114,38 +114,22 @@ void MainWindow::tick()
 {
     if (m_translating || m_watchPaused || m_watchEnded)
         return;
-    const translation::CaptureDecision decision =
-        translation::decideCapture(m_clipboard.text(), m_state);
-    if (!decision.translate)
-        return;
-    m_searchText = decision.capturedText;
-
     m_translating = true;
-    m_timer.stop();
-    std::u16string line;
-    bool finished = false;
-    try {
-        translation::ResultDisplay display(*this, m_state);
-        line = translation::translateSearchText(
-            m_searchText, m_state,
-            [this](std::u16string_view word, bool wantDetails) {
-                return m_lookup && m_lookup(word, wantDetails);
-            },
-            display);
-        finished = true;
-    } catch (const std::exception&) {
-        // The run is lost, but the bar stays usable and the watch goes on.
-        setBusyPointer(false);
-    }
-    m_timer.start(kTickMilliseconds);
-    if (finished)
-        m_traduz->setText(platform::toQString(line));
-    // Recorded even after a failed run, so the same text is not retried at
-    // every tick.
-    translation::recordCapture(m_state, decision);
+    const translation::CaptureRun run = translation::translateClipboardText(
+        m_clipboard.text(), m_state,
+        [this](std::u16string_view word, bool wantDetails) {
+            return m_lookup && m_lookup(word, wantDetails);
+        },
+        *this, [this] { m_timer.stop(); });
     m_translating = false;
-    if (!finished)
+    if (!run.decision.translate)
         return;
+    // The next tick comes a full period after the run, however long it took.
+    m_timer.start(kTickMilliseconds);
+    m_searchText = run.searchText;
+    if (!run.finished)
+        return;
+    m_traduz->setText(platform::toQString(run.line));
     emit translated();
 }
 
