@@ -12,7 +12,7 @@
 #include "platform/qt/QtSystemInfo.h"
 #include "shell/Application.h"
 #include "shell/IconResources.h"
-#include "shell/LazySpeech.h"
+#include "platform/LazySpeech.h"
 
 #include <QApplication>
 
@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     quillet::platform::QtDialogs dialogs;
     quillet::platform::QtBrowser browser;
     quillet::platform::QtHttpClient http;
-    quillet::shell::LazySpeech speech(
+    quillet::platform::LazySpeech speech(
         [] { return std::make_unique<quillet::platform::QtSpeech>(); });
     quillet::platform::QtScreen screen;
     quillet::platform::QtSystemInfo system;

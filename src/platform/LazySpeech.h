@@ -11,12 +11,12 @@
 #include <string>
 #include <utility>
 
-namespace quillet::shell {
+namespace quillet::platform {
 
-class LazySpeech : public platform::Speech
+class LazySpeech : public Speech
 {
 public:
-    using Factory = std::function<std::unique_ptr<platform::Speech>()>;
+    using Factory = std::function<std::unique_ptr<Speech>()>;
 
     explicit LazySpeech(Factory factory) : m_factory(std::move(factory)) {}
 
@@ -34,7 +34,7 @@ public:
 
 private:
     Factory m_factory;
-    std::unique_ptr<platform::Speech> m_speech;
+    std::unique_ptr<Speech> m_speech;
 };
 
-}  // namespace quillet::shell
+}  // namespace quillet::platform

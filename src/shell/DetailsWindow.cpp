@@ -2,11 +2,11 @@
 
 #include "core/InterfaceTexts.h"
 #include "core/Messages.h"
-#include "core/ui/DesignFont.h"
+#include "platform/ui/DesignFont.h"
 #include "platform/Dialogs.h"
 #include "platform/Speech.h"
 #include "platform/qt/QtText.h"
-#include "platform/qt/TwipsGeometry.h"
+#include "platform/ui/TwipsGeometry.h"
 #include "shell/IconResources.h"
 
 #include <QCloseEvent>
@@ -30,7 +30,7 @@ QLabel* label(QWidget* parent, const QString& name, const QRect& geometry, bool 
 {
     auto* control = new QLabel(parent);
     control->setObjectName(name);
-    control->setFont(core::ui::designFont(bold));
+    control->setFont(platform::designFont(bold));
     control->setGeometry(geometry);
     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     control->setTextFormat(Qt::PlainText);

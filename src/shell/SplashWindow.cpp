@@ -1,11 +1,11 @@
 #include "shell/SplashWindow.h"
 
 #include "BuildConfig.h"
-#include "core/ui/DesignFont.h"
+#include "platform/ui/DesignFont.h"
 #include "platform/Screen.h"
 #include "platform/SystemInfo.h"
 #include "platform/qt/QtText.h"
-#include "platform/qt/TwipsGeometry.h"
+#include "platform/ui/TwipsGeometry.h"
 #include "shell/IconResources.h"
 #include "shell/UpdateChecker.h"
 #include "shell/WindowLayering.h"
@@ -29,7 +29,7 @@ QLabel* splashLabel(QWidget* parent, int element, const QRect& geometry, bool bo
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QStringLiteral("splashLabel%1").arg(element));
-    label->setFont(core::ui::designFont(bold));
+    label->setFont(platform::designFont(bold));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setGeometry(geometry);
     return label;

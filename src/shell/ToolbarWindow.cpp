@@ -6,7 +6,7 @@
 #include "platform/Browser.h"
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
-#include "platform/qt/TwipsGeometry.h"
+#include "platform/ui/TwipsGeometry.h"
 #include "shell/IconResources.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowLayering.h"

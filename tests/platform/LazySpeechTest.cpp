@@ -2,7 +2,7 @@
 // requests reach it unchanged.
 
 #include "fakes/FakeSpeech.h"
-#include "shell/LazySpeech.h"
+#include "platform/LazySpeech.h"
 
 #include <QTest>
 
@@ -19,7 +19,7 @@ private slots:
     {
         int created = 0;
         fakes::FakeSpeech* real = nullptr;
-        shell::LazySpeech speech([&] {
+        platform::LazySpeech speech([&] {
             ++created;
             auto service = std::make_unique<fakes::FakeSpeech>();
             real = service.get();
@@ -39,7 +39,7 @@ private slots:
 
     void failuresOfTheServiceReachTheCaller()
     {
-        shell::LazySpeech speech([] {
+        platform::LazySpeech speech([] {
             auto service = std::make_unique<fakes::FakeSpeech>();
             service->setMode(fakes::FakeSpeech::Mode::NoVoice);
             return service;
@@ -51,7 +51,7 @@ private slots:
 
     void aServiceThatCannotBeCreatedIsAFailure()
     {
-        shell::LazySpeech speech([] { return std::unique_ptr<platform::Speech>(); });
+        platform::LazySpeech speech([] { return std::unique_ptr<platform::Speech>(); });
         int failures = 0;
         speech.speak(u"house", [&](const std::u16string&) { ++failures; });
         speech.speak(u"house", [&](const std::u16string&) { ++failures; });

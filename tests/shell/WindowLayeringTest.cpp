@@ -1,5 +1,5 @@
 #include "fakes/FakeScreen.h"
-#include "platform/qt/TwipsGeometry.h"
+#include "platform/ui/TwipsGeometry.h"
 #include "shell/WindowLayering.h"
 
 #include <QTest>

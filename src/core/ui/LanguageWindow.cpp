@@ -2,11 +2,11 @@
 
 #include "BuildConfig.h"
 #include "core/TextUtil.h"
-#include "core/ui/DesignFont.h"
+#include "platform/ui/DesignFont.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
-#include "platform/qt/TwipsGeometry.h"
+#include "platform/ui/TwipsGeometry.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -57,7 +57,7 @@ LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
 {
     setObjectName(QStringLiteral("frmLanguage"));
     setWindowTitle(QStringLiteral("Quillet 2007 - Idioma / Language"));
-    setFont(designFont());
+    setFont(platform::designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     const platform::TwipsGeometry twips(*this);

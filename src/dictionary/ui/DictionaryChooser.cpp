@@ -1,11 +1,11 @@
 #include "dictionary/ui/DictionaryChooser.h"
 
 #include "core/InterfaceTexts.h"
-#include "core/ui/DesignFont.h"
+#include "platform/ui/DesignFont.h"
 #include "dictionary/DictionaryFiles.h"
 #include "platform/Clipboard.h"
 #include "platform/qt/QtText.h"
-#include "platform/qt/TwipsGeometry.h"
+#include "platform/ui/TwipsGeometry.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,7 +20,7 @@ DictionaryChooser::DictionaryChooser(core::SharedState& state, platform::Clipboa
     : QDialog(parent), m_state(state), m_clipboard(clipboard), m_files(files)
 {
     setObjectName(QStringLiteral("frmDictionary"));
-    setFont(core::ui::designFont());
+    setFont(platform::designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     const platform::TwipsGeometry twips(*this);

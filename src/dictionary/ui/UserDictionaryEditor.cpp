@@ -2,7 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/TextUtil.h"
-#include "core/ui/DesignFont.h"
+#include "platform/ui/DesignFont.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
@@ -10,7 +10,7 @@
 #include "dictionary/UserRecords.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
-#include "platform/qt/TwipsGeometry.h"
+#include "platform/ui/TwipsGeometry.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -52,12 +52,12 @@ UserDictionaryEditor::UserDictionaryEditor(core::SharedState& state, platform::D
     : QWidget(parent, Qt::Window), m_state(state), m_dialogs(dialogs), m_files(files)
 {
     setObjectName(QStringLiteral("frmUserDic"));
-    setFont(core::ui::designFont());
+    setFont(platform::designFont());
 
     const platform::TwipsGeometry twips(*this);
     setFixedSize(twips.x(7095), twips.y(2895));
 
-    const QFont bold = core::ui::designFont(true);
+    const QFont bold = platform::designFont(true);
     auto makeLabel = [&](const char* name, double top) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));

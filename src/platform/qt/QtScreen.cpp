@@ -1,6 +1,6 @@
 #include "platform/qt/QtScreen.h"
 
-#include "platform/Twips.h"
+#include "platform/ui/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-namespace quillet::core::ui {
+namespace quillet::platform {
 
 inline QFont designFont(bool bold = false)
 {
@@ -14,4 +14,4 @@ inline QFont designFont(bool bold = false)
     return font;
 }
 
-}  // namespace quillet::core::ui
+}  // namespace quillet::platform

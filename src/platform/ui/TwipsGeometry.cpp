@@ -1,4 +1,4 @@
-#include "platform/qt/TwipsGeometry.h"
+#include "platform/ui/TwipsGeometry.h"
 
 #include "platform/Screen.h"
 

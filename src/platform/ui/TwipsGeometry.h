@@ -3,7 +3,7 @@
 // per axis (1440 / logical DPI), halves to even. Left and width use the
 // horizontal factor, top and height the vertical.
 
-#include "platform/Twips.h"
+#include "platform/ui/Twips.h"
 
 #include <QRect>
 

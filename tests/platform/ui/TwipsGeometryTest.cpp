@@ -1,7 +1,7 @@
 // Twips to pixels: the factor of each axis, halves rounded to even.
 
-#include "platform/Twips.h"
-#include "platform/qt/TwipsGeometry.h"
+#include "platform/ui/Twips.h"
+#include "platform/ui/TwipsGeometry.h"
 
 #include <QWidget>
 #include <QtTest>
