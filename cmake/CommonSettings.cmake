@@ -1,7 +1,12 @@
 # Compile settings shared by every target of the project.
 add_library(quillet_settings INTERFACE)
 target_compile_features(quillet_settings INTERFACE cxx_std_20)
-target_compile_options(quillet_settings INTERFACE -Wall -Wextra -Wpedantic -Werror)
+target_compile_options(quillet_settings INTERFACE -Wall -Wextra -Wpedantic)
+# Warnings stop the build in the presets and CI; a packager's plain build with
+# another compiler or optimisation level is not broken by a new warning.
+if(QUILLET_WERROR)
+  target_compile_options(quillet_settings INTERFACE -Werror)
+endif()
 target_include_directories(quillet_settings INTERFACE
   ${PROJECT_SOURCE_DIR}/src
   ${PROJECT_BINARY_DIR}/generated)
