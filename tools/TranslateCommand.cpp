@@ -10,10 +10,12 @@
 //   {"captured": "...", "ignored": false, "line": "...", "found": true,
 //    "details": "...", "possibilities": [{"term": "...", "translation": "..."}]}
 // "captured" is the text trimmed of spaces and lower-cased; an ignored line
-// has an empty "line" and "details", "found" false and no possibilities.
+// has an empty "line" and "details", "found" false and no possibilities, and
+// so has a line whose run failed.
 
 #include "TranslateCommand.h"
 
+#include "AppFolder.h"
 #include "CommandErrors.h"
 #include "JsonText.h"
 
@@ -21,12 +23,9 @@
 #include "core/SharedState.h"
 #include "core/TextUtil.h"
 #include "core/Utf8.h"
-#include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
-#include "translation/Capture.h"
-#include "translation/ResultDisplay.h"
-#include "translation/Translator.h"
+#include "translation/CaptureRun.h"
 
 #include <array>
 #include <filesystem>
@@ -42,11 +41,11 @@ namespace tr = quillet::translation;
 
 constexpr std::string_view kUsage = "translate [--language 0|1] APPFOLDER ROW";
 
-// Keeps what the windows would show.
+// Keeps what the details window would show; the search box text is the run's line.
 class TextView : public tr::ResultView
 {
 public:
-    void setSearchBoxText(std::u16string_view text) override { searchBox = text; }
+    void setSearchBoxText(std::u16string_view) override {}
     void setSearchBoxWidth(int) override {}
     void repaintSearchBox() override {}
     void setDetailsButtonVisible(bool) override {}
@@ -62,7 +61,6 @@ public:
     }
     void repaintDetails() override {}
 
-    std::u16string searchBox;
     std::u16string details;
     std::array<std::u16string, tr::kPossibilitySlots> terms;
     std::array<std::u16string, tr::kPossibilitySlots> translations;
@@ -85,8 +83,8 @@ Arguments parseArguments(const CommandArguments& arguments)
                 throw UsageError("--language needs a value, 0 or 1");
             const std::string& value = arguments[++i];
             if (value != "0" && value != "1")
-                throw UsageError("--language must be 0 (Portuguese) or 1 (English), not '" +
-                                 value + "'");
+                throw UsageError("--language must be 0 (Portuguese) or 1 (English), not '" + value +
+                                 "'");
             parsed.language = static_cast<std::int16_t>(value == "1");
         } else if (arguments[i].starts_with("--")) {
             throw UsageError("unknown option '" + arguments[i] + "'");
@@ -97,24 +95,22 @@ Arguments parseArguments(const CommandArguments& arguments)
     if (positional.size() != 2)
         throw UsageError("translate takes an application folder and a row");
     parsed.folder = positional[0];
-    parsed.row = dict::parseRow(core::fromUtf8(positional[1]));
-    if (parsed.row < 0)
-        throw UsageError("ROW must be a whole number from 0 to 50, not '" + positional[1] + "'");
+    parsed.row = parseRowArgument(positional[1]);
     return parsed;
 }
 
-void printLine(std::ostream& out, std::u16string_view captured, bool ignored,
-               std::u16string_view line, bool found, std::u16string_view details,
-               const TextView& view, int possibilities)
+void printLine(std::ostream& out, std::u16string_view captured, const tr::CaptureRun& run,
+               const TextView& view)
 {
     out << "{\"captured\": " << jsonString(captured)
-        << ", \"ignored\": " << (ignored ? "true" : "false") << ", \"line\": " << jsonString(line)
-        << ", \"found\": " << (found ? "true" : "false") << ", \"details\": " << jsonString(details)
+        << ", \"ignored\": " << (run.decision.translate ? "false" : "true")
+        << ", \"line\": " << jsonString(run.line)
+        << ", \"found\": " << (run.found ? "true" : "false")
+        << ", \"details\": " << jsonString(run.finished ? view.details : u"")
         << ", \"possibilities\": [";
-    for (int slot = 0; slot < possibilities; ++slot) {
-        const auto index = static_cast<std::size_t>(slot);
-        out << (slot == 0 ? "" : ", ") << "{\"term\": " << jsonString(view.terms[index])
-            << ", \"translation\": " << jsonString(view.translations[index]) << "}";
+    for (std::size_t slot = 0; slot < static_cast<std::size_t>(run.possibilityCount); ++slot) {
+        out << (slot == 0 ? "" : ", ") << "{\"term\": " << jsonString(view.terms[slot])
+            << ", \"translation\": " << jsonString(view.translations[slot]) << "}";
     }
     out << "]}\n";
 }
@@ -131,30 +127,13 @@ int runTranslateCommand(const CommandArguments& arguments, std::istream& in, std
 {
     return runGuarded(err, kUsage, [&] {
         const Arguments parsed = parseArguments(arguments);
-        if (!std::filesystem::is_directory(parsed.folder))
-            throw FileError(parsed.folder.string(), "no such folder");
-        const std::string catalogue = (parsed.folder / "dictionaries.cfg").string();
-
         core::SharedState state;
         state.interfaceLanguage = parsed.language;
         core::loadMessages(state);
-        state.appFolder = core::fromUtf8((parsed.folder / "").string());
-        state.activeDictionary = static_cast<std::int16_t>(parsed.row);
-        const dict::CatalogueResult loaded = dict::LoadDictionaryCatalogue(state, parsed.folder);
-        if (!loaded.usable)
-            throw FileError(catalogue, "missing, unreadable or without a usable line");
-        if (state.activeDictionary != parsed.row)
-            throw FileError(catalogue, "has no row " + std::to_string(parsed.row));
-
         dict::DictionaryFiles files;
-        const dict::Activation activation = dict::OpenDictionaryFiles(files, state);
-        if (!activation.failures.empty()) {
-            const dict::OpenFailure& failure = activation.failures.front();
-            throw FileError(failure.path.string(), failure.reason);
-        }
+        openAppFolderRow(parsed.folder, parsed.row, state, files);
 
         TextView view;
-        tr::ResultDisplay display(view, state);
         const tr::WordLookup lookup = [&](std::u16string_view word, bool wantDetails) {
             return dict::LookupWord(files, state, word, wantDetails);
         };
@@ -166,20 +145,8 @@ int runTranslateCommand(const CommandArguments& arguments, std::istream& in, std
             std::u16string clipboard = core::fromUtf8(bytes);
             if (!clipboard.empty() && clipboard.back() == u'\r')
                 clipboard.push_back(u'\n');
-
-            const tr::CaptureDecision decision = tr::decideCapture(clipboard, state);
-            if (!decision.translate) {
-                printLine(out, core::toLower(core::trimSpacesView(clipboard)), true, u"", false,
-                          u"", view, 0);
-                continue;
-            }
-            state.lastTranslation.clear();
-            state.lastDetails.clear();
-            std::u16string searchText = decision.capturedText;
-            const std::u16string line = tr::translateSearchText(searchText, state, lookup, display);
-            tr::recordCapture(state, decision);
-            printLine(out, decision.capturedText, false, line, display.found(), view.details, view,
-                      display.possibilityCount());
+            const tr::CaptureRun run = tr::translateClipboardText(clipboard, state, lookup, view);
+            printLine(out, core::toLower(core::trimSpacesView(clipboard)), run, view);
         }
         out.flush();
         if (!out)

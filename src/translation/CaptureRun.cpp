@@ -20,6 +20,8 @@ CaptureRun translateClipboardText(std::u16string_view clipboardText, core::Share
     try {
         ResultDisplay display(view, state);
         run.line = translateSearchText(run.searchText, state, lookup, display);
+        run.found = display.found();
+        run.possibilityCount = display.possibilityCount();
         run.finished = true;
     } catch (const std::exception&) {
         view.setBusyPointer(false);

@@ -18,10 +18,12 @@ namespace quillet::translation {
 
 struct CaptureRun
 {
-    CaptureDecision decision;  // decision.translate: a run was started
-    bool finished = false;     // the run reached its end and `line` holds its result
-    std::u16string searchText; // as the run left it (a trailing line break cut off)
-    std::u16string line;       // what the search box shows at the end
+    CaptureDecision decision;   // decision.translate: a run was started
+    bool finished = false;      // the run reached its end and `line` holds its result
+    std::u16string searchText;  // as the run left it (a trailing line break cut off)
+    std::u16string line;        // what the search box shows at the end
+    bool found = false;         // some form was found: `line` is a result line
+    int possibilityCount = 0;   // slots of the details window filled
 };
 
 // `beforeRun` is called once a run is decided, before the first lookup (the
