@@ -67,7 +67,8 @@ OpenDictionary& englishPortuguese()
             state.activeDictionary != 0) {
             return dictionary;
         }
-        dictionary->usable = dictionary::OpenDictionaryFiles(dictionary->files, state).failures.empty();
+        dictionary->usable =
+            dictionary::OpenDictionaryFiles(dictionary->files, state).failures.empty();
         return dictionary;
     }();
     return *opened;
@@ -77,7 +78,8 @@ void translateWord(benchmark::State& benchState, const char16_t* word, int expec
 {
     auto& dictionary = englishPortuguese();
     if (!dictionary.usable) {
-        benchState.SkipWithError("no English-Portuguese application folder (scripts/build-dictionaries)");
+        benchState.SkipWithError(
+            "no English-Portuguese application folder (scripts/build-dictionaries)");
         return;
     }
     NullView view;
@@ -94,23 +96,39 @@ void translateWord(benchmark::State& benchState, const char16_t* word, int expec
     }
     benchState.counters["lookups"] =
         static_cast<double>(lookups) / static_cast<double>(benchState.iterations());
-    if (expectedLookups > 0 && lookups != expectedLookups * static_cast<int>(benchState.iterations())) {
+    if (expectedLookups > 0 &&
+        lookups != expectedLookups * static_cast<int>(benchState.iterations())) {
         benchState.SkipWithError("unexpected number of lookups");
     }
 }
 
-void BM_TranslateHouses(benchmark::State& state) { translateWord(state, u"houses", 0); }
-void BM_TranslateRunning(benchmark::State& state) { translateWord(state, u"running", 0); }
-// 19 characters found nowhere: direct, E4, the E5 chain, E12, then both passes
-// down to 3 characters (16 + 16).
+void BM_TranslateHouses(benchmark::State& state)
+{
+    translateWord(state, u"houses", 0);
+}
+void BM_TranslateRunning(benchmark::State& state)
+{
+    translateWord(state, u"running", 0);
+}
+// 19 characters found nowhere: direct, the -d ending, the -ed chain, the re-
+// prefix, then both passes down to 3 characters (16 + 16).
 void BM_TranslateWorstCase(benchmark::State& state)
 {
     translateWord(state, u"rezqxzqxzqxzqxzqxed", 1 + 1 + 3 + 1 + 32);
 }
 
-BENCHMARK(BM_TranslateHouses)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
-BENCHMARK(BM_TranslateRunning)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
-BENCHMARK(BM_TranslateWorstCase)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly();
+BENCHMARK(BM_TranslateHouses)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_TranslateRunning)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_TranslateWorstCase)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
 
 }  // namespace
 
