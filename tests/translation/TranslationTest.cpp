@@ -161,6 +161,7 @@ TEST_F(TranslationTest, ShowsTheFirstFormFoundAndListsUpToFourMore)
         {0, u"xyz \r\n", u"", u"xyz -> Not found!", u"", u"xyz"},
         {0, u"house\rx", u"house", u"house -> <house>", u"", u"use"},
         {0, u"ho\r\nx", u"", u"ho\r\nx -> Not found!", u"", u"\r\nx"},
+        {0, u"\r\n", u"", u" -> Not found!", u"", u""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.text.begin(), row.text.end()));
