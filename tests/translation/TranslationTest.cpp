@@ -7,6 +7,8 @@
 #include <ranges>
 #include <set>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace quillet::translation {
 namespace {
