@@ -1,6 +1,7 @@
 #include "core/InterfaceTexts.h"
 
 #include "BuildConfig.h"
+#include "core/CatalogueFields.h"
 
 namespace quillet::core {
 namespace {
@@ -80,10 +81,8 @@ std::u16string interfaceText(const SharedState& state, std::u16string_view windo
 std::u16string mainWindowTitle(const SharedState& state)
 {
     std::u16string title = u"Quillet 2007 - ";
-    const int row = state.activeDictionary;
-    if (row >= 0 && row < kDictionaryRows) {
-        title += state.dictionaryTable[row][isEnglish(state) ? 1 : 0];
-    }
+    if (const DictionaryRow* row = catalogueRow(state, state.activeDictionary))
+        title += catalogueField(*row, nameField(state));
     return title;
 }
 

@@ -1,5 +1,6 @@
 #include "dictionary/Catalogue.h"
 
+#include "core/CatalogueFields.h"
 #include "core/ErrorReport.h"
 #include "core/Messages.h"
 #include "core/Paths.h"
@@ -7,6 +8,7 @@
 #include "core/Windows1252.h"
 #include "platform/Dialogs.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -14,7 +16,7 @@ namespace quillet::dictionary {
 
 namespace {
 
-constexpr std::size_t kCatalogueFields = 6;
+using core::CatalogueField;
 
 std::vector<std::u16string_view> splitFields(std::u16string_view line)
 {
@@ -31,15 +33,11 @@ std::vector<std::u16string_view> splitFields(std::u16string_view line)
     }
 }
 
-bool validRow(int row)
-{
-    return row >= 0 && row < core::kDictionaryRows;
-}
-
+// A usable line always has a digit in its row field, so an empty one marks an absent row.
 bool rowPresent(const core::SharedState& state, int row)
 {
-    // A usable line always has a digit in cell 3, so an empty cell 3 marks an absent row.
-    return validRow(row) && !state.dictionaryTable[static_cast<std::size_t>(row)][3].empty();
+    const core::DictionaryRow* cells = core::catalogueRow(state, row);
+    return cells && !core::catalogueField(*cells, CatalogueField::Row).empty();
 }
 
 }  // namespace
@@ -88,17 +86,13 @@ CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view 
             line.remove_suffix(1);
         }
         const auto fields = splitFields(line);
-        if (fields.size() < kCatalogueFields) {
+        if (fields.size() < core::kCatalogueFieldCount)
             continue;
-        }
-        const int row = parseRow(fields[3]);
-        if (row < 0) {
+        const int row = parseRow(fields[core::fieldIndex(CatalogueField::Row)]);
+        if (row < 0)
             continue;
-        }
         auto& cells = state.dictionaryTable[static_cast<std::size_t>(row)];
-        for (std::size_t cell = 0; cell < kCatalogueFields; ++cell) {
-            cells[cell] = std::u16string(fields[cell]);
-        }
+        std::copy_n(fields.begin(), core::kCatalogueFieldCount, cells.begin());
     }
 
     CatalogueResult result;
@@ -154,10 +148,8 @@ void reportActivationFailure(platform::Dialogs& dialogs, const core::SharedState
 
 std::u16string dictionaryName(const core::SharedState& state, int row)
 {
-    if (!validRow(row)) {
-        return {};
-    }
-    return state.dictionaryTable[static_cast<std::size_t>(row)][core::isEnglish(state) ? 1 : 0];
+    const core::DictionaryRow* cells = core::catalogueRow(state, row);
+    return cells ? core::catalogueField(*cells, core::nameField(state)) : std::u16string();
 }
 
 Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state)
@@ -171,8 +163,9 @@ Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state)
         return activation;
     }
     const auto& cells = state.dictionaryTable[static_cast<std::size_t>(row)];
-    activation.failures = files.open(core::toPath(state.appFolder), cells[2]);
-    activation.pronunciationEnabled = cells[4] == u"S";
+    activation.failures = files.open(core::toPath(state.appFolder),
+                                     core::catalogueField(cells, CatalogueField::FileStem));
+    activation.pronunciationEnabled = core::catalogueFlag(cells, CatalogueField::Pronunciation);
     activation.mainTitle = std::u16string(kMainTitlePrefix) + dictionaryName(state, row);
     return activation;
 }

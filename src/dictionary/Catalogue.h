@@ -1,9 +1,9 @@
 #pragma once
 // The catalogue of installed dictionaries, "dictionaries.cfg" in the
 // application folder: one line per dictionary, fields split at every "|" and
-// kept exactly as read (no trimming):
-//   0 name (Portuguese interface) | 1 name (English interface) | 2 file stem |
-//   3 row, a whole number 0..50 | 4 "S": pronunciation | 5 "S": details aligned
+// kept exactly as read (no trimming), in the order of core::CatalogueField:
+//   Portuguese name | English name | file stem | row, a whole number 0..50 |
+//   "S": pronunciation | "S": details aligned
 // Further fields are ignored. The file is read as UTF-8 when it is valid UTF-8,
 // otherwise as Windows-1252; a trailing carriage return of a line is dropped.
 // Lines with fewer than six fields or another row text are skipped; lines may
@@ -69,11 +69,11 @@ std::u16string dictionaryName(const core::SharedState& state, int row);
 struct Activation
 {
     std::vector<OpenFailure> failures;  // empty: all five files opened
-    bool pronunciationEnabled = false;  // cell 4 is exactly "S"
+    bool pronunciationEnabled = false;  // the pronunciation flag is exactly "S"
     std::u16string mainTitle;           // "Quillet 2007 - " + name
 };
 
-// Opens the five files of state.activeDictionary (stem from cell 2) in
+// Opens the five files of state.activeDictionary (its file stem) in
 // state.appFolder. At start-up a non-empty `failures` means: release
 // always-on-top, report "A07"/"QL" and end the program.
 Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state);

@@ -1,5 +1,6 @@
 #include "dictionary/Lookup.h"
 
+#include "core/CatalogueFields.h"
 #include "core/TextUtil.h"
 #include "core/Windows1252.h"
 #include "dictionary/Decoder.h"
@@ -13,9 +14,8 @@ namespace {
 
 bool detailsAligned(const core::SharedState& state)
 {
-    const int row = state.activeDictionary;
-    return row >= 0 && row < core::kDictionaryRows &&
-           state.dictionaryTable[static_cast<std::size_t>(row)][5] == u"S";
+    const core::DictionaryRow* row = core::catalogueRow(state, state.activeDictionary);
+    return row && core::catalogueFlag(*row, core::CatalogueField::AlignedDetails);
 }
 
 // The user's own entry: the first record with the word gives the translation,

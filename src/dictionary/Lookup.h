@@ -17,8 +17,8 @@ namespace quillet::dictionary {
 //   main entry:  the decoded translation; the details note when wantDetails
 //                and present, else the translation
 //   not found:   both empty
-// Reads state.activeDictionary and cell 5 of its dictionaryTable row ("S":
-// the details file is aligned with the main file). An empty word, or one of
+// Reads state.activeDictionary and the aligned-details flag of its catalogue
+// row (the details file is aligned with the main file). An empty word, or one of
 // spaces only, is never found.
 bool LookupWord(DictionaryFiles& files, core::SharedState& state, std::u16string_view word,
                 bool wantDetails);
