@@ -17,7 +17,7 @@ namespace quillet::core {
 namespace {
 
 constexpr int kLineCount = 7;
-// A sound file is a few dozen bytes; the cap keeps a huge stray file cheap.
+// The settings file is a few dozen bytes; the cap keeps a huge stray file cheap.
 constexpr std::size_t kMaxBytesRead = 64 * 1024;
 
 std::optional<std::string> readCapped(const std::filesystem::path& path)
@@ -170,23 +170,21 @@ SettingsTexts settingsTexts(double topTwips, double leftTwips, const ScreenMetri
 }
 
 bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
-                   const std::u16string& topText, const std::u16string& leftText,
-                   const std::u16string& reservedText, const std::u16string& onTopText,
-                   const std::u16string& dictionaryText, const std::u16string& languageText)
+                   const SettingsTexts& texts)
 {
     // A number below 0 means nothing was selected; so does a negative text
     // too large for 16 bits.
-    const auto dictionary = parseInt16(dictionaryText);
+    const auto dictionary = parseInt16(texts.dictionaryText);
     const bool belowZero =
-        dictionary ? *dictionary < 0 : trimSpacesView(dictionaryText).starts_with(u'-');
+        dictionary ? *dictionary < 0 : trimSpacesView(texts.dictionaryText).starts_with(u'-');
     const std::u16string zero = u"0";
     const std::array<const std::u16string*, kLineCount> lines = {
-        &topText,
-        &leftText,
-        &onTopText,
-        &reservedText,
-        belowZero ? &zero : &dictionaryText,
-        &languageText,
+        &texts.topText,
+        &texts.leftText,
+        &texts.onTopText,
+        &texts.reservedText,
+        belowZero ? &zero : &texts.dictionaryText,
+        &texts.languageText,
         &lastUpdateCheck};
 
     std::string bytes;
@@ -201,13 +199,6 @@ bool writeSettings(const std::filesystem::path& folder, const std::u16string& la
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     return !out.fail();
-}
-
-bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
-                   const SettingsTexts& texts)
-{
-    return writeSettings(folder, lastUpdateCheck, texts.topText, texts.leftText, texts.reservedText,
-                         texts.onTopText, texts.dictionaryText, texts.languageText);
 }
 
 bool writeSettingsOrReport(const std::filesystem::path& folder, const SharedState& state,

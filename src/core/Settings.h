@@ -72,11 +72,6 @@ SettingsTexts settingsTexts(double topTwips, double leftTwips, const ScreenMetri
 // always has seven lines; characters outside Windows-1252 are written as "?".
 // Returns false when the file could not be written completely.
 bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
-                   const std::u16string& topText, const std::u16string& leftText,
-                   const std::u16string& reservedText, const std::u16string& onTopText,
-                   const std::u16string& dictionaryText, const std::u16string& languageText);
-
-bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
                    const SettingsTexts& texts);
 
 // Writes as above; on failure tells the user, in the interface language,

@@ -35,17 +35,23 @@ inline std::u16string encoded(std::u16string_view plain)
     return stored;
 }
 
-// A main-file record: both fields encoded.
+// Main records have both fields encoded; details records only the key; user
+// records neither.
 inline std::string mainRecord(std::u16string_view term, std::u16string_view body)
 {
     return recordOf({encoded(term), encoded(body)});
 }
 
-// A details record for `headword`: the key encoded, the note plain.
 inline std::string detailsRecord(std::u16string_view headword, std::u16string_view note)
 {
     return recordOf({encoded(dictionary::detailsKey(headword)), std::u16string(note)},
                     dictionary::kLongRecordLength);
+}
+
+inline std::string userRecord(std::u16string_view term, std::u16string_view body,
+                              std::size_t length = dictionary::kShortRecordLength)
+{
+    return recordOf({std::u16string(term), std::u16string(body)}, length);
 }
 
 inline std::string indexRecord(std::u16string_view key, std::int32_t first)
@@ -57,23 +63,9 @@ inline std::string indexRecord(std::u16string_view key, std::int32_t first)
     return bytes;
 }
 
-// User records are stored plain.
-inline std::string userRecord(std::u16string_view term, std::u16string_view body,
-                              std::size_t length = dictionary::kShortRecordLength)
-{
-    return recordOf({std::u16string(term), std::u16string(body)}, length);
-}
-
-inline void writeFile(const std::filesystem::path& path, const std::vector<std::string>& records)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (const std::string& record : records)
-        out.write(record.data(), static_cast<std::streamsize>(record.size()));
-}
-
 inline void writeTextFile(const std::filesystem::path& path, std::string_view text)
 {
-    writeFile(path, {std::string(text)});
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 inline std::string readFile(const std::filesystem::path& path)
@@ -82,24 +74,20 @@ inline std::string readFile(const std::filesystem::path& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Raw records per file, for tests that shape the files byte by byte.
-struct DictionaryContent
-{
-    std::vector<std::string> main{};
-    std::vector<std::string> index{};
-    std::vector<std::string> details{};
-    std::vector<std::string> user{};
-    std::vector<std::string> userDetails{};
-};
+// Raw records per file, in the order main, index, details, user, user details.
+using DictionaryContent = std::vector<std::vector<std::string>>;
 
 inline void writeDictionary(const std::filesystem::path& folder, const std::string& stem,
                             const DictionaryContent& content)
 {
-    writeFile(folder / (stem + ".qlc"), content.main);
-    writeFile(folder / (stem + ".ind"), content.index);
-    writeFile(folder / (stem + ".pdt"), content.details);
-    writeFile(folder / (stem + ".dcu"), content.user);
-    writeFile(folder / (stem + ".dtu"), content.userDetails);
+    const char* extensions[] = {".qlc", ".ind", ".pdt", ".dcu", ".dtu"};
+    for (std::size_t file = 0; file < 5; ++file) {
+        std::string bytes;
+        for (const std::string& record :
+             file < content.size() ? content[file] : DictionaryContent::value_type())
+            bytes += record;
+        writeTextFile(folder / (stem + extensions[file]), bytes);
+    }
 }
 
 struct Entry
@@ -111,46 +99,25 @@ struct Entry
 // Plain texts per file; `main` must be sorted by headword.
 struct PlainDictionary
 {
-    std::vector<Entry> main;
-    std::vector<Entry> details;  // headword and note
-    std::vector<Entry> user;
-    std::vector<Entry> userDetails;
+    std::vector<Entry> main{};
+    std::vector<Entry> details{};  // headword and note
+    std::vector<Entry> user{};
+    std::vector<Entry> userDetails{};
 };
 
 // One index block covers the whole main file.
 inline void writePlainDictionary(const std::filesystem::path& folder, const std::string& stem,
                                  const PlainDictionary& plain)
 {
-    DictionaryContent content;
-    for (const Entry& entry : plain.main)
-        content.main.push_back(mainRecord(entry.term, entry.body));
-    content.index.push_back(indexRecord(u"a", 1));
+    DictionaryContent content(5);
+    for (const Entry& entry : plain.main) content[0].push_back(mainRecord(entry.term, entry.body));
+    content[1].push_back(indexRecord(u"a", 1));
     for (const Entry& entry : plain.details)
-        content.details.push_back(detailsRecord(entry.term, entry.body));
-    for (const Entry& entry : plain.user)
-        content.user.push_back(userRecord(entry.term, entry.body));
+        content[2].push_back(detailsRecord(entry.term, entry.body));
+    for (const Entry& entry : plain.user) content[3].push_back(userRecord(entry.term, entry.body));
     for (const Entry& entry : plain.userDetails)
-        content.userDetails.push_back(
-            userRecord(entry.term, entry.body, dictionary::kLongRecordLength));
+        content[4].push_back(userRecord(entry.term, entry.body, dictionary::kLongRecordLength));
     writeDictionary(folder, stem, content);
-}
-
-struct NotedEntry
-{
-    std::u16string headword;
-    std::u16string translation;
-    std::u16string note;
-};
-
-// Details records aligned with the main records, one per headword.
-inline PlainDictionary alignedDictionary(const std::vector<NotedEntry>& entries)
-{
-    PlainDictionary plain;
-    for (const NotedEntry& entry : entries) {
-        plain.main.push_back({entry.headword, entry.translation});
-        plain.details.push_back({entry.headword, entry.note});
-    }
-    return plain;
 }
 
 // A complete installation: the two page files, the catalogue and two small
@@ -164,17 +131,17 @@ inline void writeInstallation(const std::filesystem::path& folder)
                   "Ingl\xC3\xAAs-Portugu\xC3\xAAs|English-Portuguese|engpor|0|S|S\r\n"
                   "Portugu\xC3\xAAs-Ingl\xC3\xAAs|Portuguese-English|poreng|1|N|S\r\n");
     writePlainDictionary(folder, "engpor",
-                         alignedDictionary({
-                             {u"cat", u"gato", u"gato: animal doméstico"},
-                             {u"house", u"casa, lar", u"house (n.): casa; (v.) alojar"},
-                             {u"housing", u"habitação", u"housing (n.): habitação"},
-                             {u"word", u"palavra", u"word (n.): palavra, termo"},
-                         }));
+                         {{{u"cat", u"gato"},
+                           {u"house", u"casa, lar"},
+                           {u"housing", u"habitação"},
+                           {u"word", u"palavra"}},
+                          {{u"cat", u"gato: animal doméstico"},
+                           {u"house", u"house (n.): casa; (v.) alojar"},
+                           {u"housing", u"housing (n.): habitação"},
+                           {u"word", u"word (n.): palavra, termo"}}});
     writePlainDictionary(folder, "poreng",
-                         alignedDictionary({
-                             {u"casa", u"house, home", u"casa (s.f.): house"},
-                             {u"gato", u"cat", u"gato (s.m.): cat"},
-                         }));
+                         {{{u"casa", u"house, home"}, {u"gato", u"cat"}},
+                          {{u"casa", u"casa (s.f.): house"}, {u"gato", u"gato (s.m.): cat"}}});
 }
 
 }  // namespace quillet::testsupport
