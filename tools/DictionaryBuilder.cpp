@@ -78,14 +78,14 @@ struct Prepared
 const char* kindName(BuildNote::Kind kind)
 {
     switch (kind) {
-    case BuildNote::Kind::Skipped:
-        return "skipped";
-    case BuildNote::Kind::Cut:
-        return "cut";
-    case BuildNote::Kind::Padded:
-        return "padded";
-    case BuildNote::Kind::Duplicate:
-        return "duplicate";
+        case BuildNote::Kind::Skipped:
+            return "skipped";
+        case BuildNote::Kind::Cut:
+            return "cut";
+        case BuildNote::Kind::Padded:
+            return "padded";
+        case BuildNote::Kind::Duplicate:
+            return "duplicate";
     }
     return "?";
 }
@@ -104,112 +104,149 @@ std::u16string cutText(std::u16string_view text, std::size_t limit, bool atLines
     return std::u16string(text.substr(0, cut));
 }
 
-BuiltDictionary buildDictionary(const std::vector<SourceEntry>& entries, const BuildOptions& options)
+namespace {
+
+using Kind = BuildNote::Kind;
+
+void addNote(BuiltDictionary& result, Kind kind, std::size_t origin, std::u16string headword,
+             std::string reason)
 {
-    BuiltDictionary result;
-    result.offered = entries.size();
+    result.notes.push_back({kind, origin, std::move(headword), std::move(reason)});
+}
+
+// Why `entry` cannot be stored at all, or empty when it can.
+std::string skipReason(const SourceEntry& entry, std::u16string_view headword)
+{
+    if (headword.empty())
+        return "empty headword";
+    if (headword.size() == 1)
+        return "one-letter headword: a selector and one character decode to empty text";
+    if (std::string bad = firstOutsideCodePage(headword); !bad.empty())
+        return "headword holds " + bad + ", not in Windows-1252";
+    if (headword.size() > kMainTextCapacity - kMinimumTranslation)
+        return "headword of " + std::to_string(headword.size()) +
+               " characters leaves no room for a translation in the 128-byte record";
+    if (core::trimSpaces(entry.translation).empty())
+        return "empty translation";
+    if (std::string bad = firstOutsideCodePage(entry.translation); !bad.empty())
+        return "translation holds " + bad + ", not in Windows-1252";
+    return {};
+}
+
+// The translation as the main record holds it: cut to the room the headword
+// leaves, and a single character padded so that it survives encoding.
+std::u16string fitTranslation(const SourceEntry& entry, const std::u16string& headword,
+                              BuiltDictionary& result)
+{
+    std::u16string translation =
+        cutText(entry.translation, kMainTextCapacity - headword.size(), false);
+    if (translation.size() < entry.translation.size()) {
+        addNote(result, Kind::Cut, entry.origin, headword,
+                cutReason("translation", entry.translation.size(), translation.size(),
+                          dict::kShortRecordLength));
+    }
+    if (translation.size() == 1) {
+        translation += u' ';
+        addNote(result, Kind::Padded, entry.origin, headword,
+                "one-character translation stored with a trailing space");
+    }
+    return translation;
+}
+
+// The note as the details record holds it; left out when the code page cannot hold it.
+std::u16string fitDetails(const SourceEntry& entry, const std::u16string& headword,
+                          BuiltDictionary& result)
+{
+    if (entry.details.empty())
+        return {};
+    if (std::string bad = firstOutsideCodePage(entry.details); !bad.empty()) {
+        addNote(result, Kind::Cut, entry.origin, headword,
+                "details left out: they hold " + bad + ", not in Windows-1252");
+        return {};
+    }
+    const std::size_t room = kDetailsTextCapacity - dict::detailsKey(headword).size();
+    std::u16string details = cutText(entry.details, room, true);
+    if (details.size() < entry.details.size()) {
+        addNote(
+            result, Kind::Cut, entry.origin, headword,
+            cutReason("details", entry.details.size(), details.size(), dict::kLongRecordLength));
+    }
+    return details;
+}
+
+// The entries that can be stored, in source order.
+std::vector<Prepared> prepareEntries(const std::vector<SourceEntry>& entries,
+                                     BuiltDictionary& result)
+{
     std::vector<Prepared> kept;
     kept.reserve(entries.size());
-
-    auto note = [&](BuildNote::Kind kind, const SourceEntry& entry, std::u16string headword,
-                    std::string reason) {
-        result.notes.push_back({kind, entry.origin, std::move(headword), std::move(reason)});
-    };
-
     for (const SourceEntry& entry : entries) {
-        using Kind = BuildNote::Kind;
         std::u16string headword = core::trimSpaces(entry.headword);
-        if (headword.empty()) {
-            note(Kind::Skipped, entry, entry.headword, "empty headword");
+        if (std::string reason = skipReason(entry, headword); !reason.empty()) {
+            addNote(result, Kind::Skipped, entry.origin,
+                    headword.empty() ? entry.headword : headword, std::move(reason));
             continue;
         }
-        if (headword.size() == 1) {
-            note(Kind::Skipped, entry, headword,
-                 "one-letter headword: a selector and one character decode to empty text");
-            continue;
-        }
-        if (std::string bad = firstOutsideCodePage(headword); !bad.empty()) {
-            note(Kind::Skipped, entry, headword, "headword holds " + bad + ", not in Windows-1252");
-            continue;
-        }
-        if (headword.size() > kMainTextCapacity - kMinimumTranslation) {
-            note(Kind::Skipped, entry, headword,
-                 "headword of " + std::to_string(headword.size()) +
-                     " characters leaves no room for a translation in the 128-byte record");
-            continue;
-        }
-        if (core::trimSpaces(entry.translation).empty()) {
-            note(Kind::Skipped, entry, headword, "empty translation");
-            continue;
-        }
-        if (std::string bad = firstOutsideCodePage(entry.translation); !bad.empty()) {
-            note(Kind::Skipped, entry, headword, "translation holds " + bad + ", not in Windows-1252");
-            continue;
-        }
-
-        Prepared item{headword, core::trimSpaces(dict::foldAccents(headword)), {}, {}, entry.origin};
-        const std::size_t translationRoom = kMainTextCapacity - headword.size();
-        item.translation = cutText(entry.translation, translationRoom, false);
-        if (item.translation.size() < entry.translation.size()) {
-            note(Kind::Cut, entry, headword,
-                 cutReason("translation", entry.translation.size(), item.translation.size(),
-                           dict::kShortRecordLength));
-        }
-        if (item.translation.size() == 1) {
-            item.translation += u' ';
-            note(Kind::Padded, entry, headword,
-                 "one-character translation stored with a trailing space");
-        }
-
-        if (!entry.details.empty()) {
-            if (std::string bad = firstOutsideCodePage(entry.details); !bad.empty()) {
-                note(Kind::Cut, entry, headword,
-                     "details left out: they hold " + bad + ", not in Windows-1252");
-            } else {
-                const std::size_t keyLength = dict::detailsKey(headword).size();
-                const std::size_t detailsRoom = kDetailsTextCapacity - keyLength;
-                item.details = cutText(entry.details, detailsRoom, true);
-                if (item.details.size() < entry.details.size()) {
-                    note(Kind::Cut, entry, headword,
-                         cutReason("details", entry.details.size(), item.details.size(),
-                                   dict::kLongRecordLength));
-                }
-            }
-        }
+        Prepared item{
+            headword, core::trimSpaces(dict::foldAccents(headword)), {}, {}, entry.origin};
+        item.translation = fitTranslation(entry, headword, result);
+        item.details = fitDetails(entry, headword, result);
         kept.push_back(std::move(item));
     }
+    return kept;
+}
 
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const Prepared& a, const Prepared& b) { return a.folded < b.folded; });
-
-    result.main.reserve(kept.size());
-    std::size_t lastWithDetails = 0;
+// Main records in `sorted` order, and an index record wherever a block of at
+// least `blockSize` records ends and the folded headword changes.
+void addMainAndIndex(const std::vector<Prepared>& sorted, std::size_t blockSize,
+                     BuiltDictionary& result)
+{
+    result.main.reserve(sorted.size());
     std::size_t blockStart = 0;
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        const Prepared& item = kept[i];
-        const bool keyChanges = i == 0 || item.folded != kept[i - 1].folded;
-        if (!keyChanges && item.headword == kept[i - 1].headword) {
-            result.notes.push_back({BuildNote::Kind::Duplicate, item.origin, item.headword,
-                                    "same headword as an earlier entry, which a lookup finds first"});
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        const Prepared& item = sorted[i];
+        const bool keyChanges = i == 0 || item.folded != sorted[i - 1].folded;
+        if (!keyChanges && item.headword == sorted[i - 1].headword) {
+            addNote(result, Kind::Duplicate, item.origin, item.headword,
+                    "same headword as an earlier entry, which a lookup finds first");
         }
-        if (i == 0 || (keyChanges && i - blockStart >= options.blockSize)) {
+        if (i == 0 || (keyChanges && i - blockStart >= blockSize)) {
             blockStart = i;
             result.index.push_back({item.folded, static_cast<std::int32_t>(i + 1)});
         }
         result.main.push_back({encoded(item.headword), encoded(item.translation)});
-        if (!item.details.empty())
-            lastWithDetails = i + 1;
     }
-    if (kept.size() > static_cast<std::size_t>(dict::kLastBlockEnd)) {
-        if (!kept.empty() && kept.back().folded < kSentinelKey) {
-            result.index.push_back({std::u16string(kSentinelKey),
-                                    static_cast<std::int32_t>(kept.size())});
-        }
+    if (sorted.size() > static_cast<std::size_t>(dict::kLastBlockEnd) &&
+        sorted.back().folded < kSentinelKey) {
+        result.index.push_back(
+            {std::u16string(kSentinelKey), static_cast<std::int32_t>(sorted.size())});
     }
-    result.details.reserve(lastWithDetails);
-    for (std::size_t i = 0; i < lastWithDetails; ++i)
-        result.details.push_back({encoded(dict::detailsKey(kept[i].headword)), kept[i].details});
+}
 
+// One details record per main record, up to the last one with a note.
+void addDetails(const std::vector<Prepared>& sorted, BuiltDictionary& result)
+{
+    const auto lastWithDetails = std::find_if(
+        sorted.rbegin(), sorted.rend(), [](const Prepared& item) { return !item.details.empty(); });
+    const auto count = static_cast<std::size_t>(sorted.rend() - lastWithDetails);
+    result.details.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        result.details.push_back(
+            {encoded(dict::detailsKey(sorted[i].headword)), sorted[i].details});
+}
+
+}  // namespace
+
+BuiltDictionary buildDictionary(const std::vector<SourceEntry>& entries,
+                                const BuildOptions& options)
+{
+    BuiltDictionary result;
+    result.offered = entries.size();
+    std::vector<Prepared> kept = prepareEntries(entries, result);
+    std::stable_sort(kept.begin(), kept.end(),
+                     [](const Prepared& a, const Prepared& b) { return a.folded < b.folded; });
+    addMainAndIndex(kept, options.blockSize, result);
+    addDetails(kept, result);
     std::stable_sort(result.notes.begin(), result.notes.end(),
                      [](const BuildNote& a, const BuildNote& b) { return a.origin < b.origin; });
     return result;
