@@ -31,13 +31,6 @@ RecordError writeUserRecord(RecordFile& file, std::int32_t number, const EntryRe
     return file.write(number == 0 ? file.recordCount() + 1 : number, record);
 }
 
-RecordError deleteUserRecord(RecordFile& file, std::int32_t number)
-{
-    EntryRecord record = parseEntry(file.recordBytes(number));
-    record.term.clear();
-    return file.write(number, record);
-}
-
 UserSaveResult saveUserEntry(DictionaryFiles& files, std::u16string_view word,
                              std::u16string_view translation, std::u16string_view note)
 {

@@ -24,9 +24,6 @@ RecordError checkUserRecord(const RecordFile& file, const EntryRecord& record);
 // Writes `record` as record `number` (0: append after the last record).
 RecordError writeUserRecord(RecordFile& file, std::int32_t number, const EntryRecord& record);
 
-// Empties the term of record `number`, keeping its body.
-RecordError deleteUserRecord(RecordFile& file, std::int32_t number);
-
 enum class UserEntryTarget { Word, Note };
 
 struct UserSaveResult

@@ -3,7 +3,7 @@
 
 #include "FuzzFolder.h"
 
-#include "core/SharedState.h"
+#include "core/CatalogueFields.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
 #include "dictionary/Records.h"
@@ -31,8 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t first = bytes.find('\xA7');
     const std::size_t second = first == bytes.npos ? bytes.npos : bytes.find('\xA7', first + 1);
     const std::string_view main = bytes.substr(0, first);
-    const std::string_view index = first == bytes.npos ? std::string_view() : bytes.substr(first + 1, second - first - 1);
-    const std::string_view details = second == bytes.npos ? std::string_view() : bytes.substr(second + 1);
+    const std::string_view index =
+        first == bytes.npos ? std::string_view() : bytes.substr(first + 1, second - first - 1);
+    const std::string_view details =
+        second == bytes.npos ? std::string_view() : bytes.substr(second + 1);
     quillet::fuzz::writeScratchFile("f.qlc", main);
     quillet::fuzz::writeScratchFile("f.ind", index);
     quillet::fuzz::writeScratchFile("f.pdt", details);
@@ -44,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     quillet::core::SharedState state;
     for (const char16_t* aligned : {u"S", u"N"}) {
-        state.dictionaryTable[0][5] = aligned;
+        quillet::core::catalogueField(state.dictionaryTable[0],
+                                      quillet::core::CatalogueField::AlignedDetails) = aligned;
         for (const char16_t* word : {u"house", u"a", u"", u"  ", u"ação", u"zzzz", u"\u00c1gua"})
             (void)dict::LookupWord(files, state, word, true);
     }

@@ -11,15 +11,15 @@ namespace quillet::testsupport {
 class TempFolder
 {
 public:
+    // ctest runs tests in parallel processes, so the name must be unique
+    // across processes, not only within one.
     TempFolder()
     {
-        // ctest runs tests in parallel processes, so the name must be unique
-        // across processes, not only within one.
         std::random_device random;
-        const auto base = std::filesystem::temp_directory_path();
-        do {
-            m_path = base / ("quillet-test-" + std::to_string(random()) + std::to_string(random()));
-        } while (!std::filesystem::create_directory(m_path));
+        do
+            m_path = std::filesystem::temp_directory_path() /
+                     ("quillet-test-" + std::to_string(random()) + std::to_string(random()));
+        while (!std::filesystem::create_directory(m_path));
     }
     ~TempFolder()
     {
@@ -31,7 +31,6 @@ public:
 
     const std::filesystem::path& path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
-
     // The folder as the program keeps appFolder: ending with the separator.
     std::u16string appFolder() const { return (m_path / "").u16string(); }
 

@@ -18,24 +18,28 @@
 
 namespace quillet::testsupport {
 
+inline void require(bool fixtureBuilt)
+{
+    if (!fixtureBuilt)
+        throw std::invalid_argument("the test's dictionary fixture cannot be built");
+}
+
 inline std::string recordOf(const dictionary::EntryRecord& record,
                             std::size_t length = dictionary::kShortRecordLength)
 {
     std::string bytes;
-    if (dictionary::serializeEntry(record, length, bytes) != dictionary::RecordError::None)
-        throw std::invalid_argument("test record does not fit");
+    require(dictionary::serializeEntry(record, length, bytes) == dictionary::RecordError::None);
     return bytes;
 }
 
 inline std::u16string encoded(std::u16string_view plain)
 {
     std::u16string stored;
-    if (dictionary::encodeField(plain, stored) != dictionary::EncodeError::None)
-        throw std::invalid_argument("test text cannot be encoded");
+    require(dictionary::encodeField(plain, stored) == dictionary::EncodeError::None);
     return stored;
 }
 
-// Main records have both fields encoded; details records only the key; user
+// Main records have both fields encoded, details records only the key, user
 // records neither.
 inline std::string mainRecord(std::u16string_view term, std::u16string_view body)
 {
@@ -57,9 +61,8 @@ inline std::string userRecord(std::u16string_view term, std::u16string_view body
 inline std::string indexRecord(std::u16string_view key, std::int32_t first)
 {
     std::string bytes;
-    if (dictionary::serializeIndex({std::u16string(key), first}, bytes) !=
-        dictionary::RecordError::None)
-        throw std::invalid_argument("test index record does not fit");
+    require(dictionary::serializeIndex({std::u16string(key), first}, bytes) ==
+            dictionary::RecordError::None);
     return bytes;
 }
 
@@ -74,19 +77,18 @@ inline std::string readFile(const std::filesystem::path& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Raw records per file, in the order main, index, details, user, user details.
+// Records per file, in the order main, index, details, user, user details;
+// files not given are empty.
 using DictionaryContent = std::vector<std::vector<std::string>>;
 
 inline void writeDictionary(const std::filesystem::path& folder, const std::string& stem,
-                            const DictionaryContent& content)
+                            DictionaryContent content)
 {
+    content.resize(5);
     const char* extensions[] = {".qlc", ".ind", ".pdt", ".dcu", ".dtu"};
-    for (std::size_t file = 0; file < 5; ++file) {
-        std::string bytes;
-        for (const std::string& record :
-             file < content.size() ? content[file] : DictionaryContent::value_type())
-            bytes += record;
-        writeTextFile(folder / (stem + extensions[file]), bytes);
+    for (std::size_t file = 0; file < content.size(); ++file) {
+        std::ofstream out(folder / (stem + extensions[file]), std::ios::binary | std::ios::trunc);
+        for (const std::string& record : content[file]) out << record;
     }
 }
 
@@ -96,7 +98,8 @@ struct Entry
     std::u16string body;
 };
 
-// Plain texts per file; `main` must be sorted by headword.
+// Plain texts per file; `main` must be sorted by headword. One index block
+// covers the whole main file.
 struct PlainDictionary
 {
     std::vector<Entry> main{};
@@ -105,13 +108,12 @@ struct PlainDictionary
     std::vector<Entry> userDetails{};
 };
 
-// One index block covers the whole main file.
 inline void writePlainDictionary(const std::filesystem::path& folder, const std::string& stem,
                                  const PlainDictionary& plain)
 {
     DictionaryContent content(5);
-    for (const Entry& entry : plain.main) content[0].push_back(mainRecord(entry.term, entry.body));
     content[1].push_back(indexRecord(u"a", 1));
+    for (const Entry& entry : plain.main) content[0].push_back(mainRecord(entry.term, entry.body));
     for (const Entry& entry : plain.details)
         content[2].push_back(detailsRecord(entry.term, entry.body));
     for (const Entry& entry : plain.user) content[3].push_back(userRecord(entry.term, entry.body));

@@ -1,0 +1,67 @@
+#include "core/CatalogueFields.h"
+#include "core/ErrorReport.h"
+#include "core/Installation.h"
+#include "core/InterfaceTexts.h"
+#include "core/Messages.h"
+#include "core/Utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+using namespace quillet::core;
+using namespace std::string_literals;
+
+TEST(Installation, FolderGetsOneSeparatorAfterOneTrailingNulIsDropped)
+{
+    // clang-format off
+    const std::vector<std::tuple<std::u16string, char16_t, std::u16string>> rows = {
+        {u"C:\\Quillet", u'\\', u"C:\\Quillet\\"}, {u"C:\\Quillet\\", u'\\', u"C:\\Quillet\\"},
+        {u"C:\\", u'\\', u"C:\\"}, {u"/", u'/', u"/"}, {u"C:/Quillet/", u'\\', u"C:/Quillet/\\"},
+        {u"C:\\Quillet\0"s, u'\\', u"C:\\Quillet\\"}, {u"/q\0\0"s, u'/', u"/q\0/"s}, {u""s, u'/', u"/"}};
+    // clang-format on
+    for (const auto& [folder, separator, expected] : rows)
+        EXPECT_EQ(normaliseFolder(folder, separator), expected) << toUtf8(folder);
+}
+
+TEST(Installation, WebQueryJoinsVersionAndLanguageWithoutPadding)
+{
+    EXPECT_EQ(buildWebQuery(1, 0, 0), u"?v=200710&l=0");
+    EXPECT_EQ(buildWebQuery(2, 13, -1), u"?v=2007213&l=-1");
+}
+
+// Stand-in texts "<n>" (n: the message number's last digit) show the layout.
+TEST(ErrorReport, CodesFirstLetterChoosesTheOpeningLine)
+{
+    MessageTable messages;
+    for (int number = kMsgFileError; number <= kMsgErrorTitleEnd; ++number)
+        messages[number] = u"<" + std::u16string(1, u'0' + number % 10) + u">";
+    const std::vector<std::pair<std::u16string, std::u16string>> rows = {
+        {u"A07", u"<5>\n"}, {u"B07", u"<6>\n"}, {u"C07", u""}, {u"a07", u""}, {u"", u""}};
+    for (const auto& [code, opening] : rows) {
+        const ErrorReport report = composeErrorReport(messages, code, u"QL");
+        EXPECT_EQ(report.text, opening + u"<7>\n<8>" + code + u"QL<9>\n<0>") << toUtf8(code);
+        EXPECT_EQ(report.title, u"<1>" + code + u"QL<2>");
+    }
+}
+
+TEST(MainWindowTitle, NamesTheActiveDictionaryInTheInterfaceLanguage)
+{
+    SharedState state;
+    catalogueField(state.dictionaryTable[0], CatalogueField::PortugueseName) = u"Ingl\u00EAs";
+    catalogueField(state.dictionaryTable[0], CatalogueField::EnglishName) = u"English";
+    catalogueField(state.dictionaryTable[50], CatalogueField::PortugueseName) = u"\u00DAltimo";
+    catalogueField(state.dictionaryTable[50], CatalogueField::EnglishName) = u"Last";
+    catalogueField(state.dictionaryTable[50], CatalogueField::FileStem) = u"stem";
+    // clang-format off
+    const std::vector<std::tuple<std::int16_t, std::int16_t, std::u16string>> rows = {
+        {0, 0, u"Ingl\u00EAs"}, {1, 0, u"English"}, {2, 50, u"Last"}, {0, 50, u"\u00DAltimo"},
+        {1, -1, u""}, {1, 51, u""}, {1, 7, u""}, {0, -32768, u""}};
+    // clang-format on
+    for (const auto& [language, row, name] : rows) {
+        state.interfaceLanguage = language;
+        state.activeDictionary = row;
+        EXPECT_EQ(mainWindowTitle(state), u"Quillet 2007 - " + name) << language << ' ' << row;
+        EXPECT_EQ(interfaceText(state, u"frmPrincipal", u""), u"Quillet 2007 - " + name);
+    }
+}
