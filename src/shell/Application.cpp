@@ -160,7 +160,7 @@ void Application::applyLanguage()
     m_main->applyLanguage();
     m_toolbar->applyLanguage();
     m_details->applyLanguage();
-    m_chooser->retranslate();
+    m_chooser->applyLanguage();
 }
 
 void Application::shutdown()

@@ -2,10 +2,10 @@
 
 #include "BuildConfig.h"
 #include "core/TextUtil.h"
-#include "platform/ui/DesignFont.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
+#include "platform/ui/DesignFont.h"
 #include "platform/ui/TwipsGeometry.h"
 
 #include <QComboBox>
@@ -35,6 +35,58 @@ QLabel* makeLabel(QWidget& parent, const char* name, const QString& text,
     return label;
 }
 
+QComboBox* makeLanguageList(QWidget& parent, const platform::TwipsGeometry& twips)
+{
+    makeLabel(parent, "Label1", QStringLiteral("Escolha o idioma inicial do Quillet"), twips, 120,
+              120, 4920, 255);
+    makeLabel(parent, "Label2", QStringLiteral("Choose Quillet Default Language"), twips, 120, 375,
+              4920, 255);
+
+    auto* language = new QComboBox(&parent);
+    language->setObjectName(QStringLiteral("cmbLanguage"));
+    language->addItem(QStringLiteral("Português"), 0);
+    language->addItem(QStringLiteral("English"), 1);
+    language->setAccessibleName(QStringLiteral("Idioma / Language"));
+    twips.place(*language, 120, 720, 2400, 315);
+    return language;
+}
+
+// The name box (txtData0) and the address box (txtData1) under their invitation.
+std::array<QLineEdit*, 2> makeSignUpBoxes(QWidget& parent, const platform::TwipsGeometry& twips)
+{
+    makeLabel(parent, "Label30",
+              QStringLiteral("Cadastre-se como usuário e receba avisos sobre novas versões e "
+                             "novidades do Quillet (opcional)"),
+              twips, 120, 1200, 4920, 600);
+    makeLabel(parent, "Label31",
+              QStringLiteral("Send us your contact data and receive warnings about new versions "
+                             "and news from Quillet (optional)"),
+              twips, 120, 1800, 4920, 600);
+
+    const std::array<QLabel*, 2> labels{
+        makeLabel(parent, "Label4", QStringLiteral("Nome/Name:"), twips, 120, 2520, 1200, 255),
+        makeLabel(parent, "Label5", QStringLiteral("E-mail:"), twips, 120, 2940, 1200, 255)};
+    std::array<QLineEdit*, 2> boxes{};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        boxes[i] = new QLineEdit(&parent);
+        boxes[i]->setObjectName(QStringLiteral("txtData%1").arg(i));
+        labels[i]->setBuddy(boxes[i]);
+        boxes[i]->setAccessibleName(labels[i]->text());
+        twips.place(*boxes[i], 1440, 2490 + 420 * static_cast<double>(i), 3600, 315);
+    }
+    return boxes;
+}
+
+QPushButton* makeOkButton(QWidget& parent, const platform::TwipsGeometry& twips)
+{
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), &parent);
+    ok->setObjectName(QStringLiteral("cmdOk"));
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    twips.place(*ok, 3840, 3540, 1200, 375);
+    return ok;
+}
+
 }  // namespace
 
 bool isAcceptableEmail(const std::u16string& trimmedAddress)
@@ -62,46 +114,9 @@ LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
 
     const platform::TwipsGeometry twips(*this);
     setFixedSize(twips.x(5160), twips.y(4200));
-
-    makeLabel(*this, "Label1", QStringLiteral("Escolha o idioma inicial do Quillet"), twips, 120,
-              120, 4920, 255);
-    makeLabel(*this, "Label2", QStringLiteral("Choose Quillet Default Language"), twips, 120, 375,
-              4920, 255);
-
-    m_language = new QComboBox(this);
-    m_language->setObjectName(QStringLiteral("cmbLanguage"));
-    m_language->addItem(QStringLiteral("Português"), 0);
-    m_language->addItem(QStringLiteral("English"), 1);
-    m_language->setAccessibleName(QStringLiteral("Idioma / Language"));
-    twips.place(*m_language, 120, 720, 2400, 315);
-
-    makeLabel(*this, "Label30",
-              QStringLiteral("Cadastre-se como usuário e receba avisos sobre novas versões e "
-                             "novidades do Quillet (opcional)"),
-              twips, 120, 1200, 4920, 600);
-    makeLabel(*this, "Label31",
-              QStringLiteral("Send us your contact data and receive warnings about new versions "
-                             "and news from Quillet (optional)"),
-              twips, 120, 1800, 4920, 600);
-
-    auto* nameLabel =
-        makeLabel(*this, "Label4", QStringLiteral("Nome/Name:"), twips, 120, 2520, 1200, 255);
-    auto* emailLabel =
-        makeLabel(*this, "Label5", QStringLiteral("E-mail:"), twips, 120, 2940, 1200, 255);
-    const std::array<QLabel*, 2> labels{nameLabel, emailLabel};
-    for (std::size_t i = 0; i < m_data.size(); ++i) {
-        m_data[i] = new QLineEdit(this);
-        m_data[i]->setObjectName(QStringLiteral("txtData%1").arg(i));
-        labels[i]->setBuddy(m_data[i]);
-        m_data[i]->setAccessibleName(labels[i]->text());
-        twips.place(*m_data[i], 1440, 2490 + 420 * static_cast<double>(i), 3600, 315);
-    }
-
-    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
-    m_ok->setObjectName(QStringLiteral("cmdOk"));
-    m_ok->setDefault(true);
-    m_ok->setAutoDefault(true);
-    twips.place(*m_ok, 3840, 3540, 1200, 375);
+    m_language = makeLanguageList(*this, twips);
+    m_data = makeSignUpBoxes(*this, twips);
+    m_ok = makeOkButton(*this, twips);
 
     setTabOrder(m_language, m_data[0]);
     setTabOrder(m_data[0], m_data[1]);

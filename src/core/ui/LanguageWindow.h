@@ -1,6 +1,7 @@
 #pragma once
-// The first-run chooser of the interface language, with an optional sign-up
-// for news. Its texts are fixed and bilingual because no language is known yet.
+// frmLanguage: the first-run chooser of the interface language, with an
+// optional sign-up for news. Its texts are fixed and bilingual because no
+// language is known yet.
 
 #include "core/SharedState.h"
 

@@ -1,10 +1,10 @@
 #include "dictionary/ui/DictionaryChooser.h"
 
 #include "core/InterfaceTexts.h"
-#include "platform/ui/DesignFont.h"
 #include "dictionary/DictionaryFiles.h"
 #include "platform/Clipboard.h"
 #include "platform/qt/QtText.h"
+#include "platform/ui/DesignFont.h"
 #include "platform/ui/TwipsGeometry.h"
 
 #include <QComboBox>
@@ -43,7 +43,7 @@ DictionaryChooser::DictionaryChooser(core::SharedState& state, platform::Clipboa
     setTabOrder(m_list, m_ok);
     connect(m_ok, &QPushButton::clicked, this, &DictionaryChooser::confirm);
 
-    retranslate();
+    applyLanguage();
 }
 
 void DictionaryChooser::setEntries(const CatalogueResult& catalogue)
@@ -65,7 +65,7 @@ int DictionaryChooser::selectedRow() const
     return m_rows[static_cast<std::size_t>(position)];
 }
 
-void DictionaryChooser::retranslate()
+void DictionaryChooser::applyLanguage()
 {
     setWindowTitle(toQString(core::interfaceText(m_state, u"frmDictionary", u"")));
     m_label->setText(toQString(core::interfaceText(m_state, u"frmDictionary", u"lblDic")));

@@ -1,7 +1,7 @@
 #pragma once
-// The dictionary chooser: a list of the installed dictionaries in row order,
-// named in the interface language, and an OK button that switches to the one
-// selected. Shown modal by the toolbar, which stops and restarts the clipboard
+// frmDictionary: the dictionary chooser, a list of the installed dictionaries
+// in row order, named in the interface language, and an OK button that
+// switches to the one selected. Shown modal by the toolbar, which stops and restarts the clipboard
 // timer around it; closing it only hides it.
 
 #include "core/SharedState.h"
@@ -40,8 +40,9 @@ public:
     // This is what the settings keep as the next start's active dictionary.
     int selectedRow() const;
 
-    // Title and label in the current interface language.
-    void retranslate();
+    // Title and label in the current interface language; called by the
+    // application after every change of language, as for the other windows.
+    void applyLanguage();
 
     // The OK button: switches to the selected row and hides the chooser. With
     // nothing selected it does nothing. Failures to open files are ignored:

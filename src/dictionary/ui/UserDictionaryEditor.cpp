@@ -2,7 +2,6 @@
 
 #include "core/Messages.h"
 #include "core/TextUtil.h"
-#include "platform/ui/DesignFont.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
@@ -10,6 +9,7 @@
 #include "dictionary/UserRecords.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
+#include "platform/ui/DesignFont.h"
 #include "platform/ui/TwipsGeometry.h"
 
 #include <QCloseEvent>
@@ -45,6 +45,49 @@ int refusalMessage(const UserSaveResult& result)
     }
 }
 
+QLabel* makeLabel(QWidget& parent, const platform::TwipsGeometry& twips, const char* name,
+                  double top)
+{
+    auto* label = new QLabel(&parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(platform::designFont(true));
+    twips.place(*label, 0, top, 1335, 255);
+    return label;
+}
+
+QLineEdit* makeLine(QWidget& parent, const platform::TwipsGeometry& twips, const char* name,
+                    double top, int limit)
+{
+    auto* line = new QLineEdit(&parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setMaxLength(limit);
+    twips.place(*line, 1440, top, 5535, 285);
+    return line;
+}
+
+// Tab leaves the note box, so Enter there is a line break and never a press.
+QPlainTextEdit* makeNoteBox(QWidget& parent, const platform::TwipsGeometry& twips)
+{
+    auto* note = new QPlainTextEdit(&parent);
+    note->setObjectName(QStringLiteral("txtDetalhe"));
+    note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    note->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    note->setTabChangesFocus(true);
+    twips.place(*note, 1440, 1200, 5535, 1005);
+    return note;
+}
+
+QPushButton* makeButton(QWidget& parent, const platform::TwipsGeometry& twips, const char* name,
+                        double left)
+{
+    auto* button = new QPushButton(&parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(platform::designFont(true));
+    twips.place(*button, left, 2400, 1455, 375);
+    return button;
+}
+
 }  // namespace
 
 UserDictionaryEditor::UserDictionaryEditor(core::SharedState& state, platform::Dialogs& dialogs,
@@ -57,45 +100,14 @@ UserDictionaryEditor::UserDictionaryEditor(core::SharedState& state, platform::D
     const platform::TwipsGeometry twips(*this);
     setFixedSize(twips.x(7095), twips.y(2895));
 
-    const QFont bold = platform::designFont(true);
-    auto makeLabel = [&](const char* name, double top) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setFont(bold);
-        twips.place(*label, 0, top, 1335, 255);
-        return label;
-    };
-    auto makeLine = [&](const char* name, double top, int limit) {
-        auto* line = new QLineEdit(this);
-        line->setObjectName(QString::fromLatin1(name));
-        line->setMaxLength(limit);
-        twips.place(*line, 1440, top, 5535, 285);
-        return line;
-    };
-    auto makeButton = [&](const char* name, double left) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setFont(bold);
-        twips.place(*button, left, 2400, 1455, 375);
-        return button;
-    };
-
-    m_wordLabel = makeLabel("lblPalavra", 240);
-    m_word = makeLine("txtPalavra", 240, kWordLimit);
-    m_translationLabel = makeLabel("lblTraducao", 720);
-    m_translation = makeLine("txtTraducao", 720, kTranslationLimit);
-    m_noteLabel = makeLabel("lblDetalhes", 1200);
-
-    m_note = new QPlainTextEdit(this);
-    m_note->setObjectName(QStringLiteral("txtDetalhe"));
-    m_note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_note->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_note->setTabChangesFocus(true);
-    twips.place(*m_note, 1440, 1200, 5535, 1005);
-
-    m_addSave = makeButton("cmdInclui", 3840);
-    m_close = makeButton("cmdFechar", 5520);
+    m_wordLabel = makeLabel(*this, twips, "lblPalavra", 240);
+    m_word = makeLine(*this, twips, "txtPalavra", 240, kWordLimit);
+    m_translationLabel = makeLabel(*this, twips, "lblTraducao", 720);
+    m_translation = makeLine(*this, twips, "txtTraducao", 720, kTranslationLimit);
+    m_noteLabel = makeLabel(*this, twips, "lblDetalhes", 1200);
+    m_note = makeNoteBox(*this, twips);
+    m_addSave = makeButton(*this, twips, "cmdInclui", 3840);
+    m_close = makeButton(*this, twips, "cmdFechar", 5520);
 
     m_wordLabel->setBuddy(m_word);
     m_translationLabel->setBuddy(m_translation);

@@ -1,6 +1,7 @@
 #pragma once
-// The user dictionary editor: the user's own words, translations and notes
-// for the active dictionary, which the lookup consults before the dictionary.
+// frmUserDic: the user dictionary editor, the user's own words, translations
+// and notes for the active dictionary, which the lookup consults before the
+// dictionary.
 // One button works in two steps and its caption is the state: "add" fetches
 // what is known of the word, "save" stores the edited entry. Modeless.
 //

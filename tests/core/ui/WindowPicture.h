@@ -2,28 +2,20 @@
 // Saves a rendering of a window as a PNG for people to look at, in
 // $QUILLET_ARTIFACTS or else the build's artifacts folder.
 
+#include <QColor>
 #include <QDir>
 #include <QImage>
-#include <QPixmap>
-#include <QString>
 #include <QWidget>
 
 namespace quillet::testing {
 
-inline QString artifactsFolder()
-{
-    const QString fromEnvironment = qEnvironmentVariable("QUILLET_ARTIFACTS");
-    return fromEnvironment.isEmpty() ? QStringLiteral(QUILLET_ARTIFACTS_DIR) : fromEnvironment;
-}
-
 // The rendered image; null when it could not be saved.
 inline QImage saveWindowPicture(QWidget& window, const QString& name)
 {
-    const QString folder = artifactsFolder();
-    if (!QDir().mkpath(folder))
-        return {};
+    const QString folder =
+        qEnvironmentVariable("QUILLET_ARTIFACTS", QStringLiteral(QUILLET_ARTIFACTS_DIR));
     const QImage image = window.grab().toImage();
-    if (image.isNull() || !image.save(QDir(folder).filePath(name + QStringLiteral(".png"))))
+    if (!QDir().mkpath(folder) || !image.save(QDir(folder).filePath(name + ".png")))
         return {};
     return image;
 }
@@ -33,12 +25,9 @@ inline bool hasDrawing(const QImage& image)
 {
     if (image.isNull())
         return false;
-    const QRgb first = image.pixel(0, 0);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != first)
-                return true;
-    return false;
+    QImage blank(image.size(), image.format());
+    blank.fill(QColor::fromRgba(image.pixel(0, 0)));
+    return image != blank;
 }
 
 }  // namespace quillet::testing
