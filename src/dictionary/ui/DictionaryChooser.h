@@ -1,8 +1,8 @@
 #pragma once
 // frmDictionary: the dictionary chooser, a list of the installed dictionaries
 // in row order, named in the interface language, and an OK button that
-// switches to the one selected. Shown modal by the toolbar, which stops and restarts the clipboard
-// timer around it; closing it only hides it.
+// switches to the one selected. Shown modal by the toolbar, which stops and
+// restarts the clipboard timer around it; closing it only hides it.
 
 #include "core/SharedState.h"
 #include "dictionary/Catalogue.h"

@@ -15,18 +15,15 @@ inline QImage saveWindowPicture(QWidget& window, const QString& name)
     const QString folder =
         qEnvironmentVariable("QUILLET_ARTIFACTS", QStringLiteral(QUILLET_ARTIFACTS_DIR));
     const QImage image = window.grab().toImage();
-    if (!QDir().mkpath(folder) || !image.save(QDir(folder).filePath(name + ".png")))
-        return {};
-    return image;
+    const bool saved = QDir().mkpath(folder) && image.save(QDir(folder).filePath(name + ".png"));
+    return saved ? image : QImage();
 }
 
 // Whether more than one colour was painted: an empty window is one colour.
 inline bool hasDrawing(const QImage& image)
 {
-    if (image.isNull())
-        return false;
     QImage blank(image.size(), image.format());
-    blank.fill(QColor::fromRgba(image.pixel(0, 0)));
+    blank.fill(image.isNull() ? QColor() : QColor::fromRgba(image.pixel(0, 0)));
     return image != blank;
 }
 

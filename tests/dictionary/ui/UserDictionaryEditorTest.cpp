@@ -74,8 +74,7 @@ class UserDictionaryEditorTest : public QObject
 private slots:
     void addStepShowsWhatIsKnown();
     void unwrittenEntries();
-    void keyboardWalkToASavedEntry();
-    void languageChangeAndClosing();
+    void walkThroughTheStates();
 };
 
 void UserDictionaryEditorTest::addStepShowsWhatIsKnown()
@@ -86,7 +85,8 @@ void UserDictionaryEditorTest::addStepShowsWhatIsKnown()
                                {"House", "casa", "A building to live in."},
                                {"zebra", "", ""}};
     for (const auto& [typed, translation, note] : rows) {
-        h.word->clear();
+        h.word->clear();  // an edit of the word drops the entry shown
+        QCOMPARE(h.boxesShown(), 0);
         QTest::keyClicks(h.word, typed);
         h.addSave->click();
         QCOMPARE(h.translation->text() + '|' + h.note->toPlainText(), translation + '|' + note);
@@ -137,9 +137,10 @@ void UserDictionaryEditorTest::unwrittenEntries()
     }
 }
 
-void UserDictionaryEditorTest::keyboardWalkToASavedEntry()
+void UserDictionaryEditorTest::walkThroughTheStates()
 {
     Harness h;
+    // The word box holds 20 characters; Enter there is the add step.
     QTest::keyClicks(h.word, "abcdefghijklmnopqrstu");
     QCOMPARE(h.word->text(), "abcdefghijklmnopqrst");
     h.word->clear();
@@ -157,6 +158,7 @@ void UserDictionaryEditorTest::keyboardWalkToASavedEntry()
     QTest::keyClicks(h.note, "onetwo");
     QCOMPARE(h.note->toPlainText(), QString(10, 'a') + "onetw" + QString(495, 'a'));
 
+    // Enter in the translation box saves.
     h.note->setPlainText("Striped");
     QTest::keyClicks(h.translation, "Zebra Listrada");
     QTest::keyClick(h.translation, Qt::Key_Enter);
@@ -167,14 +169,10 @@ void UserDictionaryEditorTest::keyboardWalkToASavedEntry()
     // Word and translation are stored lower-cased, the note as typed.
     QVERIFY(dictionary::LookupWord(h.files, h.state, u"zebra", true));
     QCOMPARE(h.state.lastTranslation + u"|" + h.state.lastDetails, u"zebra listrada|Striped");
-}
 
-// Captions keep the language they were loaded in, so after a change the press
-// matches neither caption and is a bare add step; closing drops the entry and
-// the next showing loads in the language of the moment.
-void UserDictionaryEditorTest::languageChangeAndClosing()
-{
-    Harness h;
+    // Captions keep the language they were loaded in, so after a change the
+    // press matches neither caption and is a bare add step; closing drops the
+    // entry and the next showing loads in the language of the moment.
     QTest::keyClicks(h.word, "dog");
     h.addSave->click();
     h.state.interfaceLanguage = 1;
