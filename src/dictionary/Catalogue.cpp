@@ -57,6 +57,15 @@ int parseRow(std::u16string_view field)
     return value < core::kDictionaryRows ? value : -1;
 }
 
+bool isUsableStem(std::u16string_view stem)
+{
+    if (stem.empty() || stem == u"." || stem == u"..")
+        return false;
+    return std::none_of(stem.begin(), stem.end(), [](char16_t c) {
+        return c == u'/' || c == u'\\' || c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    });
+}
+
 std::u16string decodeCatalogueBytes(std::string_view bytes)
 {
     if (core::isValidUtf8(bytes)) {

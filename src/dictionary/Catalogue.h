@@ -44,6 +44,11 @@ struct CatalogueResult
 // The row number of a catalogue field, or -1 when it is not a whole number 0..50.
 int parseRow(std::u16string_view field);
 
+// A file stem names files inside the application folder and nowhere else: not
+// empty, not "." or "..", and without a path separator ("/" or backslash), NUL or
+// any other control character.
+bool isUsableStem(std::u16string_view stem);
+
 // Parses catalogue text (already decoded) into state.dictionaryTable, which is
 // cleared first. When state.activeDictionary names no row present it becomes
 // the lowest row present.
