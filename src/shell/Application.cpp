@@ -1,6 +1,5 @@
 #include "shell/Application.h"
 
-#include "core/ErrorReport.h"
 #include "core/Installation.h"
 #include "core/InterfaceTexts.h"
 #include "core/Messages.h"
@@ -51,12 +50,13 @@ bool Application::startUp()
     core::readSettings(m_state, settingsFolder(), core::screenMetrics(m_services.screen),
                        m_chooseLanguage);
     core::loadMessages(m_state);
+    // The windows read the messages as they are built; from here on the
+    // steps only fill, show and hide them.
+    createWindows();
     applyLanguage();
 
-    if (!core::checkInstallation(
-            m_state, m_services.system.programFolder(),
-            [](const std::u16string& path) { return core::isPlainFile(path); },
-            m_services.dialogs)) {
+    if (!core::checkInstallation(m_state, m_services.system.programFolder(), core::plainFileExists,
+                                 m_services.dialogs)) {
         endProgram();
         return false;
     }
@@ -64,17 +64,8 @@ bool Application::startUp()
         core::buildWebQuery(m_services.system.versionMajor(), m_services.system.versionMinor(),
                             m_state.interfaceLanguage);
 
-    m_splash =
-        std::make_unique<SplashWindow>(m_state, m_services.screen, m_services.system, *m_checker);
-    // Text copied while the splash was up is handled as soon as it closes.
-    connect(m_splash.get(), &SplashWindow::splashClosed, m_main.get(), &MainWindow::tick,
-            Qt::QueuedConnection);
-    m_splash->setVersionText(SplashWindow::versionText(m_services.system.versionMajor(),
-                                                       m_services.system.versionMinor()));
     m_splash->show();
     m_splash->repaint();
-
-    applyLanguage();
 
     const dictionary::CatalogueResult catalogue =
         dictionary::LoadDictionaryCatalogue(m_state, core::toPath(m_state.appFolder));
@@ -91,7 +82,7 @@ bool Application::startUp()
     m_main->setWindowTitle(platform::toQString(activation.mainTitle));
     if (!activation.failures.empty()) {
         m_main->applyWindowMode(0);
-        core::reportError(m_state.messages, u"A07", u"QL", m_services.dialogs);
+        dictionary::reportActivationFailure(m_services.dialogs, m_state);
         endProgram();
         return false;
     }
@@ -105,37 +96,36 @@ bool Application::startUp()
 
 void Application::createWindows()
 {
-    if (!m_details) {
-        m_details = std::make_unique<DetailsWindow>(m_state, m_services.speech, m_services.dialogs,
-                                                    m_services.screen);
-    }
-    if (!m_toolbar) {
-        m_toolbar = std::make_unique<ToolbarWindow>(m_state, m_services.screen, m_services.browser);
-    }
-    if (!m_main) {
-        m_main = std::make_unique<MainWindow>(m_state, m_services.clipboard, m_services.screen);
-        m_main->setCompanions(m_details.get(), m_details.get(), m_toolbar.get());
-        m_main->setLookup([this](std::u16string_view word, bool wantDetails) {
-            return dictionary::LookupWord(m_files, m_state, word, wantDetails);
-        });
-        m_main->setUnloadHandler([this] { shutdown(); });
-    }
-    if (!m_chooser) {
-        m_chooser = std::make_unique<dictionary::ui::DictionaryChooser>(
-            m_state, m_services.clipboard, m_files);
-        connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::pronunciationAvailable,
-                m_details.get(), &DetailsWindow::setSpeechEnabled);
-        connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::mainTitleChanged, m_main.get(),
-                &QWidget::setWindowTitle);
-        connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::idleLookRequested,
-                m_main.get(), &MainWindow::showIdleLook);
-    }
-    if (!m_editor) {
-        m_editor = std::make_unique<dictionary::ui::UserDictionaryEditor>(
-            m_state, m_services.dialogs, m_files);
-    }
+    m_details = std::make_unique<DetailsWindow>(m_state, m_services.speech, m_services.dialogs,
+                                                m_services.screen);
+    m_toolbar = std::make_unique<ToolbarWindow>(m_state, m_services.screen, m_services.browser);
+    m_main = std::make_unique<MainWindow>(m_state, m_services.clipboard, m_services.screen);
+    m_main->setCompanions(m_details.get(), m_details.get(), m_toolbar.get());
+    m_main->setLookup([this](std::u16string_view word, bool wantDetails) {
+        return dictionary::LookupWord(m_files, m_state, word, wantDetails);
+    });
+    m_main->setUnloadHandler([this] { shutdown(); });
+
+    m_chooser =
+        std::make_unique<dictionary::ui::DictionaryChooser>(m_state, m_services.clipboard, m_files);
+    connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::pronunciationAvailable,
+            m_details.get(), &DetailsWindow::setSpeechEnabled);
+    connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::mainTitleChanged, m_main.get(),
+            &QWidget::setWindowTitle);
+    connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::idleLookRequested, m_main.get(),
+            &MainWindow::showIdleLook);
+    m_editor = std::make_unique<dictionary::ui::UserDictionaryEditor>(m_state, m_services.dialogs,
+                                                                      m_files);
     m_toolbar->setLinks({m_main.get(), m_chooser.get(), m_editor.get(), [this] { applyLanguage(); },
                          [this] { reloadCatalogue(); }});
+
+    m_splash =
+        std::make_unique<SplashWindow>(m_state, m_services.screen, m_services.system, *m_checker);
+    // Text copied while the splash was up is handled as soon as it closes.
+    connect(m_splash.get(), &SplashWindow::splashClosed, m_main.get(), &MainWindow::tick,
+            Qt::QueuedConnection);
+    m_splash->setVersionText(SplashWindow::versionText(m_services.system.versionMajor(),
+                                                       m_services.system.versionMinor()));
 }
 
 void Application::reloadCatalogue()
@@ -156,7 +146,6 @@ void Application::reloadCatalogue()
 
 void Application::applyLanguage()
 {
-    createWindows();
     m_main->applyLanguage();
     m_toolbar->applyLanguage();
     m_details->applyLanguage();
@@ -172,33 +161,20 @@ void Application::shutdown()
     const core::SettingsTexts texts =
         core::settingsTexts(m_main->y() * metrics.twipsPerPixelY,
                             m_main->x() * metrics.twipsPerPixelX, metrics, chooserIndex, m_state);
-    const std::filesystem::path folder = settingsFolder();
-    if (!core::writeSettings(folder, m_state.lastUpdateCheck, texts)) {
-        const std::u16string path = (folder / core::kSettingsFileName).u16string();
-        m_services.dialogs.showMessage(
-            platform::MessageIcon::Exclamation, m_state.messages[core::kMsgWarningTitle],
-            m_state.messages[core::kMsgSettingsNotSaved] + path, platform::MessageButtons::Ok);
-    }
+    // The program ends whether or not the file could be written.
+    core::writeSettingsOrReport(settingsFolder(), m_state, texts, m_services.dialogs);
     endProgram();
 }
 
 void Application::endProgram()
 {
     m_ended = true;
-    if (m_main)
-        m_main->endWatch();
-    if (m_splash) {
-        m_splash->splashTimer().stop();
-        m_splash->hide();
-    }
+    m_main->endWatch();
+    m_splash->splashTimer().stop();
     for (QWidget* window :
-         {static_cast<QWidget*>(m_details.get()), static_cast<QWidget*>(m_toolbar.get()),
-          static_cast<QWidget*>(m_chooser.get()), static_cast<QWidget*>(m_editor.get())}) {
-        if (window)
-            window->hide();
-    }
-    if (m_main)
-        m_main->hide();
+         std::initializer_list<QWidget*>{m_splash.get(), m_details.get(), m_toolbar.get(),
+                                         m_chooser.get(), m_editor.get(), m_main.get()})
+        window->hide();
     m_services.system.quit();
 }
 

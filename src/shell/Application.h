@@ -66,8 +66,7 @@ public:
     // whichever windows are open.
     void shutdown();
 
-    // Captions and tooltips of every window in the interface language; creates
-    // the windows that do not exist yet.
+    // Captions and tooltips of every window in the interface language.
     void applyLanguage();
 
     MainWindow* mainWindow() const { return m_main.get(); }
@@ -83,6 +82,7 @@ public:
     std::filesystem::path settingsFolder() const;
 
 private:
+    // Builds every window once, hidden, and wires them to each other.
     void createWindows();
     // After a change of interface language: the chooser's list in the new
     // language. The active dictionary and its open files stay as they are.

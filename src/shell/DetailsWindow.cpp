@@ -2,10 +2,10 @@
 
 #include "core/InterfaceTexts.h"
 #include "core/Messages.h"
-#include "platform/ui/DesignFont.h"
 #include "platform/Dialogs.h"
 #include "platform/Speech.h"
 #include "platform/qt/QtText.h"
+#include "platform/ui/DesignFont.h"
 #include "platform/ui/TwipsGeometry.h"
 #include "shell/IconResources.h"
 
@@ -100,11 +100,6 @@ void DetailsWindow::applyLanguage()
     const QString tooltip = text(u"cmdDetalhes", 0);
     m_cmdDetalhes[0]->setToolTip(tooltip);
     m_cmdDetalhes[0]->setAccessibleName(tooltip);
-}
-
-bool DetailsWindow::offersPronunciation(std::u16string_view catalogueField)
-{
-    return catalogueField == u"S";
 }
 
 void DetailsWindow::setSpeechEnabled(bool enabled)

@@ -1,7 +1,8 @@
+// frmDetalhes: the details window under the main bar.
 #pragma once
-// `frmDetalhes`: the dictionary's note on the word last translated and up to
-// four further forms found, with a button that speaks the word. Translations
-// fill it whether it is shown or not; its close box only hides it.
+// The dictionary's note on the word last translated and up to four further
+// forms found, with a button that speaks the word. Translations fill it
+// whether it is shown or not; its close box only hides it.
 
 #include "core/SharedState.h"
 #include "translation/ResultView.h"
@@ -32,8 +33,6 @@ public:
     // Headings and the speak button's tooltip in the interface language.
     void applyLanguage();
 
-    // The active dictionary's catalogue field 4: exactly "S" offers speech.
-    static bool offersPronunciation(std::u16string_view catalogueField);
     void setSpeechEnabled(bool enabled);
 
     // `cmdDetalhes` Click: element 0 speaks lastCapturedText, the others do

@@ -2,10 +2,10 @@
 
 #include "core/InterfaceTexts.h"
 #include "core/Messages.h"
-#include "platform/ui/DesignFont.h"
 #include "platform/Clipboard.h"
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
+#include "platform/ui/DesignFont.h"
 #include "platform/ui/TwipsGeometry.h"
 #include "shell/IconResources.h"
 #include "shell/WindowLayering.h"

@@ -1,8 +1,9 @@
+// frmPrincipal: the main bar, one row under its caption.
 #pragma once
-// `frmPrincipal`: the one-row bar. Its search box `traduz` is both where the
-// user types and where a translation's result line appears. The clipboard is
-// watched by the 500 ms `tmrPrincipal` tick and, as soon as the platform
-// reports a change, by the same tick run at once.
+// Its search box `traduz` is both where the user types and where a
+// translation's result line appears. The clipboard is watched by the 500 ms
+// `tmrPrincipal` tick and, as soon as the platform reports a change, by the
+// same tick run at once.
 
 #include "core/SharedState.h"
 #include "translation/ResultView.h"

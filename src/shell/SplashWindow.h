@@ -1,7 +1,8 @@
+// frmSplash: the splash window of the start.
 #pragma once
-// `frmSplash`: shown centred and topmost while the program starts. Its
-// one-second `tmrSplash` runs the daily update check on the first tick and
-// closes the window on the tick after the check has ended; closing sets
+// Shown centred and topmost while the program starts. Its one-second
+// `tmrSplash` runs the daily update check on the first tick and closes the
+// window on the tick after the check has ended; closing sets
 // state.splashClosed, which opens the clipboard watch.
 
 #include "core/SharedState.h"

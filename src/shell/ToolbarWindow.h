@@ -1,6 +1,6 @@
+// frmTools: the toolbar, six picture buttons under the main bar.
 #pragma once
-// `frmTools`: the row of six picture buttons the options button opens under
-// the main bar. One handler dispatches on the button's index:
+// The options button opens it. One handler dispatches on the button's index:
 //   0 window mode, 1 dictionary chooser, 2 interface language,
 //   3 user dictionary editor, 4 help page, 5 the user's page on the web site.
 // Buttons 0 and 2 show their state with pictures taken from `picButton`.
