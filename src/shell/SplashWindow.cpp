@@ -1,10 +1,11 @@
 #include "shell/SplashWindow.h"
 
 #include "BuildConfig.h"
-#include "platform/ui/DesignFont.h"
+#include "core/UpdateDecision.h"
 #include "platform/Screen.h"
 #include "platform/SystemInfo.h"
 #include "platform/qt/QtText.h"
+#include "platform/ui/DesignFont.h"
 #include "platform/ui/TwipsGeometry.h"
 #include "shell/IconResources.h"
 #include "shell/UpdateChecker.h"
@@ -114,7 +115,7 @@ void SplashWindow::tick()
         return;  // a check is waiting for the network
     m_updateStarted = true;
     const std::u16string today = m_system.today();
-    if (m_state.lastUpdateCheck < today) {
+    if (core::updateCheckDue(m_state.lastUpdateCheck, today)) {
         // Set before asking, so that a failed check is not repeated today.
         m_state.lastUpdateCheck = today;
         checkForUpdate();
