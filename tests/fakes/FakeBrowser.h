@@ -12,7 +12,6 @@ class FakeBrowser : public platform::Browser
 {
 public:
     void open(const std::u16string& address) override { m_opened.push_back(address); }
-
     const std::vector<std::u16string>& opened() const { return m_opened; }
 
 private:

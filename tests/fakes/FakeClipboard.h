@@ -13,47 +13,28 @@ namespace quillet::fakes {
 class FakeClipboard : public platform::Clipboard
 {
 public:
-    std::u16string text() const override { return m_secret ? std::u16string() : m_text; }
-
-    void setText(const std::u16string& text) override
-    {
-        ++m_setCount;
-        store(text, false);
-    }
-
+    std::u16string text() const override { return m_text; }
+    void setText(const std::u16string& text) override { copyFromOutside(text); }
     void clear() override
     {
         ++m_clearCount;
-        store(std::u16string(), false);
+        copyFromOutside({});
     }
-
     void setChangeHandler(std::function<void()> handler) override
     {
         m_handler = std::move(handler);
     }
 
-    void copyFromOutside(const std::u16string& text) { store(text, false); }
-    // A password manager's copy: present, but marked secret.
-    void copySecretFromOutside(const std::u16string& text) { store(text, true); }
-
-    // What was last stored, secret or not.
-    const std::u16string& rawText() const { return m_text; }
-    int setCount() const { return m_setCount; }
-    int clearCount() const { return m_clearCount; }
-    bool hasChangeHandler() const { return static_cast<bool>(m_handler); }
-
-private:
-    void store(const std::u16string& text, bool secret)
+    void copyFromOutside(const std::u16string& text)
     {
         m_text = text;
-        m_secret = secret;
         if (m_handler)
             m_handler();
     }
+    int clearCount() const { return m_clearCount; }
 
+private:
     std::u16string m_text;
-    bool m_secret = false;
-    int m_setCount = 0;
     int m_clearCount = 0;
     std::function<void()> m_handler;
 };

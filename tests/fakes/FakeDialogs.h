@@ -1,5 +1,5 @@
 #pragma once
-// Records every message box and answers with a preset reply.
+// Records every message box and answers Yes/No questions with a preset reply.
 
 #include "platform/Dialogs.h"
 
@@ -28,20 +28,15 @@ public:
         m_shown.push_back({icon, title, text, buttons});
         if (m_onShow)
             m_onShow();
-        if (buttons == platform::MessageButtons::Ok)
-            return platform::MessageAnswer::Ok;
-        return m_answer;
+        return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok : m_answer;
     }
 
-    // The reply to Yes/No questions; Ok boxes always answer Ok.
     void setAnswer(platform::MessageAnswer answer) { m_answer = answer; }
     // Runs while a box is "open", e.g. to check what happens during a modal wait.
     void setOnShow(std::function<void()> action) { m_onShow = std::move(action); }
 
-    const std::vector<Shown>& shown() const { return m_shown; }
     std::size_t count() const { return m_shown.size(); }
     const Shown& last() const { return m_shown.back(); }
-    void forget() { m_shown.clear(); }
 
 private:
     std::vector<Shown> m_shown;

@@ -8,9 +8,8 @@ namespace quillet::fakes {
 class FakeScreen : public platform::Screen
 {
 public:
-    FakeScreen() = default;
-    FakeScreen(int width, int height, double twipsPerPixelX = 15.0, double twipsPerPixelY = 15.0)
-        : m_width(width), m_height(height), m_twipsX(twipsPerPixelX), m_twipsY(twipsPerPixelY)
+    FakeScreen(int width = 1024, int height = 768, double twipsX = 15.0, double twipsY = 15.0)
+        : m_width(width), m_height(height), m_twipsX(twipsX), m_twipsY(twipsY)
     {
     }
 
@@ -20,10 +19,8 @@ public:
     double twipsPerPixelY() const override { return m_twipsY; }
 
 private:
-    int m_width = 1024;
-    int m_height = 768;
-    double m_twipsX = 15.0;
-    double m_twipsY = 15.0;
+    int m_width, m_height;
+    double m_twipsX, m_twipsY;
 };
 
 }  // namespace quillet::fakes

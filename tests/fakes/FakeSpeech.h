@@ -1,6 +1,6 @@
 #pragma once
-// Records spoken texts; can be made to fail at once (no voice) or later
-// (engine error reported after speaking began).
+// Records spoken texts; with failLater, the engine error of the last request
+// arrives when the test calls reportEngineError().
 
 #include "platform/Speech.h"
 
@@ -13,30 +13,23 @@ namespace quillet::fakes {
 class FakeSpeech : public platform::Speech
 {
 public:
-    enum class Mode { Works, NoVoice, FailsLater };
-
     void speak(const std::u16string& text, FailureHandler onFailure) override
     {
         m_spoken.push_back(text);
-        if (m_mode == Mode::NoVoice && onFailure)
-            onFailure(u"no voice");
-        else if (m_mode == Mode::FailsLater)
+        if (failLater)
             m_pendingFailure = std::move(onFailure);
     }
 
-    void setMode(Mode mode) { m_mode = mode; }
-    // Delivers the engine error of the last FailsLater request.
     void reportEngineError()
     {
-        auto handler = std::exchange(m_pendingFailure, nullptr);
-        if (handler)
+        if (auto handler = std::exchange(m_pendingFailure, nullptr))
             handler(u"engine error");
     }
-
     const std::vector<std::u16string>& spoken() const { return m_spoken; }
 
+    bool failLater = false;
+
 private:
-    Mode m_mode = Mode::Works;
     FailureHandler m_pendingFailure;
     std::vector<std::u16string> m_spoken;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// A program folder, version and calendar chosen by the test; quit() is only
-// counted.
+// A program folder and calendar chosen by the test, version 1.0; quit() is
+// only counted.
 
 #include "platform/SystemInfo.h"
 
@@ -13,24 +13,17 @@ class FakeSystemInfo : public platform::SystemInfo
 {
 public:
     std::u16string programFolder() const override { return m_folder; }
-    int versionMajor() const override { return m_major; }
-    int versionMinor() const override { return m_minor; }
+    int versionMajor() const override { return 1; }
+    int versionMinor() const override { return 0; }
     std::u16string today() const override { return m_today; }
     void quit() override { ++m_quitCount; }
 
     void setProgramFolder(std::u16string folder) { m_folder = std::move(folder); }
-    void setVersion(int major, int minor)
-    {
-        m_major = major;
-        m_minor = minor;
-    }
     void setToday(std::u16string yyyymmdd) { m_today = std::move(yyyymmdd); }
     int quitCount() const { return m_quitCount; }
 
 private:
     std::u16string m_folder = u"/opt/quillet/";
-    int m_major = 1;
-    int m_minor = 0;
     std::u16string m_today = u"20070315";
     int m_quitCount = 0;
 };

@@ -1,0 +1,88 @@
+// The Qt side of the platform against independent sources: Qt's own
+// lower-casing, the C library's calendar, the system clipboard.
+
+#include "core/TextUtil.h"
+#include "core/Windows1252.h"
+#include "platform/LazySpeech.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtSpeech.h"
+#include "platform/qt/QtSystemInfo.h"
+#include "platform/qt/QtText.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTest>
+
+#include <ctime>
+
+using namespace quillet;
+
+class QtPlatformTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lowerCaseAgreesWithQtForEveryWindows1252Character()
+    {
+        for (int byte = 0; byte < 256; ++byte) {
+            const char16_t unit = core::decodeWindows1252(static_cast<unsigned char>(byte));
+            QCOMPARE(QChar(core::toLower(unit)), QChar(unit).toLower());
+        }
+        const std::u16string text = u"canção \U0001F600";
+        QCOMPARE(platform::toU16(platform::toQString(text)), text);
+    }
+
+    void todayIsTheLocalDateAsEightDigits()
+    {
+        const auto local = [] {
+            char text[9] = {};
+            const std::time_t now = std::time(nullptr);
+            std::strftime(text, sizeof text, "%Y%m%d", std::localtime(&now));
+            return std::u16string(text, text + 8);
+        };
+        const std::u16string before = local(), today = platform::QtSystemInfo().today();
+        QVERIFY(today == before || today == local());  // midnight may pass in between
+    }
+
+    // A password manager's copy and a picture both read as no text.
+    void clipboardTextAndChangeNotices()
+    {
+        platform::QtClipboard clipboard;
+        int changes = 0;
+        clipboard.setChangeHandler([&] { ++changes; });
+        QGuiApplication::clipboard()->setText(QStringLiteral("house"));
+        QTRY_VERIFY(changes > 0);
+        QCOMPARE(clipboard.text(), u"house");
+
+        const QString hint = QStringLiteral("x-kde-passwordManagerHint");
+        const std::pair<QString, QByteArray> marks[] = {
+            {hint, "secret\n"}, {hint, "public"}, {QStringLiteral("image/png"), "\x89PNG"}};
+        for (const auto& [mime, value] : marks) {
+            auto* data = new QMimeData;
+            if (mime == hint)
+                data->setText(QStringLiteral("hunter2"));
+            data->setData(mime, value);
+            QGuiApplication::clipboard()->setMimeData(data);
+            QCOMPARE(clipboard.text(), value == "public" ? u"hunter2" : u"");
+        }
+    }
+
+    // Built on the first request only; without an engine every request fails.
+    void speechWithoutAnEngineFailsEveryRequest()
+    {
+        int created = 0;
+        platform::LazySpeech speech([&] {
+            ++created;
+            return std::make_unique<platform::QtSpeech>(QStringLiteral("no-such-engine"));
+        });
+        QCOMPARE(created, 0);
+        int failures = 0;
+        speech.speak(u"house", [&](const std::u16string&) { ++failures; });
+        speech.speak(u"house", [&](const std::u16string&) { ++failures; });
+        QCOMPARE(created, 1);
+        QCOMPARE(failures, 2);
+    }
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "QtPlatformTest.moc"
