@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Starts the real program in a staged program folder with the FreeDict
-# dictionaries, copies words from another process with xclip and reads the
-# translation back out of the search box (a click selects the whole line,
-# Ctrl+C copies it). Saves screenshots of the splash, the bar with a
-# translation and the details window. Needs a display with a window manager
-# (scripts/with-display); exits 77 (skipped) without one.
+# The real program in a staged program folder with the FreeDict dictionaries,
+# run twice as a user would. First run, without a settings file: the language
+# window comes first; a name without an address is refused (the focus goes
+# back to the address box), then English is chosen and the program starts in
+# English and keeps language 1 once its bar is closed. Second run: words are
+# copied from another process with xclip and the translation is read back out
+# of the search box (a click selects the whole line, Ctrl+C copies it).
+# Screenshots of the language window, the refusal, the splash, the bar with a
+# translation and the details window go to build/artifacts. Needs a display
+# with a window manager (scripts/with-display); exits 77 (skipped) without one.
 # Usage: EndToEndTest.sh SOURCE_DIR BUILD_DIR
 set -uo pipefail
 source_dir=${1:?source folder}
@@ -20,17 +24,13 @@ done
 app="$build_dir/e2e-app"
 artifacts=${QUILLET_ARTIFACTS:-$source_dir/build/artifacts}
 mkdir -p "$app" "$artifacts"
-cmake --install "$build_dir" --prefix "$app" >/dev/null || exit 1
-"$source_dir/scripts/build-dictionaries" "$app" "$build_dir" >/dev/null || exit 1
-
-# English interface, always on top, no update check due today.
-printf '40\r\n60\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" > "$app/quillet.cfg"
+"$source_dir/scripts/stage-app" "$app" "$build_dir" >/dev/null || exit 1
+rm -f "$app/quillet.cfg"
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-"$app/quillet" </dev/null >/dev/null 2>&1 &
-pid=$!
+pid=""
 # xclip serves what it copies from a process of its own; keep it in the
 # foreground (-quiet) under our control, so nothing outlives the test and
 # holds the test runner's output open.
@@ -43,13 +43,80 @@ copy() {
 paste() { timeout 10 xclip -o -selection clipboard 2>/dev/null; }
 activate() { timeout 10 xdotool windowactivate --sync "$1"; }
 cleanup() {
-  kill "$pid" ${owner:+"$owner"} 2>/dev/null
+  kill ${pid:+"$pid"} ${owner:+"$owner"} 2>/dev/null
   wait 2>/dev/null
 }
 trap cleanup EXIT
 
 visible() { xdotool search --onlyvisible --class quillet 2>/dev/null; }
 height_of() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^HEIGHT=//p'; }
+# Waits up to five seconds for a visible window whose title matches; prints its id.
+window_named() {
+  local found
+  for _ in $(seq 50); do
+    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+# The window manager closes the active window on Alt+F4; closing the bar
+# must end the program.
+close_bar() {
+  activate "$1"
+  xdotool key --clearmodifiers alt+F4
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then fail "the program did not end when the bar closed"; fi
+}
+
+# ---- First run: the language window.
+"$app/quillet" </dev/null >/dev/null 2>&1 &
+pid=$!
+language_window='^Quillet 2007 - Idioma / Language$'
+chooser=$(window_named "$language_window") ||
+  { echo "FAIL: the language window did not appear"; exit 1; }
+activate "$chooser"
+sleep 0.3
+import -window root "$artifacts/first-run-language.png"
+
+# A name without an address is refused; the box is titled "Quillet".
+xdotool key --clearmodifiers Tab
+xdotool type --delay 20 "Ana Maria"
+xdotool key --clearmodifiers Return
+if box=$(window_named '^Quillet$'); then
+  sleep 0.3
+  import -window root "$artifacts/first-run-invalid-email.png"
+  activate "$box"
+  xdotool key --clearmodifiers Return
+else
+  fail "no refusal box for a name without an address"
+fi
+sleep 0.3
+xdotool search --onlyvisible --name "$language_window" >/dev/null ||
+  fail "the language window closed after a refused address"
+
+# Back from the address box to the name, empty it, then to the list.
+xdotool key --clearmodifiers shift+Tab ctrl+a BackSpace shift+Tab Down Return
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name "$language_window" >/dev/null || break
+  sleep 0.1
+done
+if xdotool search --onlyvisible --name "$language_window" >/dev/null; then
+  fail "the language window stayed open with both boxes empty"
+  exit 1
+fi
+
+# The bar comes up titled with the English name of the first dictionary.
+bar=$(window_named '^Quillet 2007 - English') || { fail "no English title on the bar"; exit 1; }
+close_bar "$bar"
+language=$(tr -d '\r' < "$app/quillet.cfg" 2>/dev/null | sed -n 6p)
+[ "$language" = "1" ] || fail "settings keep language '$language', expected 1"
+
+# ---- Second run: English, always on top, at top 40 and left 60, and no
+# update check due today.
+printf '40\r\n60\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" > "$app/quillet.cfg"
+"$app/quillet" </dev/null >/dev/null 2>&1 &
+pid=$!
 
 # The splash shows first; take its picture while it is up.
 for _ in $(seq 100); do [ -n "$(visible)" ] && break; sleep 0.05; done
@@ -125,12 +192,7 @@ sleep 0.5
 if [ "$(visible | wc -l)" -lt 2 ]; then fail "the details window did not open"; fi
 import -window root "$artifacts/details.png"
 
-# Closing the bar ends the program and writes the settings.
-# The window manager closes the active window on Alt+F4.
-activate "$bar"
-xdotool key --clearmodifiers alt+F4
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then fail "the program did not end when the bar closed"; fi
+close_bar "$bar"
 # The bar was not moved: the same top and left come back.
 saved=$(tr -d '\r' < "$app/quillet.cfg" | head -n 6 | tr '\n' ' ')
 [ "$saved" = "40 60 1 0 0 1 " ] || fail "settings written as '$saved'"
