@@ -1,7 +1,6 @@
 #include "shell/Application.h"
 
 #include "core/Installation.h"
-#include "core/InterfaceTexts.h"
 #include "core/Messages.h"
 #include "core/Paths.h"
 #include "dictionary/Catalogue.h"
@@ -9,7 +8,6 @@
 #include "dictionary/ui/DictionaryChooser.h"
 #include "dictionary/ui/UserDictionaryEditor.h"
 #include "platform/Clipboard.h"
-#include "platform/Dialogs.h"
 #include "platform/Screen.h"
 #include "platform/SystemInfo.h"
 #include "platform/qt/QtText.h"

@@ -54,20 +54,9 @@ class QtHttpClientTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Enough read: the first 64 KiB come back at once, whatever follows.
-    void aLongBodyIsCutAt64KiB()
-    {
-        TricklingServer server;
-        server.start = "0X99VA" + QByteArray(200 * 1024, 'x');
-        const auto replies = fetch(server.address(), 10s);
-        QCOMPARE(replies.size(), 1u);
-        QVERIFY(replies[0].ok);
-        QCOMPARE(replies[0].body.size(), 65536u);
-        QVERIFY(replies[0].body.starts_with("0X99VA"));
-    }
-
-    // A server that never stops sending still misses the deadline.
-    void aTricklingServerOrAnotherSchemeFails()
+    // A server that never stops sending still misses the deadline; one that
+    // sends enough has its first 64 KiB back at once, whatever follows.
+    void everyRequestEndsInTimeWithAtMost64KiB()
     {
         TricklingServer server;
         for (const QString& address : {server.address(), u"file:///etc/passwd"_qs}) {
@@ -75,6 +64,12 @@ private slots:
             QCOMPARE(replies.size(), 1u);
             QVERIFY(!replies[0].ok);
         }
+        server.start = "0X99VA" + QByteArray(200 * 1024, 'x');
+        const auto replies = fetch(server.address(), 10s);
+        QCOMPARE(replies.size(), 1u);
+        QVERIFY(replies[0].ok);
+        QCOMPARE(replies[0].body.size(), 65536u);
+        QVERIFY(replies[0].body.starts_with("0X99VA"));
     }
 };
 

@@ -50,14 +50,12 @@ struct ProgramRig
     }
 
     // Lines: top, left, mode, "0", dictionary, language, last update check.
-    void writeSettings(const std::string& text)
+    void writeSettings(int mode, int language, const std::string& lastCheck = "20070315",
+                       const std::string& topLeft = "0\r\n0")
     {
-        testsupport::writeTextFile(folder / "quillet.cfg", text);
-    }
-    void writeSettings(int mode, int language, const std::string& lastCheck = "20070315")
-    {
-        writeSettings("0\r\n0\r\n" + std::to_string(mode) + "\r\n0\r\n0\r\n" +
-                      std::to_string(language) + "\r\n" + lastCheck + "\r\n");
+        testsupport::writeTextFile(folder / "quillet.cfg",
+                                   topLeft + "\r\n" + std::to_string(mode) + "\r\n0\r\n0\r\n" +
+                                       std::to_string(language) + "\r\n" + lastCheck + "\r\n");
     }
     std::string settings() const { return testsupport::readFile(folder / "quillet.cfg"); }
 
