@@ -37,6 +37,7 @@ public:
 
     std::size_t count() const { return m_shown.size(); }
     const Shown& last() const { return m_shown.back(); }
+    void forget() { m_shown.clear(); }
 
 private:
     std::vector<Shown> m_shown;
