@@ -91,8 +91,7 @@ OpenSet& synthetic()
             entries.reserve(kSyntheticCount);
             while (entries.size() < kSyntheticCount) {
                 std::u16string word(static_cast<std::size_t>(length(random)), u'a');
-                for (char16_t& c : word)
-                    c = static_cast<char16_t>(u'a' + letter(random));
+                for (char16_t& c : word) c = static_cast<char16_t>(u'a' + letter(random));
                 if (!seen.insert(word).second)
                     continue;
                 std::u16string translation = u"tradução de ";
@@ -128,13 +127,31 @@ void lookup(benchmark::State& state, OpenSet& set, const std::vector<std::u16str
         state.SkipWithError("a lookup gave the wrong answer");
 }
 
-void BM_LookupHit_FreeDict(benchmark::State& state) { lookup(state, freeDict(), freeDict().hits, true); }
-void BM_LookupMiss_FreeDict(benchmark::State& state) { lookup(state, freeDict(), freeDict().misses, false); }
-void BM_LookupHit_Synthetic1M(benchmark::State& state) { lookup(state, synthetic(), synthetic().hits, true); }
-void BM_LookupMiss_Synthetic1M(benchmark::State& state) { lookup(state, synthetic(), synthetic().misses, false); }
+void BM_LookupHit_FreeDict(benchmark::State& state)
+{
+    lookup(state, freeDict(), freeDict().hits, true);
+}
+void BM_LookupMiss_FreeDict(benchmark::State& state)
+{
+    lookup(state, freeDict(), freeDict().misses, false);
+}
+void BM_LookupHit_Synthetic1M(benchmark::State& state)
+{
+    lookup(state, synthetic(), synthetic().hits, true);
+}
+void BM_LookupMiss_Synthetic1M(benchmark::State& state)
+{
+    lookup(state, synthetic(), synthetic().misses, false);
+}
 // Without the details note, which lies in a 512-byte record of a second file.
-void BM_LookupHitNoDetails_FreeDict(benchmark::State& state) { lookup(state, freeDict(), freeDict().hits, true, false); }
-void BM_LookupHitNoDetails_Synthetic1M(benchmark::State& state) { lookup(state, synthetic(), synthetic().hits, true, false); }
+void BM_LookupHitNoDetails_FreeDict(benchmark::State& state)
+{
+    lookup(state, freeDict(), freeDict().hits, true, false);
+}
+void BM_LookupHitNoDetails_Synthetic1M(benchmark::State& state)
+{
+    lookup(state, synthetic(), synthetic().hits, true, false);
+}
 
 void BM_Build_FreeDict(benchmark::State& state)
 {
@@ -143,7 +160,8 @@ void BM_Build_FreeDict(benchmark::State& state)
         return;
     }
     for (auto _ : state)
-        tool::writeDictionary(tool::buildDictionary(tool::importDictdFiles(kIndex, kData)), kDataFolder, "buildbench");
+        tool::writeDictionary(tool::buildDictionary(tool::importDictdFiles(kIndex, kData)),
+                              kDataFolder, "buildbench");
 }
 
 BENCHMARK(BM_LookupHit_FreeDict)->Repetitions(9)->ReportAggregatesOnly(true);
@@ -152,7 +170,10 @@ BENCHMARK(BM_LookupHit_Synthetic1M)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LookupMiss_Synthetic1M)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LookupHitNoDetails_FreeDict)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LookupHitNoDetails_Synthetic1M)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Build_FreeDict)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Build_FreeDict)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

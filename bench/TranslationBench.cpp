@@ -46,9 +46,8 @@ struct OpenDictionary
 
 std::filesystem::path appFolder()
 {
-    if (const char* folder = std::getenv("QUILLET_APP_FOLDER")) {
+    if (const char* folder = std::getenv("QUILLET_APP_FOLDER"))
         return folder;
-    }
     return QUILLET_BENCH_APP_FOLDER;
 }
 
@@ -64,9 +63,8 @@ OpenDictionary& englishPortuguese()
         state.activeDictionary = 0;
         if (!std::filesystem::is_directory(folder) ||
             !dictionary::LoadDictionaryCatalogue(state, folder).usable ||
-            state.activeDictionary != 0) {
+            state.activeDictionary != 0)
             return dictionary;
-        }
         dictionary->usable =
             dictionary::OpenDictionaryFiles(dictionary->files, state).failures.empty();
         return dictionary;
@@ -97,9 +95,8 @@ void translateWord(benchmark::State& benchState, const char16_t* word, int expec
     benchState.counters["lookups"] =
         static_cast<double>(lookups) / static_cast<double>(benchState.iterations());
     if (expectedLookups > 0 &&
-        lookups != expectedLookups * static_cast<int>(benchState.iterations())) {
+        lookups != expectedLookups * static_cast<int>(benchState.iterations()))
         benchState.SkipWithError("unexpected number of lookups");
-    }
 }
 
 void BM_TranslateHouses(benchmark::State& state)

@@ -3,6 +3,7 @@
 
 #include "core/SharedState.h"
 #include "core/ui/LanguageWindow.h"
+#include "platform/LazySpeech.h"
 #include "platform/qt/QtBrowser.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtDialogs.h"
@@ -12,7 +13,6 @@
 #include "platform/qt/QtSystemInfo.h"
 #include "shell/Application.h"
 #include "shell/IconResources.h"
-#include "platform/LazySpeech.h"
 
 #include <QApplication>
 

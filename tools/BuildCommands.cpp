@@ -21,11 +21,10 @@ void printReport(const BuiltDictionary& built, const std::string& origin,
                  const std::filesystem::path& folder, const std::string& stem, std::ostream& out)
 {
     std::size_t counts[4] = {};
-    for (const BuildNote& note : built.notes)
-        ++counts[static_cast<int>(note.kind)];
-    out << "Read " << built.offered << " entries; wrote " << built.main.size()
-        << " main records, " << built.index.size() << " index records and "
-        << built.details.size() << " details records to " << (folder / stem).string()
+    for (const BuildNote& note : built.notes) ++counts[static_cast<int>(note.kind)];
+    out << "Read " << built.offered << " entries; wrote " << built.main.size() << " main records, "
+        << built.index.size() << " index records and " << built.details.size()
+        << " details records to " << (folder / stem).string()
         << ".qlc/.ind/.pdt (.dcu/.dtu: user files, created empty when missing)\n";
     out << "Skipped " << counts[0] << ", cut " << counts[1] << ", padded " << counts[2]
         << ", duplicate headwords " << counts[3] << "\n";
@@ -47,21 +46,24 @@ const std::string& checkedStem(const Options& options)
 
 int runBuildCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err)
 {
-    return runGuarded(err, "build --tsv FILE --out DIR --stem STEM", [&] {
-        Options options(arguments, {"--tsv", "--out", "--stem"});
-        const std::string& stem = checkedStem(options);
-        auto entries = readTsvFile(options.value("--tsv"));
-        BuiltDictionary built = buildDictionary(entries);
-        writeDictionary(built, options.value("--out"), stem);
-        printReport(built, "line", options.value("--out"), stem, out);
-        return int{exitOk};
-    });
+    return runGuarded(
+        err, "build --tsv FILE --out DIR --stem STEM",
+        [&] {
+            Options options(arguments, {"--tsv", "--out", "--stem"});
+            const std::string& stem = checkedStem(options);
+            auto entries = readTsvFile(options.value("--tsv"));
+            BuiltDictionary built = buildDictionary(entries);
+            writeDictionary(built, options.value("--out"), stem);
+            printReport(built, "line", options.value("--out"), stem, out);
+            return int{exitOk};
+        });
 }
 
 int runImportDictdCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err)
 {
     return runGuarded(
-        err, "import-dictd --index F.index --dict F.dict.dz --out DIR --stem STEM", [&] {
+        err, "import-dictd --index F.index --dict F.dict.dz --out DIR --stem STEM",
+        [&] {
             Options options(arguments, {"--index", "--dict", "--out", "--stem"});
             const std::string& stem = checkedStem(options);
             auto entries = importDictdFiles(options.value("--index"), options.value("--dict"));

@@ -29,8 +29,7 @@ struct Command
 };
 
 int runBuildCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err);
-int runImportDictdCommand(const CommandArguments& arguments, std::ostream& out,
-                          std::ostream& err);
+int runImportDictdCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err);
 int runDumpCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err);
 int runLookupCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err);
 

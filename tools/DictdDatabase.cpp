@@ -131,8 +131,8 @@ std::string_view entryText(std::string_view data, const DictdIndexLine& line,
 {
     if (line.offset > data.size() || line.length > data.size() - line.offset)
         throw FileError(dataFileName, "entry '" + line.headword + "' (index line " +
-                                           std::to_string(line.lineNumber) +
-                                           ") lies past the end of the data");
+                                          std::to_string(line.lineNumber) +
+                                          ") lies past the end of the data");
     return data.substr(line.offset, line.length);
 }
 

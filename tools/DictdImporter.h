@@ -17,6 +17,7 @@ namespace quillet::tool {
 std::vector<SourceEntry> importDictd(std::string_view indexBytes, const std::string& indexName,
                                      std::string_view data, const std::string& dataName);
 
-std::vector<SourceEntry> importDictdFiles(const std::string& indexPath, const std::string& dataPath);
+std::vector<SourceEntry> importDictdFiles(const std::string& indexPath,
+                                          const std::string& dataPath);
 
 }  // namespace quillet::tool

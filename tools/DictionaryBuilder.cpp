@@ -43,10 +43,9 @@ std::string describeCharacter(char16_t c)
 
 std::string firstOutsideCodePage(std::u16string_view text)
 {
-    for (char16_t c : text) {
+    for (char16_t c : text)
         if (!core::encodeWindows1252(c))
             return describeCharacter(c);
-    }
     return {};
 }
 

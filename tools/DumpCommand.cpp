@@ -42,41 +42,44 @@ FileKind kindOf(const std::filesystem::path& path)
 
 int runDumpCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err)
 {
-    return runGuarded(err, "dump FILE", [&] {
-        if (arguments.size() != 1)
-            throw UsageError("dump takes exactly one file");
-        const std::filesystem::path path = arguments[0];
-        const FileKind kind = kindOf(path);
-        const std::string bytes = readFileBytes(arguments[0]);
-        const bool longRecords = kind == FileKind::Details || kind == FileKind::UserDetails;
-        const std::size_t length = longRecords ? dict::kLongRecordLength : dict::kShortRecordLength;
-        const std::string_view all = bytes;
+    return runGuarded(
+        err, "dump FILE",
+        [&] {
+            if (arguments.size() != 1)
+                throw UsageError("dump takes exactly one file");
+            const std::filesystem::path path = arguments[0];
+            const FileKind kind = kindOf(path);
+            const std::string bytes = readFileBytes(arguments[0]);
+            const bool longRecords = kind == FileKind::Details || kind == FileKind::UserDetails;
+            const std::size_t length =
+                longRecords ? dict::kLongRecordLength : dict::kShortRecordLength;
+            const std::string_view all = bytes;
 
-        std::size_t number = 0;
-        for (std::size_t offset = 0; offset + length <= all.size(); offset += length) {
-            const std::string_view record = all.substr(offset, length);
-            ++number;
-            out << "{\"record\": " << number;
-            if (kind == FileKind::Index) {
-                const dict::IndexRecord index = dict::parseIndex(record);
-                out << ", \"key\": " << jsonString(index.key) << ", \"first\": " << index.firstRecord;
-            } else {
-                const dict::EntryRecord entry = dict::parseEntry(record);
-                const bool termEncoded = kind == FileKind::Main || kind == FileKind::Details;
-                const bool bodyEncoded = kind == FileKind::Main;
-                out << ", \"term\": "
-                    << jsonString(termEncoded ? dict::DecodeField(entry.term) : entry.term)
-                    << ", \"body\": "
-                    << jsonString(bodyEncoded ? dict::DecodeField(entry.body) : entry.body);
+            std::size_t number = 0;
+            for (std::size_t offset = 0; offset + length <= all.size(); offset += length) {
+                const std::string_view record = all.substr(offset, length);
+                ++number;
+                out << "{\"record\": " << number;
+                if (kind == FileKind::Index) {
+                    const dict::IndexRecord index = dict::parseIndex(record);
+                    out << ", \"key\": " << jsonString(index.key)
+                        << ", \"first\": " << index.firstRecord;
+                } else {
+                    const dict::EntryRecord entry = dict::parseEntry(record);
+                    const bool termEncoded = kind == FileKind::Main || kind == FileKind::Details;
+                    const bool bodyEncoded = kind == FileKind::Main;
+                    out << ", \"term\": "
+                        << jsonString(termEncoded ? dict::DecodeField(entry.term) : entry.term)
+                        << ", \"body\": "
+                        << jsonString(bodyEncoded ? dict::DecodeField(entry.body) : entry.body);
+                }
+                out << "}\n";
             }
-            out << "}\n";
-        }
-        if (all.size() % length != 0) {
-            err << "quillet-dict: " << arguments[0] << ": the last " << all.size() % length
-                << " bytes are a short record, which counts as absent\n";
-        }
-        return int{exitOk};
-    });
+            if (all.size() % length != 0)
+                err << "quillet-dict: " << arguments[0] << ": the last " << all.size() % length
+                    << " bytes are a short record, which counts as absent\n";
+            return int{exitOk};
+        });
 }
 
 }  // namespace quillet::tool

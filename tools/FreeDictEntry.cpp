@@ -16,8 +16,7 @@ std::u16string collapseSpaces(std::u16string_view text)
             continue;
         result += c;
     }
-    while (!result.empty() && result.back() == u' ')
-        result.pop_back();
+    while (!result.empty() && result.back() == u' ') result.pop_back();
     return result;
 }
 
@@ -42,8 +41,7 @@ std::u16string withoutTranscription(std::u16string_view line)
 std::u16string_view withoutNumber(std::u16string_view line)
 {
     std::size_t digits = 0;
-    while (digits < line.size() && line[digits] >= u'0' && line[digits] <= u'9')
-        ++digits;
+    while (digits < line.size() && line[digits] >= u'0' && line[digits] <= u'9') ++digits;
     if (digits > 0 && line.substr(digits, 2) == u". ")
         return core::trimSpacesView(line.substr(digits + 2));
     return line;

@@ -17,14 +17,29 @@ std::string jsonString(std::u16string_view text)
     for (char16_t c : text) {
         const char* escape = nullptr;
         switch (c) {
-        case u'"': escape = "\\\""; break;
-        case u'\\': escape = "\\\\"; break;
-        case u'\b': escape = "\\b"; break;
-        case u'\f': escape = "\\f"; break;
-        case u'\n': escape = "\\n"; break;
-        case u'\r': escape = "\\r"; break;
-        case u'\t': escape = "\\t"; break;
-        default: break;
+            case u'"':
+                escape = "\\\"";
+                break;
+            case u'\\':
+                escape = "\\\\";
+                break;
+            case u'\b':
+                escape = "\\b";
+                break;
+            case u'\f':
+                escape = "\\f";
+                break;
+            case u'\n':
+                escape = "\\n";
+                break;
+            case u'\r':
+                escape = "\\r";
+                break;
+            case u'\t':
+                escape = "\\t";
+                break;
+            default:
+                break;
         }
         if (escape) {
             flush();

@@ -18,21 +18,23 @@ namespace dict = quillet::dictionary;
 
 int runLookupCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err)
 {
-    return runGuarded(err, "lookup APPFOLDER ROW WORD", [&] {
-        if (arguments.size() != 3)
-            throw UsageError("lookup takes an application folder, a row and a word");
-        const int row = parseRowArgument(arguments[1]);
+    return runGuarded(
+        err, "lookup APPFOLDER ROW WORD",
+        [&] {
+            if (arguments.size() != 3)
+                throw UsageError("lookup takes an application folder, a row and a word");
+            const int row = parseRowArgument(arguments[1]);
 
-        core::SharedState state;
-        dict::DictionaryFiles files;
-        openAppFolderRow(arguments[0], row, state, files);
+            core::SharedState state;
+            dict::DictionaryFiles files;
+            openAppFolderRow(arguments[0], row, state, files);
 
-        const bool found = dict::LookupWord(files, state, core::fromUtf8(arguments[2]), true);
-        out << "found: " << (found ? "yes" : "no") << "\n"
-            << "translation: " << core::toUtf8(state.lastTranslation) << "\n"
-            << "details: " << core::toUtf8(state.lastDetails) << "\n";
-        return int{exitOk};
-    });
+            const bool found = dict::LookupWord(files, state, core::fromUtf8(arguments[2]), true);
+            out << "found: " << (found ? "yes" : "no") << "\n"
+                << "translation: " << core::toUtf8(state.lastTranslation) << "\n"
+                << "details: " << core::toUtf8(state.lastDetails) << "\n";
+            return int{exitOk};
+        });
 }
 
 }  // namespace quillet::tool

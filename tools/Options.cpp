@@ -18,10 +18,9 @@ Options::Options(const std::vector<std::string>& arguments,
         if (!m_values.emplace(name, arguments[i + 1]).second)
             throw UsageError("option " + name + " given twice");
     }
-    for (std::string_view name : required) {
+    for (std::string_view name : required)
         if (m_values.find(name) == m_values.end())
             throw UsageError("option " + std::string(name) + " is missing");
-    }
 }
 
 const std::string& Options::value(std::string_view name) const

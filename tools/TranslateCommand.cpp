@@ -125,34 +125,37 @@ int runTranslateCommand(const CommandArguments& arguments, std::ostream& out, st
 int runTranslateCommand(const CommandArguments& arguments, std::istream& in, std::ostream& out,
                         std::ostream& err)
 {
-    return runGuarded(err, kUsage, [&] {
-        const Arguments parsed = parseArguments(arguments);
-        core::SharedState state;
-        state.interfaceLanguage = parsed.language;
-        core::loadMessages(state);
-        dict::DictionaryFiles files;
-        openAppFolderRow(parsed.folder, parsed.row, state, files);
+    return runGuarded(
+        err, kUsage,
+        [&] {
+            const Arguments parsed = parseArguments(arguments);
+            core::SharedState state;
+            state.interfaceLanguage = parsed.language;
+            core::loadMessages(state);
+            dict::DictionaryFiles files;
+            openAppFolderRow(parsed.folder, parsed.row, state, files);
 
-        TextView view;
-        const tr::WordLookup lookup = [&](std::u16string_view word, bool wantDetails) {
-            return dict::LookupWord(files, state, word, wantDetails);
-        };
-        // The splash window has long closed by the time anything is copied.
-        state.splashClosed = true;
+            TextView view;
+            const tr::WordLookup lookup = [&](std::u16string_view word, bool wantDetails) {
+                return dict::LookupWord(files, state, word, wantDetails);
+            };
+            // The splash window has long closed by the time anything is copied.
+            state.splashClosed = true;
 
-        std::string bytes;
-        while (std::getline(in, bytes)) {
-            std::u16string clipboard = core::fromUtf8(bytes);
-            if (!clipboard.empty() && clipboard.back() == u'\r')
-                clipboard.push_back(u'\n');
-            const tr::CaptureRun run = tr::translateClipboardText(clipboard, state, lookup, view);
-            printLine(out, core::toLower(core::trimSpacesView(clipboard)), run, view);
-        }
-        out.flush();
-        if (!out)
-            throw FileError("standard output", "cannot be written");
-        return int{exitOk};
-    });
+            std::string bytes;
+            while (std::getline(in, bytes)) {
+                std::u16string clipboard = core::fromUtf8(bytes);
+                if (!clipboard.empty() && clipboard.back() == u'\r')
+                    clipboard.push_back(u'\n');
+                const tr::CaptureRun run =
+                    tr::translateClipboardText(clipboard, state, lookup, view);
+                printLine(out, core::toLower(core::trimSpacesView(clipboard)), run, view);
+            }
+            out.flush();
+            if (!out)
+                throw FileError("standard output", "cannot be written");
+            return int{exitOk};
+        });
 }
 
 }  // namespace quillet::tool

@@ -30,7 +30,8 @@ std::u16string unescapeDetails(std::u16string_view text)
     std::u16string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\' && i + 1 < text.size() && (text[i + 1] == u'n' || text[i + 1] == u'\\')) {
+        if (text[i] == u'\\' && i + 1 < text.size() &&
+            (text[i + 1] == u'n' || text[i + 1] == u'\\')) {
             result += text[i + 1] == u'n' ? u'\n' : u'\\';
             ++i;
         } else {
@@ -56,7 +57,7 @@ std::vector<SourceEntry> parseTsv(std::string_view bytes, const std::string& fil
         auto fields = splitTabs(line);
         if (fields.size() < 2 || fields.size() > 3)
             throw FileError(where, "expected headword<TAB>translation[<TAB>details], found " +
-                                        std::to_string(fields.size()) + " field(s)");
+                                       std::to_string(fields.size()) + " field(s)");
         SourceEntry entry;
         entry.headword = core::fromUtf8(fields[0]);
         entry.translation = core::fromUtf8(fields[1]);

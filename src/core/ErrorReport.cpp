@@ -9,11 +9,10 @@ ErrorReport composeErrorReport(const MessageTable& messages, std::u16string_view
 {
     ErrorReport report;
     std::u16string& text = report.text;
-    if (!code.empty() && code.front() == u'A') {
+    if (!code.empty() && code.front() == u'A')
         text += messages[kMsgFileError] + u'\n';
-    } else if (!code.empty() && code.front() == u'B') {
+    else if (!code.empty() && code.front() == u'B')
         text += messages[kMsgGenericError] + u'\n';
-    }
     text += messages[kMsgNotCompleted] + u'\n';
     text += messages[kMsgNoteCode];
     text += code;

@@ -8,12 +8,10 @@ namespace quillet::core {
 std::u16string normaliseFolder(std::u16string_view folder, char16_t separator)
 {
     std::u16string result(folder);
-    if (!result.empty() && result.back() == u'\0') {
+    if (!result.empty() && result.back() == u'\0')
         result.pop_back();
-    }
-    if (result.empty() || result.back() != separator) {
+    if (result.empty() || result.back() != separator)
         result.push_back(separator);
-    }
     return result;
 }
 

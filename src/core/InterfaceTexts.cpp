@@ -59,9 +59,8 @@ std::vector<InterfaceText> interfaceTexts(const SharedState& state)
     std::vector<InterfaceText> texts;
     for (auto& row : rows()) {
         std::u16string text = english ? std::move(row.english) : std::move(row.portuguese);
-        if (row.window == u"frmPrincipal" && row.property == TextProperty::Title) {
+        if (row.window == u"frmPrincipal" && row.property == TextProperty::Title)
             text = mainWindowTitle(state);
-        }
         texts.push_back({row.window, row.control, row.element, row.property, std::move(text)});
     }
     return texts;
@@ -70,11 +69,9 @@ std::vector<InterfaceText> interfaceTexts(const SharedState& state)
 std::u16string interfaceText(const SharedState& state, std::u16string_view window,
                              std::u16string_view control, int element)
 {
-    for (auto& text : interfaceTexts(state)) {
-        if (text.window == window && text.control == control && text.element == element) {
+    for (auto& text : interfaceTexts(state))
+        if (text.window == window && text.control == control && text.element == element)
             return std::move(text.text);
-        }
-    }
     return {};
 }
 

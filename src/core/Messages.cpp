@@ -74,12 +74,9 @@ constexpr MessageText kMessages[] = {
 void loadMessages(SharedState& state)
 {
     const bool english = isEnglish(state);
-    for (auto& message : state.messages) {
-        message.clear();
-    }
-    for (const auto& message : kMessages) {
+    for (auto& message : state.messages) message.clear();
+    for (const auto& message : kMessages)
         state.messages[message.number] = english ? message.english : message.portuguese;
-    }
 }
 
 }  // namespace quillet::core

@@ -23,12 +23,8 @@ std::optional<std::int16_t> parseInt16(std::u16string_view text)
 {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && isBlank(text[end - 1])) {
-        --end;
-    }
+    while (begin < end && isBlank(text[begin])) ++begin;
+    while (end > begin && isBlank(text[end - 1])) --end;
     bool negative = false;
     if (begin < end && (text[begin] == u'+' || text[begin] == u'-')) {
         negative = text[begin] == u'-';
@@ -54,38 +50,33 @@ std::optional<std::int16_t> parseInt16(std::u16string_view text)
         const std::size_t fractionBegin = i;
         for (; i < end && isDigit(text[i]); ++i) {
             anyDigit = true;
-            if (i == fractionBegin) {
+            if (i == fractionBegin)
                 firstFraction = text[i] - u'0';
-            } else if (text[i] != u'0') {
+            else if (text[i] != u'0')
                 laterNonZero = true;
-            }
         }
     }
-    if (!anyDigit || i != end) {
+    if (!anyDigit || i != end)
         return std::nullopt;
-    }
 
     const bool roundUp = firstFraction > 5 || (firstFraction == 5 && laterNonZero) ||
                          (firstFraction == 5 && whole % 2 == 1);
     const long magnitude = whole + (roundUp ? 1 : 0);
     const long value = negative ? -magnitude : magnitude;
-    if (value < INT16_MIN || value > INT16_MAX) {
+    if (value < INT16_MIN || value > INT16_MAX)
         return std::nullopt;
-    }
     return static_cast<std::int16_t>(value);
 }
 
 std::u16string floatText(float value)
 {
-    if (!std::isfinite(value) || value == 0.0f) {
+    if (!std::isfinite(value) || value == 0.0f)
         return u"0";
-    }
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    if (result.ec != std::errc()) {
+    if (result.ec != std::errc())
         return u"0";
-    }
     return std::u16string(buffer, result.ptr);
 }
 

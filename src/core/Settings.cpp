@@ -23,14 +23,12 @@ constexpr std::size_t kMaxBytesRead = 64 * 1024;
 std::optional<std::string> readCapped(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    if (!in)
         return std::nullopt;
-    }
     std::string bytes(kMaxBytesRead, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
+    if (in.bad())
         return std::nullopt;
-    }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
@@ -45,9 +43,8 @@ std::vector<std::u16string> splitLines(std::string_view bytes)
         const auto newline = bytes.find('\n', start);
         const auto end = newline == std::string_view::npos ? bytes.size() : newline;
         auto line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
+        if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        }
         lines.push_back(fromWindows1252(line));
         start = end + 1;
     }
@@ -57,9 +54,8 @@ std::vector<std::u16string> splitLines(std::string_view bytes)
 std::int16_t numberOr(const std::vector<std::u16string>& lines, std::size_t index,
                       std::int16_t fallback)
 {
-    if (index >= lines.size()) {
+    if (index >= lines.size())
         return fallback;
-    }
     return parseInt16(lines[index]).value_or(fallback);
 }
 
@@ -77,9 +73,8 @@ std::int16_t roundHalfEvenPercent(long long pixels, long long percent)
     const long long scaled = pixels * percent;
     long long whole = scaled / 100;
     const long long remainder = scaled % 100;
-    if (remainder > 50 || (remainder == 50 && whole % 2 == 1)) {
+    if (remainder > 50 || (remainder == 50 && whole % 2 == 1))
         ++whole;
-    }
     return static_cast<std::int16_t>(std::clamp<long long>(whole, 0, INT16_MAX));
 }
 
@@ -89,9 +84,8 @@ std::int16_t keepOnScreen(std::int16_t edge, double twipsPerPixel, int screenPix
 {
     const float edgeTwips = static_cast<float>(edge * twipsPerPixel);
     const float limitTwips = static_cast<float>(screenPixels * twipsPerPixel * fraction);
-    if (edgeTwips > limitTwips) {
+    if (edgeTwips > limitTwips)
         return std::min(edge, roundHalfEvenPercent(screenPixels, percent));
-    }
     return edge < 0 ? std::int16_t{0} : edge;
 }
 
@@ -100,9 +94,8 @@ std::string fileLine(const std::u16string& text)
     std::string bytes;
     bytes.reserve(text.size() + 2);
     for (const char16_t unit : text) {
-        if (unit == u'\r' || unit == u'\n') {
+        if (unit == u'\r' || unit == u'\n')
             continue;
-        }
         bytes.push_back(static_cast<char>(encodeWindows1252(unit).value_or('?')));
     }
     bytes += "\r\n";
@@ -122,9 +115,8 @@ void readSettings(SharedState& state, const std::filesystem::path& folder,
 {
     const auto path = folder / kSettingsFileName;
     std::optional<std::string> bytes;
-    if (isPlainFile(path)) {
+    if (isPlainFile(path))
         bytes = readCapped(path);
-    }
 
     if (bytes) {
         const auto lines = splitLines(*bytes);
@@ -139,9 +131,8 @@ void readSettings(SharedState& state, const std::filesystem::path& folder,
     } else {
         applyFirstRunDefaults(state);
         state.interfaceLanguage = 0;
-        if (chooseLanguage) {
+        if (chooseLanguage)
             chooseLanguage(state);
-        }
     }
 
     state.windowTop =
@@ -154,9 +145,8 @@ SettingsTexts settingsTexts(double topTwips, double leftTwips, const ScreenMetri
                             int chooserIndex, const SharedState& state)
 {
     const auto pixels = [](double twips, double twipsPerPixel) {
-        if (!(twipsPerPixel > 0.0)) {
+        if (!(twipsPerPixel > 0.0))
             return 0.0f;
-        }
         return static_cast<float>(twips) / static_cast<float>(twipsPerPixel);
     };
     SettingsTexts texts;
@@ -188,14 +178,11 @@ bool writeSettings(const std::filesystem::path& folder, const std::u16string& la
         &lastUpdateCheck};
 
     std::string bytes;
-    for (const auto* line : lines) {
-        bytes += fileLine(*line);
-    }
+    for (const auto* line : lines) bytes += fileLine(*line);
 
     std::ofstream out(folder / kSettingsFileName, std::ios::binary | std::ios::trunc);
-    if (!out) {
+    if (!out)
         return false;
-    }
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     return !out.fail();
@@ -204,9 +191,8 @@ bool writeSettings(const std::filesystem::path& folder, const std::u16string& la
 bool writeSettingsOrReport(const std::filesystem::path& folder, const SharedState& state,
                            const SettingsTexts& texts, platform::Dialogs& dialogs)
 {
-    if (writeSettings(folder, state.lastUpdateCheck, texts)) {
+    if (writeSettings(folder, state.lastUpdateCheck, texts))
         return true;
-    }
     dialogs.showMessage(platform::MessageIcon::Critical, state.messages[kMsgWarningTitle],
                         state.messages[kMsgSettingsNotSaved] + fromPath(folder / kSettingsFileName),
                         platform::MessageButtons::Ok);

@@ -37,6 +37,9 @@ struct SharedState
     bool toolbarOpen = false;
 };
 
-inline bool isEnglish(const SharedState& state) { return state.interfaceLanguage != 0; }
+inline bool isEnglish(const SharedState& state)
+{
+    return state.interfaceLanguage != 0;
+}
 
 }  // namespace quillet::core

@@ -105,9 +105,7 @@ std::string toUtf8(std::u16string_view text)
 bool isValidUtf8(std::string_view bytes)
 {
     bool malformed = false;
-    for (std::size_t pos = 0; pos < bytes.size() && !malformed;) {
-        nextScalar(bytes, pos, malformed);
-    }
+    for (std::size_t pos = 0; pos < bytes.size() && !malformed;) nextScalar(bytes, pos, malformed);
     return !malformed;
 }
 

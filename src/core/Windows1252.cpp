@@ -17,22 +17,18 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 char16_t decodeWindows1252(unsigned char byte)
 {
-    if (byte >= 0x80 && byte <= 0x9F) {
+    if (byte >= 0x80 && byte <= 0x9F)
         return kHighControls[byte - 0x80];
-    }
     return byte;
 }
 
 std::optional<unsigned char> encodeWindows1252(char16_t unit)
 {
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
         return static_cast<unsigned char>(unit);
-    }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == unit) {
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == unit)
             return static_cast<unsigned char>(0x80 + i);
-        }
-    }
     return std::nullopt;
 }
 
@@ -40,9 +36,7 @@ std::u16string fromWindows1252(std::string_view bytes)
 {
     std::u16string text;
     text.reserve(bytes.size());
-    for (char byte : bytes) {
-        text.push_back(decodeWindows1252(static_cast<unsigned char>(byte)));
-    }
+    for (char byte : bytes) text.push_back(decodeWindows1252(static_cast<unsigned char>(byte)));
     return text;
 }
 
@@ -52,9 +46,8 @@ std::optional<std::string> toWindows1252(std::u16string_view text)
     bytes.reserve(text.size());
     for (char16_t unit : text) {
         auto byte = encodeWindows1252(unit);
-        if (!byte) {
+        if (!byte)
             return std::nullopt;
-        }
         bytes.push_back(static_cast<char>(*byte));
     }
     return bytes;
@@ -62,11 +55,9 @@ std::optional<std::string> toWindows1252(std::u16string_view text)
 
 bool isWindows1252(std::u16string_view text)
 {
-    for (char16_t unit : text) {
-        if (!encodeWindows1252(unit)) {
+    for (char16_t unit : text)
+        if (!encodeWindows1252(unit))
             return false;
-        }
-    }
     return true;
 }
 

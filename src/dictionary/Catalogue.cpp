@@ -44,14 +44,12 @@ bool rowPresent(const core::SharedState& state, int row)
 
 int parseRow(std::u16string_view field)
 {
-    if (field.empty() || field.size() > 4) {
+    if (field.empty() || field.size() > 4)
         return -1;
-    }
     int value = 0;
     for (const char16_t c : field) {
-        if (c < u'0' || c > u'9') {
+        if (c < u'0' || c > u'9')
             return -1;
-        }
         value = value * 10 + (c - u'0');
     }
     return value < core::kDictionaryRows ? value : -1;
@@ -70,9 +68,8 @@ std::u16string decodeCatalogueBytes(std::string_view bytes)
 {
     if (core::isValidUtf8(bytes)) {
         constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-        if (bytes.substr(0, byteOrderMark.size()) == byteOrderMark) {
+        if (bytes.substr(0, byteOrderMark.size()) == byteOrderMark)
             bytes.remove_prefix(byteOrderMark.size());
-        }
         return core::fromUtf8(bytes);
     }
     return core::fromWindows1252(bytes);
@@ -80,20 +77,16 @@ std::u16string decodeCatalogueBytes(std::string_view bytes)
 
 CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view text)
 {
-    for (core::DictionaryRow& row : state.dictionaryTable) {
-        row.fill(std::u16string());
-    }
+    for (core::DictionaryRow& row : state.dictionaryTable) row.fill(std::u16string());
     std::size_t from = 0;
     while (from < text.size()) {
         auto lineEnd = text.find(u'\n', from);
-        if (lineEnd == std::u16string_view::npos) {
+        if (lineEnd == std::u16string_view::npos)
             lineEnd = text.size();
-        }
         std::u16string_view line = text.substr(from, lineEnd - from);
         from = lineEnd + 1;
-        if (!line.empty() && line.back() == u'\r') {
+        if (!line.empty() && line.back() == u'\r')
             line.remove_suffix(1);
-        }
         const auto fields = splitFields(line);
         if (fields.size() < core::kCatalogueFieldCount)
             continue;
@@ -105,23 +98,17 @@ CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view 
     }
 
     CatalogueResult result;
-    for (int row = 0; row < core::kDictionaryRows; ++row) {
-        if (rowPresent(state, row)) {
+    for (int row = 0; row < core::kDictionaryRows; ++row)
+        if (rowPresent(state, row))
             result.entries.push_back({row, dictionaryName(state, row)});
-        }
-    }
     result.usable = !result.entries.empty();
-    if (!result.usable) {
+    if (!result.usable)
         return result;
-    }
-    if (!rowPresent(state, state.activeDictionary)) {
+    if (!rowPresent(state, state.activeDictionary))
         state.activeDictionary = static_cast<std::int16_t>(result.entries.front().row);
-    }
-    for (std::size_t position = 0; position < result.entries.size(); ++position) {
-        if (result.entries[position].row == state.activeDictionary) {
+    for (std::size_t position = 0; position < result.entries.size(); ++position)
+        if (result.entries[position].row == state.activeDictionary)
             result.selected = static_cast<int>(position);
-        }
-    }
     return result;
 }
 
@@ -130,17 +117,14 @@ CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
 {
     const std::filesystem::path path = folder / core::toPath(kCatalogueFileName);
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
+    if (!std::filesystem::is_regular_file(path, error))
         return {};
-    }
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    if (!in)
         return {};
-    }
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    if (in.bad())
         return {};
-    }
     return loadCatalogueText(state, decodeCatalogueBytes(bytes));
 }
 
@@ -182,9 +166,8 @@ Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state)
 Activation switchDictionary(DictionaryFiles& files, core::SharedState& state, int row)
 {
     // With nothing chosen, the active dictionary stays and is reopened.
-    if (rowPresent(state, row)) {
+    if (rowPresent(state, row))
         state.activeDictionary = static_cast<std::int16_t>(row);
-    }
     state.lastCapturedText.clear();
     return OpenDictionaryFiles(files, state);
 }

@@ -48,9 +48,8 @@ std::vector<OpenFailure> DictionaryFiles::open(const std::filesystem::path& fold
         std::string reason;
         if (!file(role).open(path,
                              writable ? RecordFile::Mode::WriteThrough : RecordFile::Mode::ReadOnly,
-                             reason)) {
+                             reason))
             failures.push_back({role, path, reason});
-        }
     }
     m_indexTable.load(index());
     return failures;
@@ -58,9 +57,7 @@ std::vector<OpenFailure> DictionaryFiles::open(const std::filesystem::path& fold
 
 void DictionaryFiles::close()
 {
-    for (RecordFile& recordFile : m_files) {
-        recordFile.close();
-    }
+    for (RecordFile& recordFile : m_files) recordFile.close();
     m_indexTable.clear();
 }
 

@@ -8,12 +8,10 @@ namespace {
 
 bool tableHoldsAnyOf(std::u16string_view table, std::u16string_view plain)
 {
-    for (const char16_t c : plain) {
+    for (const char16_t c : plain)
         if (kPlainAlphabet.find(c) == std::u16string_view::npos &&
-            table.find(c) != std::u16string_view::npos) {
+            table.find(c) != std::u16string_view::npos)
             return true;
-        }
-    }
     return false;
 }
 
@@ -25,9 +23,8 @@ EncodeError encodeField(std::u16string_view plain, std::u16string& stored)
         stored.clear();
         return EncodeError::None;
     }
-    if (plain.size() == 1) {
+    if (plain.size() == 1)
         return EncodeError::SingleCharacter;
-    }
     std::u16string result;
     result.reserve(plain.size() + 1);
     std::u16string_view table = kPlainAlphabet;

@@ -38,17 +38,14 @@ char16_t foldAccent(char16_t c)
 std::u16string foldAccents(std::u16string_view word)
 {
     std::u16string folded(word);
-    for (char16_t& c : folded) {
-        c = foldAccent(c);
-    }
+    for (char16_t& c : folded) c = foldAccent(c);
     return folded;
 }
 
 std::u16string detailsKey(std::u16string_view word)
 {
-    if (word.size() >= 5) {
+    if (word.size() >= 5)
         return std::u16string(word);
-    }
     std::u16string key(word);
     key += u"xalxa";
     key.resize(5);

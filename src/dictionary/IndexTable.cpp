@@ -30,30 +30,25 @@ void IndexTable::clear()
 
 Block IndexTable::blockFor(std::u16string_view folded) const
 {
-    if (folded < std::u16string_view(m_keys.front())) {
+    if (folded < std::u16string_view(m_keys.front()))
         return {1, m_keys.size() >= 2 ? m_first[1] : kLastBlockEnd};
-    }
-    if (!m_sorted) {
+    if (!m_sorted)
         return linearBlockFor(folded);
-    }
     const auto after = std::upper_bound(m_keys.begin() + 1, m_keys.end(), folded,
                                         [](std::u16string_view word, const std::u16string& key) {
                                             return word < std::u16string_view(key);
                                         });
     const auto j = static_cast<std::size_t>(after - m_keys.begin());
-    if (j == m_keys.size()) {
+    if (j == m_keys.size())
         return {m_first.back(), kLastBlockEnd};
-    }
     return {m_first[j - 1], m_first[j]};
 }
 
 Block IndexTable::linearBlockFor(std::u16string_view folded) const
 {
-    for (std::size_t j = 1; j < m_keys.size(); ++j) {
-        if (folded < std::u16string_view(m_keys[j])) {
+    for (std::size_t j = 1; j < m_keys.size(); ++j)
+        if (folded < std::u16string_view(m_keys[j]))
             return {m_first[j - 1], m_first[j]};
-        }
-    }
     return {m_first.back(), kLastBlockEnd};
 }
 

@@ -34,9 +34,8 @@ bool lookUpUserFiles(DictionaryFiles& files, core::SharedState& state, std::u16s
                 const std::int32_t noteCount = notes.recordCount();
                 for (std::int32_t n = 1; n <= noteCount; ++n) {
                     const EntryView note = parseEntryView(notes.recordBytes(n));
-                    if (plainFieldEquals(note.term, word)) {
+                    if (plainFieldEquals(note.term, word))
                         state.lastDetails = core::fromWindows1252(note.body);
-                    }
                 }
             }
             return true;
@@ -72,9 +71,8 @@ bool LookupWord(DictionaryFiles& files, core::SharedState& state, std::u16string
         state.lastTranslation.clear();
         return false;
     }
-    if (lookUpUserFiles(files, state, trimmed, wantDetails)) {
+    if (lookUpUserFiles(files, state, trimmed, wantDetails))
         return true;
-    }
 
     bool found = false;
     state.lastTranslation.clear();
@@ -88,16 +86,14 @@ bool LookupWord(DictionaryFiles& files, core::SharedState& state, std::u16string
             if (!entry.term.empty() && decodedFieldEquals(entry.term, trimmed)) {
                 found = true;
                 state.lastTranslation = decodeFieldBytes(entry.body);
-                if (wantDetails) {
+                if (wantDetails)
                     lookUpDetails(files, state, trimmed, number);
-                }
                 break;
             }
         }
     }
-    if (state.lastDetails.empty() && !state.lastTranslation.empty()) {
+    if (state.lastDetails.empty() && !state.lastTranslation.empty())
         state.lastDetails = state.lastTranslation;
-    }
     return found;
 }
 

@@ -58,9 +58,8 @@ bool RecordFile::open(const std::filesystem::path& path, Mode mode, std::string&
 
 void RecordFile::close()
 {
-    if (m_stream.is_open()) {
+    if (m_stream.is_open())
         m_stream.close();
-    }
     m_stream.clear();
     m_data.clear();
     m_data.shrink_to_fit();
@@ -77,9 +76,8 @@ std::int32_t RecordFile::recordCount() const
 
 std::string_view RecordFile::recordBytes(std::int32_t number) const
 {
-    if (number < 1 || number > recordCount()) {
+    if (number < 1 || number > recordCount())
         return {};
-    }
     return std::string_view(m_data).substr(static_cast<std::size_t>(number - 1) * m_recordLength,
                                            m_recordLength);
 }
@@ -118,17 +116,14 @@ bool RecordFile::readNext(IndexRecord& out)
 
 RecordError RecordFile::write(std::int32_t number, const EntryRecord& record)
 {
-    if (!m_open || !m_stream.is_open()) {
+    if (!m_open || !m_stream.is_open())
         return RecordError::NotOpen;
-    }
-    if (number < 1 || number > recordCount() + 1) {
+    if (number < 1 || number > recordCount() + 1)
         return RecordError::BadRecordNumber;
-    }
     std::string bytes;
     const RecordError error = serializeEntry(record, m_recordLength, bytes);
-    if (error != RecordError::None) {
+    if (error != RecordError::None)
         return error;
-    }
     const std::size_t at = static_cast<std::size_t>(number - 1) * m_recordLength;
     m_stream.clear();
     m_stream.seekp(static_cast<std::streamoff>(at));
@@ -139,9 +134,8 @@ RecordError RecordFile::write(std::int32_t number, const EntryRecord& record)
         return RecordError::WriteFailed;
     }
     // A short trailing record is overwritten by the append, so it goes from memory too.
-    if (at + m_recordLength > m_data.size()) {
+    if (at + m_recordLength > m_data.size())
         m_data.resize(at + m_recordLength);
-    }
     m_data.replace(at, m_recordLength, bytes);
     return RecordError::None;
 }

@@ -66,12 +66,10 @@ RecordError serializeEntry(const EntryRecord& record, std::size_t recordLength, 
 {
     const auto term = core::toWindows1252(record.term);
     const auto body = core::toWindows1252(record.body);
-    if (!term || !body) {
+    if (!term || !body)
         return RecordError::NotWindows1252;
-    }
-    if (recordLength < 4 || term->size() + body->size() > entryTextCapacity(recordLength)) {
+    if (recordLength < 4 || term->size() + body->size() > entryTextCapacity(recordLength))
         return RecordError::TooLong;
-    }
     std::string bytes(recordLength, '\0');
     putCount(bytes, 0, term->size());
     bytes.replace(2, term->size(), *term);
@@ -85,19 +83,16 @@ RecordError serializeEntry(const EntryRecord& record, std::size_t recordLength, 
 RecordError serializeIndex(const IndexRecord& record, std::string& out)
 {
     const auto key = core::toWindows1252(record.key);
-    if (!key) {
+    if (!key)
         return RecordError::NotWindows1252;
-    }
-    if (key->size() + 6 > kShortRecordLength) {
+    if (key->size() + 6 > kShortRecordLength)
         return RecordError::TooLong;
-    }
     std::string bytes(kShortRecordLength, '\0');
     putCount(bytes, 0, key->size());
     bytes.replace(2, key->size(), *key);
     const auto value = static_cast<std::uint32_t>(record.firstRecord);
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < 4; ++i)
         bytes[2 + key->size() + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
     out = std::move(bytes);
     return RecordError::None;
 }
@@ -109,19 +104,15 @@ namespace quillet::dictionary {
 bool plainFieldEquals(std::string_view stored, std::u16string_view trimmedWord)
 {
     const auto first = stored.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
+    if (first == std::string_view::npos)
         return trimmedWord.empty();
-    }
     const auto last = stored.find_last_not_of(' ');
     const std::string_view kept = stored.substr(first, last - first + 1);
-    if (kept.size() != trimmedWord.size()) {
+    if (kept.size() != trimmedWord.size())
         return false;
-    }
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        if (core::decodeWindows1252(static_cast<unsigned char>(kept[i])) != trimmedWord[i]) {
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        if (core::decodeWindows1252(static_cast<unsigned char>(kept[i])) != trimmedWord[i])
             return false;
-        }
-    }
     return true;
 }
 

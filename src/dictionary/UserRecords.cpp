@@ -8,15 +8,12 @@ namespace quillet::dictionary {
 std::int32_t findFirstUserRecord(const RecordFile& file, std::u16string_view word)
 {
     const std::u16string_view trimmed = core::trimSpacesView(word);
-    if (trimmed.empty()) {
+    if (trimmed.empty())
         return 0;
-    }
     const std::int32_t count = file.recordCount();
-    for (std::int32_t number = 1; number <= count; ++number) {
-        if (plainFieldEquals(parseEntryView(file.recordBytes(number)).term, trimmed)) {
+    for (std::int32_t number = 1; number <= count; ++number)
+        if (plainFieldEquals(parseEntryView(file.recordBytes(number)).term, trimmed))
             return number;
-        }
-    }
     return 0;
 }
 
@@ -39,29 +36,23 @@ UserSaveResult saveUserEntry(DictionaryFiles& files, std::u16string_view word,
     const EntryRecord noteRecord{note.empty() ? std::u16string() : std::u16string(word),
                                  std::u16string(note)};
     if (const RecordError error = checkUserRecord(files.user(), wordRecord);
-        error != RecordError::None) {
+        error != RecordError::None)
         return {error, UserEntryTarget::Word};
-    }
     if (const RecordError error = checkUserRecord(files.userDetails(), noteRecord);
-        error != RecordError::None) {
+        error != RecordError::None)
         return {error, UserEntryTarget::Note};
-    }
-    if (!files.user().isWritable()) {
+    if (!files.user().isWritable())
         return {RecordError::NotOpen, UserEntryTarget::Word};
-    }
-    if (!files.userDetails().isWritable()) {
+    if (!files.userDetails().isWritable())
         return {RecordError::NotOpen, UserEntryTarget::Note};
-    }
     const std::int32_t wordNumber = findFirstUserRecord(files.user(), word);
     const std::int32_t noteNumber = findFirstUserRecord(files.userDetails(), word);
     if (const RecordError error = writeUserRecord(files.user(), wordNumber, wordRecord);
-        error != RecordError::None) {
+        error != RecordError::None)
         return {error, UserEntryTarget::Word};
-    }
     if (const RecordError error = writeUserRecord(files.userDetails(), noteNumber, noteRecord);
-        error != RecordError::None) {
+        error != RecordError::None)
         return {error, UserEntryTarget::Note};
-    }
     return {};
 }
 

@@ -330,9 +330,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_traduz &&
-        (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease)) {
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease))
         m_traduz->selectAll();
-    }
     return QWidget::eventFilter(watched, event);
 }
 

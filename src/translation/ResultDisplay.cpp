@@ -19,21 +19,16 @@ void ResultDisplay::beginResultDisplay(std::u16string_view searchText)
     m_found = false;
     m_possibilityCount = 0;
     m_mainForm.clear();
-    for (auto& form : m_possibilities) {
-        form.clear();
-    }
+    for (auto& form : m_possibilities) form.clear();
 
     m_line = m_state.messages[kWaitingMessage];
     m_view.setSearchBoxText(m_line);
     m_view.repaintSearchBox();
 
     m_view.setDetailsText(u"");
-    for (int slot = 0; slot < kPossibilitySlots; ++slot) {
-        m_view.setPossibilityTerm(slot, u"");
-    }
-    for (int slot = 0; slot < kPossibilitySlots; ++slot) {
+    for (int slot = 0; slot < kPossibilitySlots; ++slot) m_view.setPossibilityTerm(slot, u"");
+    for (int slot = 0; slot < kPossibilitySlots; ++slot)
         m_view.setPossibilityTranslation(slot, u"");
-    }
     m_view.repaintDetails();
 }
 
@@ -46,12 +41,10 @@ HitAnswer ResultDisplay::recordHit(std::u16string_view form, HitKind kind)
 {
     if (!m_found) {
         std::u16string line;
-        if (kind == HitKind::Direct) {
+        if (kind == HitKind::Direct)
             line.append(form).append(u" -> ");
-        } else {
-            line.append(u" ? ").append(m_searchText).append(u" (! ").append(form).append(
-                u" ) -> ");
-        }
+        else
+            line.append(u" ? ").append(m_searchText).append(u" (! ").append(form).append(u" ) -> ");
         line.append(m_state.lastTranslation);
         m_line = std::move(line);
         m_view.setSearchBoxText(m_line);
@@ -60,9 +53,8 @@ HitAnswer ResultDisplay::recordHit(std::u16string_view form, HitKind kind)
         m_found = true;
         return HitAnswer::Continue;
     }
-    if (m_possibilityCount >= kPossibilitySlots) {
+    if (m_possibilityCount >= kPossibilitySlots)
         return HitAnswer::Stop;
-    }
     const int slot = m_possibilityCount;
     m_possibilities[slot] = form;
     m_view.setPossibilityTerm(slot, form);
@@ -90,14 +82,11 @@ std::u16string ResultDisplay::finishResultDisplay()
 
 bool ResultDisplay::isShown(std::u16string_view form) const
 {
-    if (m_found && form == m_mainForm) {
+    if (m_found && form == m_mainForm)
         return true;
-    }
-    for (int slot = 0; slot < m_possibilityCount; ++slot) {
-        if (form == m_possibilities[slot]) {
+    for (int slot = 0; slot < m_possibilityCount; ++slot)
+        if (form == m_possibilities[slot])
             return true;
-        }
-    }
     return false;
 }
 

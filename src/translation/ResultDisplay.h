@@ -18,14 +18,12 @@
 
 namespace quillet::translation {
 
-enum class HitKind
-{
+enum class HitKind {
     Direct,   // the unchanged search text was found
     Derived,  // a candidate form was found
 };
 
-enum class HitAnswer
-{
+enum class HitAnswer {
     Continue,
     Stop,  // four possibilities are already listed: the run ends
 };

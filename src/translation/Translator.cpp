@@ -37,9 +37,8 @@ std::u16string minus(std::u16string_view word, std::size_t count, std::u16string
 bool eraseFirst(std::u16string& word, char16_t c)
 {
     const auto at = word.find(c);
-    if (at == std::u16string::npos) {
+    if (at == std::u16string::npos)
         return false;
-    }
     word.erase(at, 1);
     return true;
 }
@@ -56,35 +55,29 @@ public:
     // Looks `word` up and hands a hit to the display; true when found.
     bool tryForm(std::u16string_view word, HitKind kind = HitKind::Derived)
     {
-        if (m_stopped) {
+        if (m_stopped)
             return false;
-        }
-        if (!lookUp(word, !m_display.found())) {
+        if (!lookUp(word, !m_display.found()))
             return false;
-        }
-        if (m_display.recordHit(word, kind) == HitAnswer::Stop) {
+        if (m_display.recordHit(word, kind) == HitAnswer::Stop)
             m_stopped = true;
-        }
         return true;
     }
 
     // Tries the candidates in order until one is found.
     void tryChain(std::initializer_list<std::u16string_view> candidates)
     {
-        for (const auto candidate : candidates) {
-            if (tryForm(candidate) || m_stopped) {
+        for (const auto candidate : candidates)
+            if (tryForm(candidate) || m_stopped)
                 return;
-            }
-        }
     }
 
     // When `base` ends in `ending`, tries it with the ending swapped for `replacement`.
     void tryEnding(std::u16string_view base, std::u16string_view ending,
                    std::u16string_view replacement = {})
     {
-        if (endsIn(base, ending)) {
+        if (endsIn(base, ending))
             tryForm(minus(base, ending.size(), replacement));
-        }
     }
 
     void englishEndings(std::u16string_view base);
@@ -112,22 +105,19 @@ void Run::englishEndings(std::u16string_view base)
     tryEnding(base, u"ies", u"y");
     tryEnding(base, u"es");
     tryEnding(base, u"d");
-    if (endsIn(base, u"ed")) {
+    if (endsIn(base, u"ed"))
         tryChain({minus(base, 2), minus(base, 3), minus(base, 3, u"y")});
-    }
     if (endsIn(base, u"ing")) {
-        if (!tryForm(minus(base, 3)) && base.size() > 3) {
+        if (!tryForm(minus(base, 3)) && base.size() > 3)
             tryForm(minus(base, 4));
-        }
         tryForm(minus(base, 3, u"e"));
     }
     tryEnding(base, u"ly");
     tryEnding(base, u"able");
     tryEnding(base, u"less");
     tryEnding(base, u"er");
-    if (base.starts_with(u"re")) {
+    if (base.starts_with(u"re"))
         tryForm(base.substr(2));
-    }
 }
 
 void Run::portugueseEndings(std::u16string_view base)
@@ -147,14 +137,12 @@ void Run::truncations(std::u16string_view base, bool english)
     for (std::size_t length = base.size() - 1; length >= minimum && !m_stopped; --length) {
         const auto prefix = base.substr(0, length);
         // Only English skips forms already on screen, and only for prefixes.
-        if (english && m_display.isShown(prefix)) {
+        if (english && m_display.isShown(prefix))
             continue;
-        }
         tryForm(prefix);
     }
-    for (std::size_t start = 1; base.size() - start >= minimum && !m_stopped; ++start) {
+    for (std::size_t start = 1; base.size() - start >= minimum && !m_stopped; ++start)
         tryForm(base.substr(start));
-    }
 }
 
 }  // namespace
@@ -183,29 +171,23 @@ std::u16string translateSearchText(std::u16string& searchText, const core::Share
     // Normalisation: changes accumulate; a step's result is tried only when
     // that step changed the word.
     std::u16string base = word;
-    if (!word.empty() && isPunctuation(word.front())) {
+    if (!word.empty() && isPunctuation(word.front()))
         word.erase(0, 1);
-    }
-    if (!word.empty() && isPunctuation(word.back())) {
+    if (!word.empty() && isPunctuation(word.back()))
         word.pop_back();
-    }
-    if (word != base) {
+    if (word != base)
         run.tryForm(word);
-    }
-    for (const char16_t removed : {u'-', u'\'', u'"'}) {
-        if (eraseFirst(word, removed)) {
+    for (const char16_t removed : {u'-', u'\'', u'"'})
+        if (eraseFirst(word, removed))
             run.tryForm(word);
-        }
-    }
 
     base = word;
     if (base.size() >= kMinimumBaseLength && !run.stopped()) {
         const bool english = usesEnglishRules(state.activeDictionary);
-        if (english) {
+        if (english)
             run.englishEndings(base);
-        } else {
+        else
             run.portugueseEndings(base);
-        }
         run.truncations(base, english);
     }
 

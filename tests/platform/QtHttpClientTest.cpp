@@ -41,8 +41,9 @@ std::vector<platform::HttpReply> fetch(const QString& address, std::chrono::mill
 {
     platform::QtHttpClient client;
     std::vector<platform::HttpReply> replies;
-    client.get(platform::toU16(address), timeout,
-               [&](const platform::HttpReply& reply) { replies.push_back(reply); });
+    client.get(
+        platform::toU16(address), timeout,
+        [&](const platform::HttpReply& reply) { replies.push_back(reply); });
     (void)QTest::qWaitFor([&] { return !replies.empty(); }, 15000);
     QTest::qWait(100);  // a second reply would come now
     return replies;

@@ -77,7 +77,8 @@ private slots:
         });
         QCOMPARE(created, 0);
         int failures = 0;
-        speech.speak(u"house", [&](const std::u16string&) { ++failures; });
+        speech.speak(
+            u"house", [&](const std::u16string&) { ++failures; });
         speech.speak(u"house", [&](const std::u16string&) { ++failures; });
         QCOMPARE(created, 1);
         QCOMPARE(failures, 2);

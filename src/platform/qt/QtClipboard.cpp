@@ -17,10 +17,12 @@ const QString kPasswordHint = QStringLiteral("x-kde-passwordManagerHint");
 QtClipboard::QtClipboard(QClipboard* clipboard, QObject* parent)
     : QObject(parent), m_clipboard(clipboard ? clipboard : QGuiApplication::clipboard())
 {
-    connect(m_clipboard, &QClipboard::dataChanged, this, [this] {
-        if (m_handler)
-            m_handler();
-    });
+    connect(
+        m_clipboard, &QClipboard::dataChanged, this,
+        [this] {
+            if (m_handler)
+                m_handler();
+        });
 }
 
 bool QtClipboard::isMarkedSecret(const QMimeData& data)

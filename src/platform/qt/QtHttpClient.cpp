@@ -91,17 +91,19 @@ void QtHttpClient::get(const std::u16string& address, std::chrono::milliseconds 
     });
     deadline->start(msecs);
 
-    connect(reply, &QNetworkReply::readyRead, this, [reply, transfer] {
-        readAvailable(*reply, *transfer);
-        if (transfer->body.size() >= bodyLimit) {
-            // Enough read: the rest of the body is never fetched.
-            HttpReply result;
-            result.ok = true;
-            result.body = std::move(transfer->body);
-            transfer->deliver(std::move(result));
-            reply->abort();
-        }
-    });
+    connect(
+        reply, &QNetworkReply::readyRead, this,
+        [reply, transfer] {
+            readAvailable(*reply, *transfer);
+            if (transfer->body.size() >= bodyLimit) {
+                // Enough read: the rest of the body is never fetched.
+                HttpReply result;
+                result.ok = true;
+                result.body = std::move(transfer->body);
+                transfer->deliver(std::move(result));
+                reply->abort();
+            }
+        });
 
     connect(reply, &QNetworkReply::finished, this, [reply, transfer] {
         reply->deleteLater();

@@ -45,9 +45,11 @@ void DictionaryChooserTest::walksThroughTheSwitches()
     chooser.setEntries(catalogue);
     auto* list = chooser.findChild<QComboBox*>("cmbDicionario");
     QStringList told;  // what the main window hears, in order
-    connect(&chooser, &DictionaryChooser::pronunciationAvailable,
-            [&](bool on) { told << (on ? "speech" : "no speech"); });
-    connect(&chooser, &DictionaryChooser::mainTitleChanged, [&](const QString& t) { told << t; });
+    connect(
+        &chooser, &DictionaryChooser::pronunciationAvailable,
+        [&](bool on) { told << (on ? "speech" : "no speech"); });
+    connect(
+        &chooser, &DictionaryChooser::mainTitleChanged, [&](const QString& t) { told << t; });
     connect(&chooser, &DictionaryChooser::idleLookRequested, [&] { told << "idle"; });
 
     QCOMPARE(list->itemText(2), "French-Portuguese");
