@@ -5,7 +5,9 @@
 # back to the address box), then English is chosen and the program starts in
 # English and keeps language 1 once its bar is closed. Second run: words are
 # copied from another process with xclip and the translation is read back out
-# of the search box (a click selects the whole line, Ctrl+C copies it).
+# of the search box (a click selects the whole line, Ctrl+C copies it). A
+# clipboard owner that is stopped must not hold up typing in the bar, and a
+# later copy from a healthy owner is still translated.
 # Screenshots of the language window, the refusal, the splash, the bar with a
 # translation and the details window go to build/artifacts. Needs a display
 # with a window manager (scripts/with-display); exits 77 (skipped) without one.
@@ -42,7 +44,9 @@ copy() {
 }
 paste() { timeout 10 xclip -o -selection clipboard 2>/dev/null; }
 activate() { timeout 10 xdotool windowactivate --sync "$1"; }
+frozen=""
 cleanup() {
+  [ -n "$frozen" ] && { kill -KILL "$frozen"; kill -CONT "$frozen"; } 2>/dev/null
   kill ${pid:+"$pid"} ${owner:+"$owner"} 2>/dev/null
   wait 2>/dev/null
 }
@@ -140,16 +144,20 @@ for _ in $(seq 100); do
 done
 [ -n "$bar" ] || { echo "FAIL: the bar is not the only window after the splash"; exit 1; }
 
-# Copies `word` from another program and returns the line the bar shows.
-translate() {
-  copy "$1"
-  # Beyond the half-second fallback tick, so a loaded machine still passes.
-  sleep 0.6
+# The line the bar shows.
+box_line() {
   xdotool mousemove --window "$bar" 60 10 click 1
   sleep 0.2
   xdotool key --clearmodifiers ctrl+c
   sleep 0.3
   paste
+}
+# Copies `word` from another program and returns the line the bar shows.
+translate() {
+  copy "$1"
+  # Beyond the half-second fallback tick, so a loaded machine still passes.
+  sleep 0.6
+  box_line
 }
 
 check() {  # word expected-line
@@ -191,6 +199,28 @@ xdotool mousemove --window "$bar" 452 12 click 1
 sleep 0.5
 if [ "$(visible | wc -l)" -lt 2 ]; then fail "the details window did not open"; fi
 import -window root "$artifacts/details.png"
+
+# A clipboard owner that stops answering. Typing goes on as usual: Enter puts
+# the typed word on the clipboard at once (a bar that waited on the owner
+# would take seconds over each keystroke) and the word is translated.
+printf dogs | xclip -quiet -selection clipboard >/dev/null 2>&1 &
+frozen=$!
+sleep 0.3
+kill -STOP "$frozen"
+xdotool mousemove --window "$bar" 60 10 click 1
+sleep 0.2
+xdotool type --delay 50 houses
+xdotool key --clearmodifiers Return
+typed=""
+for _ in $(seq 6); do
+  typed=$(timeout 0.5 xclip -o -selection clipboard 2>/dev/null) && [ "$typed" = houses ] && break
+done
+[ "$typed" = houses ] || fail "typing held up by a stopped clipboard owner (clipboard '$typed')"
+sleep 0.6
+line=$(box_line)
+[ "$line" = " ? houses (! house ) -> casa, habitação, vivenda" ] ||
+  fail "typed houses with a stopped owner: got '$line'"
+check house "house -> casa, habitação, vivenda"
 
 close_bar "$bar"
 # The bar was not moved: the same top and left come back.
