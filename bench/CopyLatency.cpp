@@ -4,6 +4,11 @@
 // program runs as it does for the user (real clipboard, staged program folder
 // with the FreeDict dictionaries), only the program folder is given here.
 //
+// Then keystroke-to-paint latency: `xdotool key` types a letter into the
+// search box; the time runs from starting it to the box having repainted,
+// first with a healthy clipboard owner, then with one stopped (SIGSTOP) that
+// never answers.
+//
 // Usage (on a display with a window manager, e.g. under scripts/with-display):
 //   quillet_copy_latency APPFOLDER [COPIES]
 
@@ -29,6 +34,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTimer>
+
+#include <signal.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -57,6 +64,52 @@ double percentile(std::vector<double> values, double fraction)
     const auto index =
         static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
     return values[std::min(index, values.size() - 1)];
+}
+
+void printFigures(const char* what, const std::vector<double>& millis)
+{
+    if (millis.empty()) {
+        std::printf("%s: none\n", what);
+        return;
+    }
+    std::printf("%s ms: median %.1f, p95 %.1f, min %.1f, max %.1f\n", what, percentile(millis, 0.5),
+                percentile(millis, 0.95), *std::min_element(millis.begin(), millis.end()),
+                *std::max_element(millis.begin(), millis.end()));
+}
+
+void settle(int milliseconds)
+{
+    QElapsedTimer pause;
+    pause.start();
+    while (pause.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+std::vector<double> keyLatencies(QLineEdit& box, int keys)
+{
+    std::vector<double> millis;
+    for (int i = 0; i < keys; ++i) {
+        QEventLoop loop;
+        QElapsedTimer clock;
+        double elapsed = -1.0;
+        const auto connection = QObject::connect(&box, &QLineEdit::textEdited, [&] {
+            box.repaint();
+            elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+            loop.quit();
+        });
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+        QProcess xdotool;
+        clock.start();
+        xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("a")});
+        if (elapsed < 0.0)
+            loop.exec();
+        QObject::disconnect(connection);
+        xdotool.waitForFinished(3000);
+        if (elapsed >= 0.0)
+            millis.push_back(elapsed);
+        settle(50);
+    }
+    return millis;
 }
 
 }  // namespace
@@ -148,9 +201,37 @@ int main(int argc, char* argv[])
         return 1;
     }
     std::printf("copies %d, translated %zu, missed %d\n", copies, millis.size(), missed);
-    std::printf("copy-to-result ms: median %.1f, p95 %.1f, min %.1f, max %.1f\n",
-                percentile(millis, 0.5), percentile(millis, 0.95),
-                *std::min_element(millis.begin(), millis.end()),
-                *std::max_element(millis.begin(), millis.end()));
-    return missed == 0 ? 0 : 1;
+    printFigures("copy-to-result", millis);
+
+    QProcess activate;
+    activate.start(
+        QStringLiteral("xdotool"),
+        {QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(bar.winId())});
+    activate.waitForFinished(5000);
+    bar.focusSearchBox();
+    settle(300);
+    constexpr int kKeys = 20;
+    printFigures("keystroke-to-paint, healthy owner", keyLatencies(*box, kKeys));
+
+    // An owner that took the clipboard and then stopped answering.
+    QProcess owner;
+    QEventLoop read;
+    const auto connection =
+        QObject::connect(&bar, &quillet::shell::MainWindow::translated, &read, &QEventLoop::quit);
+    QTimer::singleShot(3000, &read, &QEventLoop::quit);
+    owner.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
+                                          QStringLiteral("clipboard")});
+    owner.write("dogs");
+    owner.closeWriteChannel();
+    read.exec();
+    QObject::disconnect(connection);
+    ::kill(static_cast<pid_t>(owner.processId()), SIGSTOP);
+    bar.focusSearchBox();
+    settle(300);
+    const std::vector<double> frozen = keyLatencies(*box, kKeys);
+    ::kill(static_cast<pid_t>(owner.processId()), SIGKILL);
+    ::kill(static_cast<pid_t>(owner.processId()), SIGCONT);
+    owner.waitForFinished(3000);
+    printFigures("keystroke-to-paint, stopped owner", frozen);
+    return missed == 0 && frozen.size() == kKeys ? 0 : 1;
 }
