@@ -11,8 +11,10 @@ class Clipboard
 public:
     virtual ~Clipboard() = default;
 
-    // The plain text on the clipboard; empty when it holds no text or when a
-    // password manager has marked its content as secret.
+    // The plain text on the clipboard as last read; never waits on the
+    // program that owns it. Empty when it holds no text, when a password
+    // manager has marked its content as secret or when the owner did not
+    // answer. A huge text may be cut, long past any search text.
     virtual std::u16string text() const = 0;
     virtual void setText(const std::u16string& text) = 0;
     virtual void clear() = 0;
