@@ -9,6 +9,7 @@
 #include <zlib.h>
 
 #include <cstring>
+#include <filesystem>
 #include <limits>
 
 namespace quillet::tool {
@@ -36,9 +37,15 @@ bool isMetadataHeadword(std::string_view headword)
     return headword.starts_with("00-database-") || headword.starts_with("00database");
 }
 
+FileError tooLarge(const std::string& path, std::size_t limit)
+{
+    return FileError(path, "holds more than " + std::to_string(limit) +
+                               " bytes of data, more than a dictionary can use");
+}
+
 // Inflates every gzip member of `bytes` in turn (dictzip is one member with
-// an extra header field, which zlib skips).
-std::string inflateGzip(std::string_view bytes, const std::string& path)
+// an extra header field, which zlib skips), stopping once past `limit` bytes.
+std::string inflateGzip(std::string_view bytes, const std::string& path, std::size_t limit)
 {
     std::string result;
     z_stream stream;
@@ -54,6 +61,10 @@ std::string inflateGzip(std::string_view bytes, const std::string& path)
         stream.avail_out = sizeof buffer;
         status = inflate(&stream, Z_NO_FLUSH);
         result.append(buffer, sizeof buffer - stream.avail_out);
+        if (result.size() > limit) {
+            inflateEnd(&stream);
+            throw tooLarge(path, limit);
+        }
         if (status == Z_STREAM_END) {
             if (stream.avail_in == 0)
                 break;
@@ -117,12 +128,18 @@ std::vector<DictdIndexLine> parseDictdIndex(std::string_view bytes, const std::s
     return lines;
 }
 
-std::string readDictdData(const std::string& path)
+std::string readDictdData(const std::string& path, std::size_t limit)
 {
+    // A file already past the limit is refused unread.
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) > limit && !error)
+        throw tooLarge(path, limit);
     std::string bytes = readFileBytes(path);
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0x1F &&
         static_cast<unsigned char>(bytes[1]) == 0x8B)
-        return inflateGzip(bytes, path);
+        return inflateGzip(bytes, path, limit);
+    if (bytes.size() > limit)
+        throw tooLarge(path, limit);
     return bytes;
 }
 

@@ -3,6 +3,7 @@
 // line per entry, numbers in base 64 with the alphabet A-Z a-z 0-9 + /) and
 // the ".dict" data, plain or gzip/dictzip compressed.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,9 +28,15 @@ std::optional<std::uint64_t> decodeDictdNumber(std::string_view digits);
 // "00-database-..." entries are left out.
 std::vector<DictdIndexLine> parseDictdIndex(std::string_view bytes, const std::string& fileName);
 
+// Far more than a real database holds (the FreeDict ones inflate to a few
+// megabytes), and few enough to keep in memory: a small file that inflates to
+// gigabytes is refused once it passes this, not when memory runs out.
+inline constexpr std::size_t kDictdDataLimit = std::size_t{256} << 20;
+
 // The uncompressed data; gzip and dictzip files are inflated, anything else is
-// taken as it is. Throws FileError on an unreadable or truncated file.
-std::string readDictdData(const std::string& path);
+// taken as it is. Throws FileError on an unreadable or truncated file, or one
+// whose data would pass `limit` bytes.
+std::string readDictdData(const std::string& path, std::size_t limit = kDictdDataLimit);
 
 // The text of one entry; throws FileError when it lies past the data's end.
 std::string_view entryText(std::string_view data, const DictdIndexLine& line,

@@ -9,6 +9,7 @@
 #include "support/TestDictionary.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <functional>
 
@@ -53,6 +54,25 @@ TEST(SourceFormats, DamageIsAnErrorNamingItsPlace)
     testsupport::writeTextFile(folder / "cut.dz", testsupport::readFile(real).substr(0, 1000));
     EXPECT_EQ(fileErrorOf([&] { readDictdData((folder / "cut.dz").string()); }),
               (folder / "cut.dz").string() + ": compressed data is truncated");
+}
+
+TEST(Dictd, DataPastTheCapIsRefused)
+{
+    const testsupport::TempFolder folder;
+    const std::string plain = (folder / "plain.dict").string(), zipped = plain + ".dz";
+    testsupport::writeTextFile(plain, std::string(100000, 'a'));
+    // Two gzip members, as zlib's own writer makes them: 60000 and 40000 bytes.
+    for (const auto& [mode, count] : {std::pair{"wb", 60000u}, std::pair{"ab", 40000u}}) {
+        const std::string part(count, 'a');
+        gzFile file = gzopen(zipped.c_str(), mode);
+        ASSERT_EQ(gzwrite(file, part.data(), count), static_cast<int>(count));
+        gzclose(file);
+    }
+    for (const std::string& path : {plain, zipped}) {
+        EXPECT_EQ(readDictdData(path, 100000), std::string(100000, 'a')) << path;
+        EXPECT_EQ(fileErrorOf([&] { readDictdData(path, 99999); }),
+                  path + ": holds more than 99999 bytes of data, more than a dictionary can use");
+    }
 }
 
 TEST(Dictd, IndexNumbersAreBase64)
