@@ -16,6 +16,10 @@
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
+#include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace quillet::tool {
 
@@ -253,28 +257,91 @@ BuiltDictionary buildDictionary(const std::vector<SourceEntry>& entries,
 
 namespace {
 
-template <typename Record, typename Serialize>
-void writeRecords(const std::filesystem::path& path, const std::vector<Record>& records,
-                  Serialize serialize)
+// A file written through its descriptor, so that every failure, the last
+// flush and close included, is seen with its cause.
+class OutputFile
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        throw FileError(path.string(), std::strerror(errno));
+public:
+    explicit OutputFile(std::filesystem::path path)
+        : m_path(std::move(path)),
+          m_descriptor(::open(m_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644))
+    {
+        if (m_descriptor < 0)
+            fail(errno);
+    }
+    ~OutputFile()
+    {
+        if (m_descriptor >= 0)
+            ::close(m_descriptor);
+    }
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    void write(std::string_view bytes)
+    {
+        while (!bytes.empty()) {
+            const ssize_t written = ::write(m_descriptor, bytes.data(), bytes.size());
+            if (written < 0 && errno != EINTR)
+                fail(errno);
+            if (written > 0)
+                bytes.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+
+    // On the disk and closed, or a FileError.
+    void finish()
+    {
+        const int descriptor = std::exchange(m_descriptor, -1);
+        if (::fsync(descriptor) != 0) {
+            const int error = errno;
+            ::close(descriptor);
+            fail(error);
+        }
+        if (::close(descriptor) != 0)
+            fail(errno);
+    }
+
+private:
+    [[noreturn]] void fail(int error) const
+    {
+        throw FileError(m_path.string(), std::strerror(error));
+    }
+
+    std::filesystem::path m_path;
+    int m_descriptor;
+};
+
+// "STEM.qlc.tmp" replaces "STEM.qlc".
+void renameIntoPlace(const std::filesystem::path& temporary)
+{
+    const std::filesystem::path target = temporary.parent_path() / temporary.stem();
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    if (error)
+        throw FileError(target.string(), error.message());
+}
+
+// Writes the records to `temporary`, noted in `written` first so that a
+// failure anywhere can remove it.
+template <typename Record, typename Serialize>
+void writeRecords(const std::filesystem::path& temporary, const std::vector<Record>& records,
+                  Serialize serialize, std::vector<std::filesystem::path>& written)
+{
+    written.push_back(temporary);
+    OutputFile file(temporary);
     std::string bytes;
     std::string buffer;
     for (const Record& record : records) {
         if (serialize(record, bytes) != dict::RecordError::None)
-            throw FileError(path.string(), "a record does not fit its layout");
+            throw FileError(temporary.string(), "a record does not fit its layout");
         buffer += bytes;
         if (buffer.size() >= (1u << 20)) {
-            file.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+            file.write(buffer);
             buffer.clear();
         }
     }
-    file.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    file.close();
-    if (!file)
-        throw FileError(path.string(), "write failed");
+    file.write(buffer);
+    file.finish();
 }
 
 void createIfMissing(const std::filesystem::path& path)
@@ -302,12 +369,29 @@ void writeDictionary(const BuiltDictionary& dictionary, const std::filesystem::p
             return dict::serializeEntry(record, length, out);
         };
     };
-    writeRecords(pathOf(".qlc"), dictionary.main, entry(dict::kShortRecordLength));
-    writeRecords(pathOf(".ind"), dictionary.index,
-                 [](const dict::IndexRecord& record, std::string& out) {
-                     return dict::serializeIndex(record, out);
-                 });
-    writeRecords(pathOf(".pdt"), dictionary.details, entry(dict::kLongRecordLength));
+    // A folder in the way would stop a rename after others had replaced their files.
+    for (const char* extension : {".qlc", ".ind", ".pdt"})
+        if (std::filesystem::is_directory(pathOf(extension)))
+            throw FileError(pathOf(extension).string(), "is a folder, not a file");
+    // The new files are written beside the old ones, which they replace only
+    // once all three are complete: a failure leaves the old set as it was.
+    std::vector<std::filesystem::path> written;
+    try {
+        writeRecords(pathOf(".qlc.tmp"), dictionary.main, entry(dict::kShortRecordLength), written);
+        writeRecords(
+            pathOf(".ind.tmp"), dictionary.index,
+            [](const dict::IndexRecord& record, std::string& out) {
+                return dict::serializeIndex(record, out);
+            },
+            written);
+        writeRecords(pathOf(".pdt.tmp"), dictionary.details, entry(dict::kLongRecordLength),
+                     written);
+        for (const std::filesystem::path& temporary : written) renameIntoPlace(temporary);
+    } catch (...) {
+        // Files only: a folder that took a temporary name is the user's.
+        for (const std::filesystem::path& temporary : written) ::unlink(temporary.c_str());
+        throw;
+    }
     createIfMissing(pathOf(".dcu"));
     createIfMissing(pathOf(".dtu"));
 }

@@ -55,8 +55,9 @@ BuiltDictionary buildDictionary(const std::vector<SourceEntry>& entries,
                                 const BuildOptions& options = {});
 
 // Writes stem.qlc, stem.ind and stem.pdt into `folder` (created if needed),
-// replacing them, and creates empty stem.dcu and stem.dtu unless they exist:
-// those hold the user's own entries. Throws FileError.
+// replacing the three together or, on any failure, none; then creates empty
+// stem.dcu and stem.dtu unless they exist: those hold the user's own entries.
+// Throws FileError naming the file and the cause.
 void writeDictionary(const BuiltDictionary& dictionary, const std::filesystem::path& folder,
                      const std::string& stem);
 
