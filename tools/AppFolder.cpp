@@ -2,6 +2,8 @@
 
 #include "ToolError.h"
 
+#include "core/CatalogueFields.h"
+#include "core/Paths.h"
 #include "core/Utf8.h"
 #include "dictionary/Catalogue.h"
 
@@ -30,6 +32,17 @@ void openAppFolderRow(const std::filesystem::path& folder, int row, core::Shared
     // The catalogue falls back to another row when it lacks this one.
     if (state.activeDictionary != row)
         throw FileError(catalogue, "has no row " + std::to_string(row));
+    // Opening a set creates its missing files, as the program needs; a command
+    // that only reads must not, so a missing file is reported first.
+    const std::u16string& stem = core::catalogueField(
+        state.dictionaryTable[static_cast<std::size_t>(row)], core::CatalogueField::FileStem);
+    for (const auto role : {dict::FileRole::Main, dict::FileRole::Index, dict::FileRole::Details,
+                            dict::FileRole::User, dict::FileRole::UserDetails}) {
+        const std::filesystem::path path =
+            folder / core::toPath(stem + std::u16string(dict::extensionOf(role)));
+        if (!std::filesystem::is_regular_file(path))
+            throw FileError(path.string(), "missing or not a file; build the dictionary first");
+    }
     const dict::Activation activation = dict::OpenDictionaryFiles(files, state);
     if (!activation.failures.empty())
         throw FileError(activation.failures.front().path.string(),

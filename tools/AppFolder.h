@@ -14,8 +14,9 @@ namespace quillet::tool {
 int parseRowArgument(const std::string& argument);
 
 // Makes `row` of the folder's catalogue active in `state` and opens its five
-// files into `files`. A missing folder, an unusable catalogue, a row the
-// catalogue lacks or a file that does not open is a FileError naming the file.
+// files into `files`, creating none. A missing folder, an unusable catalogue, a
+// row the catalogue lacks or a file that is missing or does not open is a
+// FileError naming the file.
 void openAppFolderRow(const std::filesystem::path& folder, int row, core::SharedState& state,
                       dictionary::DictionaryFiles& files);
 

@@ -10,6 +10,7 @@
 #include "TsvReader.h"
 
 #include "core/Utf8.h"
+#include "dictionary/Catalogue.h"
 
 #include <ostream>
 
@@ -37,8 +38,11 @@ void printReport(const BuiltDictionary& built, const std::string& origin,
 const std::string& checkedStem(const Options& options)
 {
     const std::string& stem = options.value("--stem");
-    if (stem.empty() || stem.find_first_of("/\\") != std::string::npos)
-        throw UsageError("--stem must be a bare file name, without folders");
+    // "|" would split the catalogue line that names the stem.
+    if (!dictionary::isUsableStem(core::fromUtf8(stem)) || stem.find('|') != std::string::npos)
+        throw UsageError(
+            "--stem must be a bare file name: not empty, \".\" or \"..\", "
+            "without folders, \"|\" or control characters");
     return stem;
 }
 
