@@ -99,9 +99,6 @@ TEST_F(TranslateCommandTest, TranslatesRealWordsOnBothRows)
                   R"({"captured": "xyzzy", "ignored": false, "line": "xyzzy -> Não encontrado!", )"
                   R"("found": false, "details": (none), "possibilities": []})"
                   "\n");
-    std::istringstream in;
-    std::ostringstream out, err;
-    EXPECT_EQ(runTranslateCommand({"--language", "2", app, "1"}, in, out, err), exitUsage);
 }
 
 }  // namespace
