@@ -9,9 +9,10 @@
 #include <gtest/gtest.h>
 
 using namespace quillet;
+using namespace std::string_literals;
 using namespace quillet::dictionary;
 using core::CatalogueField;
-using testsupport::TempFolder;
+using namespace testsupport;
 
 // Expected: the chooser's "row:name" list, the selected position, the active row.
 TEST(Catalogue, LinesFillTheirRowsAndTheChooserListsThemInRowOrder)
@@ -56,6 +57,36 @@ TEST(Catalogue, FieldsAreKeptExactlyInTheirNamedPlaces)
     for (const auto& [name, text] : fields)
         EXPECT_EQ(core::catalogueField(state.dictionaryTable[7], name), text);
     EXPECT_EQ(state.dictionaryTable[7].back(), u"");
+}
+
+// A line whose stem would name a file outside the application folder is skipped.
+TEST(Catalogue, OnlyStemsNamingAFileInTheFolderAreUsable)
+{
+    // clang-format off
+    const std::vector<std::pair<std::u16string, bool>> rows = {
+        {u"engpor", true}, {u"...", true}, {u".hidden", true}, {u"caf\u00E9 d\u00A0x", true},
+        {u"", false}, {u".", false}, {u"..", false}, {u"../outside", false}, {u"/tmp/abs", false},
+        {u"a\\b", false}, {u"x\0"s, false}, {u"a\tb", false}, {u"a\x1F", false},
+        {u"a\x7F", false}, {u"a\x85", false}, {u"a\x9F", false}};
+    // clang-format on
+    for (const auto& [stem, usable] : rows) {
+        core::SharedState state;
+        EXPECT_EQ(loadCatalogueText(state, u"N|N|" + stem + u"|0|S|S\n").usable, usable)
+            << core::toUtf8(stem);
+    }
+}
+
+// Lines are few and short; a huge file is a damaged installation, not read.
+TEST(Catalogue, FileIsReadOnlyWhenRegularAndOfASaneSize)
+{
+    const std::string line = "ok|ok|ok|0|S|S\n";
+    const std::vector<std::pair<std::size_t, bool>> rows = {{1 << 20, true}, {(1 << 20) + 1, false}};
+    for (const auto& [size, usable] : rows) {
+        TempFolder folder;
+        writeTextFile(folder / "dictionaries.cfg", line + std::string(size - line.size(), '\n'));
+        core::SharedState state;
+        EXPECT_EQ(LoadDictionaryCatalogue(state, folder.path()).usable, usable) << size;
+    }
 }
 
 TEST(Catalogue, BytesAreReadAsUtf8OrElseWindows1252)

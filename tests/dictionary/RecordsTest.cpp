@@ -1,13 +1,22 @@
 #include "dictionary/Decoder.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Folding.h"
+#include "dictionary/Lookup.h"
 #include "dictionary/RecordFile.h"
 #include "dictionary/Records.h"
+#include "dictionary/UserRecords.h"
 
 #include "support/TempFolder.h"
 #include "support/TestDictionary.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace quillet::dictionary;
 using namespace quillet::testsupport;
@@ -73,6 +82,63 @@ TEST(DictionaryFiles, MissingFilesAreCreatedEmptyAndOnlyTheUserFilesTakeWrites)
     EXPECT_EQ(files.userDetails().write(1, {u"casa", u"note"}), RecordError::None);
     EXPECT_EQ(std::filesystem::file_size(folder / "novo.dcu"), 128u);
     EXPECT_EQ(std::filesystem::file_size(folder / "novo.dtu"), 512u);
+}
+
+// A FIFO must not block the start-up, nor a device fill the memory; a file with
+// more records than 32-bit numbers can address is refused unread (it is sparse).
+TEST(DictionaryFiles, OnlyRegularFilesOfAnAddressableSizeOpen)
+{
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "d.qlc").c_str(), 0600), 0);
+    std::filesystem::create_directory(folder / "d.pdt");
+    std::filesystem::create_symlink("/dev/zero", folder / "d.dcu");
+    writeTextFile(folder / "d.ind", "");
+    std::filesystem::resize_file(folder / "d.ind", std::uintmax_t{128} << 31);
+    writeTextFile(folder / "d.dtu", "");
+    DictionaryFiles files;
+    std::string failed;
+    for (const OpenFailure& failure : files.open(folder.path(), u"d"))
+        failed += failure.path.extension().string();
+    EXPECT_EQ(failed, ".qlc.ind.pdt.dcu");
+}
+
+// Two running copies opened the same user files before either saved. The
+// parent plays one that holds the word file's lock while it appends; the forked
+// child must wait for it, then append after it; the parent's stale copy then
+// changes the child's entry where it lies now.
+TEST(UserRecords, TwoRunningCopiesKeepEachOthersEntries)
+{
+    TempFolder folder;
+    writePlainDictionary(folder.path(), "d", {});
+    DictionaryFiles files;
+    ASSERT_TRUE(files.open(folder.path(), u"d").empty());
+    const int lock = ::open((folder / "d.dcu").c_str(), O_WRONLY);
+    int done[2];
+    ASSERT_TRUE(lock >= 0 && ::flock(lock, LOCK_EX) == 0 && ::pipe(done) == 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool saved = saveUserEntry(files, u"beta", u"dois", u"nota").error == RecordError::None;
+        (void)!::write(done[1], "x", 1);
+        ::_exit(saved ? 0 : 1);
+    }
+    // The child blocks here whatever the wait; the wait only lets a build
+    // without the lock write first.
+    pollfd childDone{done[0], POLLIN, 0};
+    ::poll(&childDone, 1, 100);
+    const std::string alpha = userRecord(u"alpha", u"um");
+    ASSERT_EQ(::write(lock, alpha.data(), alpha.size()), 128);
+    ::close(lock);
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(saveUserEntry(files, u"beta", u"dois, dupla", u"nota").error, RecordError::None);
+    EXPECT_EQ(readFile(folder / "d.dcu"), alpha + userRecord(u"beta", u"dois, dupla"));
+    EXPECT_EQ(readFile(folder / "d.dtu"), userRecord(u"beta", u"nota", kLongRecordLength));
+    quillet::core::SharedState state;
+    for (const auto& [word, translation] : {std::pair{u"alpha", u"um"}, {u"beta", u"dois, dupla"}}) {
+        EXPECT_TRUE(LookupWord(files, state, word, false));
+        EXPECT_EQ(state.lastTranslation, translation);
+    }
 }
 
 // Hand-worked with the first table, selected by "?": a->B, b->u, c->t, e->d, s->&.
