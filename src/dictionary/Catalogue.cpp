@@ -6,11 +6,10 @@
 #include "core/Paths.h"
 #include "core/Utf8.h"
 #include "core/Windows1252.h"
+#include "dictionary/RegularFile.h"
 #include "platform/Dialogs.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace quillet::dictionary {
 
@@ -18,19 +17,21 @@ namespace {
 
 using core::CatalogueField;
 
+constexpr std::uintmax_t kMaxCatalogueBytes = 1 << 20;
+
+// Splits off only the fields used: the rest of a long line is never looked at.
 std::vector<std::u16string_view> splitFields(std::u16string_view line)
 {
     std::vector<std::u16string_view> fields;
     std::size_t from = 0;
-    while (true) {
+    while (fields.size() < core::kCatalogueFieldCount) {
         const auto bar = line.find(u'|', from);
-        if (bar == std::u16string_view::npos) {
-            fields.push_back(line.substr(from));
-            return fields;
-        }
         fields.push_back(line.substr(from, bar - from));
+        if (bar == std::u16string_view::npos)
+            break;
         from = bar + 1;
     }
+    return fields;
 }
 
 // A usable line always has a digit in its row field, so an empty one marks an absent row.
@@ -91,7 +92,7 @@ CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view 
         if (fields.size() < core::kCatalogueFieldCount)
             continue;
         const int row = parseRow(fields[core::fieldIndex(CatalogueField::Row)]);
-        if (row < 0)
+        if (row < 0 || !isUsableStem(fields[core::fieldIndex(CatalogueField::FileStem)]))
             continue;
         auto& cells = state.dictionaryTable[static_cast<std::size_t>(row)];
         std::copy_n(fields.begin(), core::kCatalogueFieldCount, cells.begin());
@@ -115,15 +116,9 @@ CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view 
 CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
                                         const std::filesystem::path& folder)
 {
-    const std::filesystem::path path = folder / core::toPath(kCatalogueFileName);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return {};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string bytes;
+    if (readRegularFile(folder / core::toPath(kCatalogueFileName), kMaxCatalogueBytes, bytes) !=
+        FileReadStatus::Read)
         return {};
     return loadCatalogueText(state, decodeCatalogueBytes(bytes));
 }

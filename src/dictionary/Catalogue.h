@@ -6,8 +6,10 @@
 //   "S": pronunciation | "S": details aligned
 // Further fields are ignored. The file is read as UTF-8 when it is valid UTF-8,
 // otherwise as Windows-1252; a trailing carriage return of a line is dropped.
-// Lines with fewer than six fields or another row text are skipped; lines may
-// come in any order; a later line for the same row replaces an earlier one.
+// Lines with fewer than six fields, another row text or an unusable file stem
+// are skipped; lines may come in any order; a later line for the same row
+// replaces an earlier one. A file that is not regular or exceeds 1 MiB is
+// unusable.
 
 #include "core/SharedState.h"
 #include "dictionary/DictionaryFiles.h"

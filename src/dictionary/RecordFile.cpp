@@ -1,7 +1,8 @@
 #include "dictionary/RecordFile.h"
 
-#include <iterator>
-#include <system_error>
+#include "dictionary/RegularFile.h"
+
+#include <utility>
 
 namespace quillet::dictionary {
 
@@ -15,6 +16,18 @@ std::string describe(const std::filesystem::path& path, const char* what)
     return reason;
 }
 
+const char* describe(FileReadStatus status)
+{
+    switch (status) {
+        case FileReadStatus::NotRegular:
+            return "is not a regular file";
+        case FileReadStatus::TooLarge:
+            return "has more records than can be numbered";
+        default:
+            return "cannot be read";
+    }
+}
+
 }  // namespace
 
 RecordFile::RecordFile(std::size_t recordLength) : m_recordLength(recordLength) {}
@@ -23,27 +36,16 @@ bool RecordFile::open(const std::filesystem::path& path, Mode mode, std::string&
 {
     close();
     m_path = path;
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        reason = describe(path, "is a folder");
-        return false;
-    }
-    if (!std::filesystem::exists(path, error)) {
-        std::ofstream create(path, std::ios::binary);
-        if (!create) {
+    FileReadStatus status = readRegularFile(path, maxFileBytes(), m_data);
+    if (status == FileReadStatus::Missing) {
+        if (!std::ofstream(path, std::ios::binary)) {
             reason = describe(path, "cannot be created");
             return false;
         }
+        status = FileReadStatus::Read;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        reason = describe(path, "cannot be opened for reading");
-        return false;
-    }
-    m_data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        m_data.clear();
-        reason = describe(path, "cannot be read");
+    if (status != FileReadStatus::Read) {
+        reason = describe(path, describe(status));
         return false;
     }
     if (mode == Mode::WriteThrough) {
@@ -53,6 +55,15 @@ bool RecordFile::open(const std::filesystem::path& path, Mode mode, std::string&
     m_open = true;
     m_pastEnd = false;
     m_lastRead = 0;
+    return true;
+}
+
+bool RecordFile::refresh()
+{
+    std::string bytes;
+    if (!m_open || readRegularFile(m_path, maxFileBytes(), bytes) != FileReadStatus::Read)
+        return false;
+    m_data = std::move(bytes);
     return true;
 }
 
@@ -66,6 +77,12 @@ void RecordFile::close()
     m_open = false;
     m_pastEnd = false;
     m_lastRead = 0;
+}
+
+std::uintmax_t RecordFile::maxFileBytes() const
+{
+    // Every whole record must have a positive 32-bit number; a short tail may follow.
+    return m_recordLength * (std::uintmax_t{1} << 31) - 1;
 }
 
 std::int32_t RecordFile::recordCount() const

@@ -8,6 +8,10 @@
 // Read-only files are read whole at open and served from memory. Writable
 // files keep the same in-memory copy and write every record through to disk,
 // flushed at once, so a saved record survives a crash right after.
+//
+// Only a regular file opens: a folder, FIFO or device is a damaged
+// installation. So does a file with more whole records than 32-bit record
+// numbers can address.
 
 #include "dictionary/Records.h"
 
@@ -31,6 +35,9 @@ public:
     // closed and `reason` says why.
     bool open(const std::filesystem::path& path, Mode mode, std::string& reason);
     void close();
+    // Re-reads the open file from disk, so records another running copy of the
+    // program wrote are seen. False (the copy in memory kept) when it cannot.
+    bool refresh();
     bool isOpen() const { return m_open; }
     bool isWritable() const { return m_stream.is_open(); }
     const std::filesystem::path& path() const { return m_path; }
@@ -54,6 +61,7 @@ public:
     RecordError write(std::int32_t number, const EntryRecord& record);
 
 private:
+    std::uintmax_t maxFileBytes() const;
     std::string_view touch(std::int32_t number);
 
     std::size_t m_recordLength;

@@ -2,6 +2,7 @@
 
 #include "core/TextUtil.h"
 #include "core/Windows1252.h"
+#include "dictionary/RegularFile.h"
 
 namespace quillet::dictionary {
 
@@ -45,6 +46,14 @@ UserSaveResult saveUserEntry(DictionaryFiles& files, std::u16string_view word,
         return {RecordError::NotOpen, UserEntryTarget::Word};
     if (!files.userDetails().isWritable())
         return {RecordError::NotOpen, UserEntryTarget::Note};
+    // Another running copy may have saved since these files were read: under
+    // the word file's lock, which guards both, re-read them so an entry is
+    // found where it is now and an append lands at the real end.
+    const FileLock lock(files.user().path());
+    if (!files.user().refresh())
+        return {RecordError::WriteFailed, UserEntryTarget::Word};
+    if (!files.userDetails().refresh())
+        return {RecordError::WriteFailed, UserEntryTarget::Note};
     const std::int32_t wordNumber = findFirstUserRecord(files.user(), word);
     const std::int32_t noteNumber = findFirstUserRecord(files.userDetails(), word);
     if (const RecordError error = writeUserRecord(files.user(), wordNumber, wordRecord);

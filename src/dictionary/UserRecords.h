@@ -36,7 +36,9 @@ struct UserSaveResult
 // translation; an empty translation deletes it) rewritten in place or
 // appended, then the note record likewise. Both records are checked before
 // either is written, so a refusal leaves both files unchanged. The caller
-// supplies the texts already in the case to store.
+// supplies the texts already in the case to store. Running copies of the
+// program take turns under a lock of the user files, and each re-reads them
+// first, so none overwrites an entry another saved.
 UserSaveResult saveUserEntry(DictionaryFiles& files, std::u16string_view word,
                              std::u16string_view translation, std::u16string_view note);
 

@@ -80,7 +80,8 @@ TEST(Catalogue, OnlyStemsNamingAFileInTheFolderAreUsable)
 TEST(Catalogue, FileIsReadOnlyWhenRegularAndOfASaneSize)
 {
     const std::string line = "ok|ok|ok|0|S|S\n";
-    const std::vector<std::pair<std::size_t, bool>> rows = {{1 << 20, true}, {(1 << 20) + 1, false}};
+    const std::vector<std::pair<std::size_t, bool>> rows = {{1 << 20, true},
+                                                            {(1 << 20) + 1, false}};
     for (const auto& [size, usable] : rows) {
         TempFolder folder;
         writeTextFile(folder / "dictionaries.cfg", line + std::string(size - line.size(), '\n'));

@@ -117,7 +117,9 @@ TEST(UserRecords, TwoRunningCopiesKeepEachOthersEntries)
     ASSERT_TRUE(lock >= 0 && ::flock(lock, LOCK_EX) == 0 && ::pipe(done) == 0);
     const pid_t child = ::fork();
     if (child == 0) {
-        const bool saved = saveUserEntry(files, u"beta", u"dois", u"nota").error == RecordError::None;
+        ::close(lock);  // else the lock would outlive the parent's handle
+        const bool saved =
+            saveUserEntry(files, u"beta", u"dois", u"nota").error == RecordError::None;
         (void)!::write(done[1], "x", 1);
         ::_exit(saved ? 0 : 1);
     }
@@ -135,7 +137,8 @@ TEST(UserRecords, TwoRunningCopiesKeepEachOthersEntries)
     EXPECT_EQ(readFile(folder / "d.dcu"), alpha + userRecord(u"beta", u"dois, dupla"));
     EXPECT_EQ(readFile(folder / "d.dtu"), userRecord(u"beta", u"nota", kLongRecordLength));
     quillet::core::SharedState state;
-    for (const auto& [word, translation] : {std::pair{u"alpha", u"um"}, {u"beta", u"dois, dupla"}}) {
+    for (const auto& [word, translation] :
+         {std::pair{u"alpha", u"um"}, {u"beta", u"dois, dupla"}}) {
         EXPECT_TRUE(LookupWord(files, state, word, false));
         EXPECT_EQ(state.lastTranslation, translation);
     }
