@@ -25,7 +25,7 @@ int openForReading(const std::filesystem::path& path)
 
 FileReadStatus readOpenFile(int handle, std::uintmax_t maxBytes, std::string& bytes)
 {
-    struct stat facts {};
+    struct stat facts;
     if (::fstat(handle, &facts) != 0)
         return FileReadStatus::Failed;
     if (!S_ISREG(facts.st_mode))
@@ -88,7 +88,7 @@ FileReadStatus readRegularFile(const std::filesystem::path& path, std::uintmax_t
     const auto kind = std::filesystem::status(path, error);
     if (!std::filesystem::exists(kind))
         return error && error != std::errc::no_such_file_or_directory ? FileReadStatus::Failed
-                                                                       : FileReadStatus::Missing;
+                                                                      : FileReadStatus::Missing;
     if (!std::filesystem::is_regular_file(kind))
         return FileReadStatus::NotRegular;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
@@ -105,7 +105,10 @@ FileReadStatus readRegularFile(const std::filesystem::path& path, std::uintmax_t
     return in.is_open() && !in.bad() ? FileReadStatus::Read : FileReadStatus::Failed;
 }
 
-FileLock::FileLock(const std::filesystem::path&) { (void)m_handle; }
+FileLock::FileLock(const std::filesystem::path&)
+{
+    (void)m_handle;
+}
 
 FileLock::~FileLock() {}
 

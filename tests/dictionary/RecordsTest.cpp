@@ -103,9 +103,10 @@ TEST(DictionaryFiles, OnlyRegularFilesOfAnAddressableSizeOpen)
 }
 
 // Two running copies opened the same user files before either saved. The
-// parent plays one that holds the word file's lock while it appends; the forked
-// child must wait for it, then append after it; the parent's stale copy then
-// changes the child's entry where it lies now.
+// parent plays one that holds a lock on the word file (shared: an exclusive one
+// must wait for it too) while it appends; the forked child must wait, then
+// append after it; the parent's stale copy then changes the child's entry
+// where it lies now.
 TEST(UserRecords, TwoRunningCopiesKeepEachOthersEntries)
 {
     TempFolder folder;
@@ -114,7 +115,7 @@ TEST(UserRecords, TwoRunningCopiesKeepEachOthersEntries)
     ASSERT_TRUE(files.open(folder.path(), u"d").empty());
     const int lock = ::open((folder / "d.dcu").c_str(), O_WRONLY);
     int done[2];
-    ASSERT_TRUE(lock >= 0 && ::flock(lock, LOCK_EX) == 0 && ::pipe(done) == 0);
+    ASSERT_TRUE(lock >= 0 && ::flock(lock, LOCK_SH) == 0 && ::pipe(done) == 0);
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(lock);  // else the lock would outlive the parent's handle
@@ -133,6 +134,7 @@ TEST(UserRecords, TwoRunningCopiesKeepEachOthersEntries)
     int status = -1;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_EQ(status, 0);
+    EXPECT_EQ(readFile(folder / "d.dcu"), alpha + userRecord(u"beta", u"dois"));
     EXPECT_EQ(saveUserEntry(files, u"beta", u"dois, dupla", u"nota").error, RecordError::None);
     EXPECT_EQ(readFile(folder / "d.dcu"), alpha + userRecord(u"beta", u"dois, dupla"));
     EXPECT_EQ(readFile(folder / "d.dtu"), userRecord(u"beta", u"nota", kLongRecordLength));

@@ -1,8 +1,12 @@
-// The catalogue reader on any bytes: UTF-8 or Windows-1252, any lines.
+// The catalogue reader on any bytes: UTF-8 or Windows-1252, any lines. A row
+// it keeps must name files inside the folder, with no control character.
 
+#include "core/CatalogueFields.h"
+#include "core/Paths.h"
 #include "core/SharedState.h"
 #include "dictionary/Catalogue.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -25,7 +29,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 static_cast<std::size_t>(result.selected) >= result.entries.size())
                 std::abort();
         }
-        for (const auto& entry : result.entries) (void)dict::dictionaryName(state, entry.row);
+        for (const auto& entry : result.entries) {
+            (void)dict::dictionaryName(state, entry.row);
+            const std::u16string& stem = quillet::core::catalogueField(
+                state.dictionaryTable[static_cast<std::size_t>(entry.row)],
+                quillet::core::CatalogueField::FileStem);
+            const auto file = std::filesystem::path("/app") / quillet::core::toPath(stem + u".qlc");
+            if (file.parent_path() != "/app" ||
+                std::any_of(stem.begin(), stem.end(), [](char16_t c) { return c < 0x20; }))
+                std::abort();
+        }
     }
     (void)dict::parseRow(text);
     return 0;
