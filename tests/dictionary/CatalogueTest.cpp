@@ -77,7 +77,7 @@ TEST(Catalogue, OnlyStemsNamingAFileInTheFolderAreUsable)
 }
 
 // Lines are few and short; a huge file is a damaged installation, not read.
-TEST(Catalogue, FileIsReadOnlyWhenRegularAndOfASaneSize)
+TEST(Catalogue, AFileOverOneMebibyteIsUnusable)
 {
     const std::string line = "ok|ok|ok|0|S|S\n";
     const std::vector<std::pair<std::size_t, bool>> rows = {{1 << 20, true},
