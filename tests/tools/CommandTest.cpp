@@ -101,6 +101,7 @@ TEST(Commands, UnreadableInputGivesStatusOneNamingTheFile)
         {runDumpCommand, {base + "/none.ind"}, "1 quillet-dict: " + base + "/none.ind: "},
         {runDumpCommand, {base + "/short.dcu"}, "0 quillet-dict: " + base + "/short.dcu: the last 2 bytes are a short record"},
         {runLookupCommand, {base, "0", "w"}, "1 quillet-dict: " + base + "/f.dcu: "},
+        {runLookupCommand, {base, "5", "w"}, "1 quillet-dict: " + base + "/dictionaries.cfg: has no row 5"},
         {translate, {base, "1"}, "1 quillet-dict: " + base + "/g.qlc: "},
         {runLookupCommand, {tooLong, "0", "w"}, "1 quillet-dict: " + tooLong + ": File name too long\n"}};
     // clang-format on
