@@ -48,14 +48,12 @@ TEST(ErrorReport, CodesFirstLetterChoosesTheOpeningLine)
 TEST(MainWindowTitle, NamesTheActiveDictionaryInTheInterfaceLanguage)
 {
     SharedState state;
-    catalogueField(state.dictionaryTable[0], CatalogueField::PortugueseName) = u"Ingl\u00EAs";
-    catalogueField(state.dictionaryTable[0], CatalogueField::EnglishName) = u"English";
     catalogueField(state.dictionaryTable[50], CatalogueField::PortugueseName) = u"\u00DAltimo";
     catalogueField(state.dictionaryTable[50], CatalogueField::EnglishName) = u"Last";
     catalogueField(state.dictionaryTable[50], CatalogueField::FileStem) = u"stem";
     // clang-format off
     const std::vector<std::tuple<std::int16_t, std::int16_t, std::u16string>> rows = {
-        {0, 0, u"Ingl\u00EAs"}, {1, 0, u"English"}, {2, 50, u"Last"}, {0, 50, u"\u00DAltimo"},
+        {0, 50, u"\u00DAltimo"}, {1, 50, u"Last"}, {2, 50, u"Last"},
         {1, -1, u""}, {1, 51, u""}, {1, 7, u""}, {0, -32768, u""}};
     // clang-format on
     for (const auto& [language, row, name] : rows) {

@@ -1,4 +1,3 @@
-#include "core/CatalogueFields.h"
 #include "core/TextUtil.h"
 #include "core/Utf8.h"
 #include "dictionary/Catalogue.h"
@@ -11,7 +10,6 @@
 using namespace quillet;
 using namespace std::string_literals;
 using namespace quillet::dictionary;
-using core::CatalogueField;
 using namespace testsupport;
 
 // Expected: the chooser's "row:name" list, the selected position, the active row.
@@ -39,24 +37,6 @@ TEST(Catalogue, LinesFillTheirRowsAndTheChooserListsThemInRowOrder)
             u"|" + core::decimal(result.selected) + u"|" + core::decimal(state.activeDictionary);
         EXPECT_EQ(found, expected) << core::toUtf8(text);
     }
-}
-
-TEST(Catalogue, FieldsAreKeptExactlyInTheirNamedPlaces)
-{
-    core::SharedState state;
-    state.interfaceLanguage = 1;
-    const auto result = loadCatalogueText(state, u" Nome | Name |stem|7| s|S |extra\r\n");
-    ASSERT_EQ(result.entries.size(), 1u);
-    EXPECT_EQ(result.entries[0].name, u" Name ");
-    // clang-format off
-    const std::vector<std::pair<CatalogueField, std::u16string>> fields = {
-        {CatalogueField::PortugueseName, u" Nome "}, {CatalogueField::EnglishName, u" Name "},
-        {CatalogueField::FileStem, u"stem"}, {CatalogueField::Row, u"7"},
-        {CatalogueField::Pronunciation, u" s"}, {CatalogueField::AlignedDetails, u"S "}};
-    // clang-format on
-    for (const auto& [name, text] : fields)
-        EXPECT_EQ(core::catalogueField(state.dictionaryTable[7], name), text);
-    EXPECT_EQ(state.dictionaryTable[7].back(), u"");
 }
 
 // A line whose stem would name a file outside the application folder is skipped.

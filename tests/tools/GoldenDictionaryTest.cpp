@@ -4,7 +4,6 @@
 // choices cannot pass unseen; and the program's lookup must answer every source
 // line from the committed files.
 
-#include "Command.h"
 #include "DictionaryBuilder.h"
 #include "TsvReader.h"
 
@@ -18,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 
 namespace quillet::tool {
 namespace {
@@ -79,17 +77,6 @@ TEST(GoldenDictionary, CommittedFilesAnswerEverySourceLine)
         EXPECT_EQ(hit ? state.lastTranslation + u"|" + state.lastDetails : u"-", expected)
             << core::toUtf8(entry.headword);
     }
-}
-
-TEST(GoldenDictionary, DumpShowsTheIndex)
-{
-    std::ostringstream out, err;
-    ASSERT_EQ(runDumpCommand({(kGolden / "en-pt.ind").string()}, out, err), exitOk);
-    EXPECT_EQ(out.str(),
-              "{\"record\": 1, \"key\": \"ab\", \"first\": 1}\n"
-              "{\"record\": 2, \"key\": \"hand\", \"first\": 17}\n"
-              "{\"record\": 3, \"key\": \"sun\", \"first\": 33}\n"
-              "{\"record\": 4, \"key\": \"zzl\", \"first\": 49}\n");
 }
 
 }  // namespace quillet::tool

@@ -64,12 +64,12 @@ protected:
         });
     }
 
-    // The line shown for `text`, translated even when it was the last one.
-    std::u16string translate(std::u16string_view text, std::int16_t row = 0,
-                             std::u16string_view known = u"")
+    // A tick on `text` even when it was the last one translated.
+    CaptureRun translate(std::u16string_view text, std::int16_t row = 0,
+                         std::u16string_view known = u"")
     {
         state.lastCapturedText.clear();
-        return tick(text, row, known).line;
+        return tick(text, row, known);
     }
 
     core::SharedState state;
@@ -167,8 +167,12 @@ TEST_F(TranslationTest, ShowsTheFirstFormFoundAndListsUpToFourMore)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.text.begin(), row.text.end()));
-        EXPECT_EQ(translate(row.text, row.row, row.known), row.line);
+        const CaptureRun run = translate(row.text, row.row, row.known);
         const bool found = !row.line.ends_with(u"Not found!");
+        const Words terms = split(row.terms);
+        EXPECT_EQ(run.line, row.line);
+        EXPECT_EQ(run.found, found);
+        EXPECT_EQ(run.possibilityCount, static_cast<int>(terms.size()));
         EXPECT_EQ(lookups.back(), row.last);
         EXPECT_EQ(view->searchBox, row.line);
         EXPECT_EQ(view->paintedSearchBoxes, Words{u"Wait"});
@@ -176,7 +180,6 @@ TEST_F(TranslationTest, ShowsTheFirstFormFoundAndListsUpToFourMore)
         EXPECT_EQ(view->detailsButton, found);
         EXPECT_EQ(view->searchBoxWidth, found ? 6500 : 6950);
         EXPECT_EQ(view->details, found ? u"about " + row.line.substr(row.line.find(u"<")) : u"");
-        const Words terms = split(row.terms);
         for (std::size_t slot = 0; slot < 4; ++slot) {
             const auto term = slot < terms.size() ? terms[slot] : u"";
             EXPECT_EQ(view->terms[slot], term);
@@ -232,16 +235,6 @@ TEST_F(TranslationTest, DecidesWhichClipboardTextsAreTranslated)
         EXPECT_EQ(beforeRuns, translated ? 1 : 0);
         EXPECT_EQ(lookups.empty(), !translated);
     }
-}
-
-TEST_F(TranslationTest, ReportsTheRunsResult)
-{
-    const CaptureRun run = tick(u"House\r\n", 0, u"house use");
-    EXPECT_TRUE(run.finished);
-    EXPECT_EQ(run.searchText, u"house");
-    EXPECT_EQ(run.line, u"house -> <house>");
-    EXPECT_TRUE(run.found);
-    EXPECT_EQ(run.possibilityCount, 1);  // "use", a suffix
 }
 
 // A view failing at the end of the run stands for any failure within it.
