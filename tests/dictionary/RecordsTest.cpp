@@ -1,6 +1,5 @@
 #include "dictionary/Decoder.h"
 #include "dictionary/DictionaryFiles.h"
-#include "dictionary/Folding.h"
 #include "dictionary/Lookup.h"
 #include "dictionary/RecordFile.h"
 #include "dictionary/Records.h"
@@ -162,10 +161,4 @@ TEST(Decoder, FieldsDecodeThroughTheirSelectorsTable)
     }
     EXPECT_FALSE(decodedFieldEquals("?Bu", u"a"));
     EXPECT_TRUE(decodedFieldEquals("?Bu ", u"ab"));  // a trailing plain space
-}
-
-TEST(Folding, OnlyLowerCaseAccentsFold)
-{
-    EXPECT_EQ(foldAccents(u"áàãâéèêíìîóòôõúùûüç Água ÁÇ äëïöñý"),
-              u"aaaaeeeiiioooouuuuc Água ÁÇ äëïöñý");
 }
