@@ -8,14 +8,11 @@
 
 namespace quillet::fakes {
 
-class FakeBrowser : public platform::Browser
+struct FakeBrowser : platform::Browser
 {
-public:
-    void open(const std::u16string& address) override { m_opened.push_back(address); }
-    const std::vector<std::u16string>& opened() const { return m_opened; }
+    void open(const std::u16string& address) override { opened.push_back(address); }
 
-private:
-    std::vector<std::u16string> m_opened;
+    std::vector<std::u16string> opened;
 };
 
 }  // namespace quillet::fakes

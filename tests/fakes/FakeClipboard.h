@@ -17,7 +17,7 @@ public:
     void setText(const std::u16string& text) override { copyFromOutside(text); }
     void clear() override
     {
-        ++m_clearCount;
+        ++clearCount;
         copyFromOutside({});
     }
     void setChangeHandler(std::function<void()> handler) override
@@ -31,11 +31,11 @@ public:
         if (m_handler)
             m_handler();
     }
-    int clearCount() const { return m_clearCount; }
+
+    int clearCount = 0;
 
 private:
     std::u16string m_text;
-    int m_clearCount = 0;
     std::function<void()> m_handler;
 };
 

@@ -5,44 +5,33 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace quillet::fakes {
 
-class FakeDialogs : public platform::Dialogs
+struct FakeDialogs : platform::Dialogs
 {
-public:
     struct Shown
     {
         platform::MessageIcon icon;
         std::u16string title;
         std::u16string text;
-        platform::MessageButtons buttons;
     };
 
     platform::MessageAnswer showMessage(platform::MessageIcon icon, const std::u16string& title,
                                         const std::u16string& text,
                                         platform::MessageButtons buttons) override
     {
-        m_shown.push_back({icon, title, text, buttons});
-        if (m_onShow)
-            m_onShow();
-        return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok : m_answer;
+        shown.push_back({icon, title, text});
+        if (onShow)
+            onShow();
+        return buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok : answer;
     }
 
-    void setAnswer(platform::MessageAnswer answer) { m_answer = answer; }
+    std::vector<Shown> shown;
+    platform::MessageAnswer answer = platform::MessageAnswer::No;
     // Runs while a box is "open", e.g. to check what happens during a modal wait.
-    void setOnShow(std::function<void()> action) { m_onShow = std::move(action); }
-
-    std::size_t count() const { return m_shown.size(); }
-    const Shown& last() const { return m_shown.back(); }
-    void forget() { m_shown.clear(); }
-
-private:
-    std::vector<Shown> m_shown;
-    platform::MessageAnswer m_answer = platform::MessageAnswer::No;
-    std::function<void()> m_onShow;
+    std::function<void()> onShow;
 };
 
 }  // namespace quillet::fakes

@@ -1,5 +1,5 @@
 #pragma once
-// A screen of chosen size and density; 1024 x 768 at 96 DPI by default.
+// A 1280 x 1024 screen at 96 DPI.
 
 #include "platform/Screen.h"
 
@@ -8,19 +8,10 @@ namespace quillet::fakes {
 class FakeScreen : public platform::Screen
 {
 public:
-    FakeScreen(int width = 1024, int height = 768, double twipsX = 15.0, double twipsY = 15.0)
-        : m_width(width), m_height(height), m_twipsX(twipsX), m_twipsY(twipsY)
-    {
-    }
-
-    int widthPixels() const override { return m_width; }
-    int heightPixels() const override { return m_height; }
-    double twipsPerPixelX() const override { return m_twipsX; }
-    double twipsPerPixelY() const override { return m_twipsY; }
-
-private:
-    int m_width, m_height;
-    double m_twipsX, m_twipsY;
+    int widthPixels() const override { return 1280; }
+    int heightPixels() const override { return 1024; }
+    double twipsPerPixelX() const override { return 15.0; }
+    double twipsPerPixelY() const override { return 15.0; }
 };
 
 }  // namespace quillet::fakes

@@ -10,12 +10,11 @@
 
 namespace quillet::fakes {
 
-class FakeSpeech : public platform::Speech
+struct FakeSpeech : platform::Speech
 {
-public:
     void speak(const std::u16string& text, FailureHandler onFailure) override
     {
-        m_spoken.push_back(text);
+        spoken.push_back(text);
         if (failLater)
             m_pendingFailure = std::move(onFailure);
     }
@@ -25,13 +24,12 @@ public:
         if (auto handler = std::exchange(m_pendingFailure, nullptr))
             handler(u"engine error");
     }
-    const std::vector<std::u16string>& spoken() const { return m_spoken; }
 
+    std::vector<std::u16string> spoken;
     bool failLater = false;
 
 private:
     FailureHandler m_pendingFailure;
-    std::vector<std::u16string> m_spoken;
 };
 
 }  // namespace quillet::fakes

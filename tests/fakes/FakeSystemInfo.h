@@ -1,6 +1,6 @@
 #pragma once
-// A program folder and calendar chosen by the test, version 1.0; quit() is
-// only counted.
+// A program folder chosen by the test, version 1.0, today 15 March 2007;
+// quit() is only counted.
 
 #include "platform/SystemInfo.h"
 
@@ -15,17 +15,15 @@ public:
     std::u16string programFolder() const override { return m_folder; }
     int versionMajor() const override { return 1; }
     int versionMinor() const override { return 0; }
-    std::u16string today() const override { return m_today; }
-    void quit() override { ++m_quitCount; }
+    std::u16string today() const override { return u"20070315"; }
+    void quit() override { ++quitCount; }
 
     void setProgramFolder(std::u16string folder) { m_folder = std::move(folder); }
-    void setToday(std::u16string yyyymmdd) { m_today = std::move(yyyymmdd); }
-    int quitCount() const { return m_quitCount; }
+
+    int quitCount = 0;
 
 private:
     std::u16string m_folder = u"/opt/quillet/";
-    std::u16string m_today = u"20070315";
-    int m_quitCount = 0;
 };
 
 }  // namespace quillet::fakes

@@ -13,15 +13,11 @@ using namespace quillet;
 class MainWindowTest : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<testing::ProgramRig> m_rig;
 
 private slots:
-    void init() { m_rig = std::make_unique<testing::ProgramRig>(); }
-    void cleanup() { m_rig.reset(); }
-
     void aCopiedWordFillsTheBarAndTheDetails()
     {
-        testing::ProgramRig& r = *m_rig;
+        testing::ProgramRig r;
         r.start(1, 1);
         QCOMPARE(r.bar()->width(), 530);  // 2 x 375 + 6950 + 250 twips at 15 a pixel
         r.clipboard.copyFromOutside(u"Houses");
@@ -42,10 +38,10 @@ private slots:
         // The word as captured is spoken; an engine error shows one box.
         r.speech.failLater = true;
         QTest::mouseClick(details->findChild<QToolButton*>(u"cmdDetalhes0"_qs), Qt::LeftButton);
-        QCOMPARE(r.speech.spoken(), std::vector<std::u16string>{u"houses"});
+        QCOMPARE(r.speech.spoken, std::vector<std::u16string>{u"houses"});
         r.speech.reportEngineError();
-        QCOMPARE(r.dialogs.count(), 1u);
-        QVERIFY(r.dialogs.last().icon == platform::MessageIcon::Critical);
+        QCOMPARE(r.dialogs.shown.size(), 1u);
+        QVERIFY(r.dialogs.shown.back().icon == platform::MessageIcon::Critical);
 
         // Closed, it is only hidden and still follows the translations.
         QVERIFY(!details->close());
@@ -58,7 +54,7 @@ private slots:
     // windows too, and only one of them is open at a time.
     void companionsOpenUnderTheBarOneAtATime()
     {
-        testing::ProgramRig& r = *m_rig;
+        testing::ProgramRig r;
         r.start(0, 1);
         shell::ToolbarWindow* toolbar = r.app->toolbar();
         shell::DetailsWindow* details = r.app->detailsWindow();
@@ -84,7 +80,7 @@ private slots:
     // translated last; a click or the keyboard focus selects the whole line.
     void theSearchBoxSubmitsAndSelectsItself()
     {
-        testing::ProgramRig& r = *m_rig;
+        testing::ProgramRig r;
         r.start(1, 1);
         r.clipboard.copyFromOutside(u"cat");
         r.traduz()->setText(u"cat"_qs);

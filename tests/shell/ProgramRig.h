@@ -30,7 +30,7 @@ struct ProgramRig
     fakes::FakeBrowser browser;
     fakes::FakeHttpClient http;
     fakes::FakeSpeech speech;
-    fakes::FakeScreen screen{1280, 1024};
+    fakes::FakeScreen screen;
     fakes::FakeSystemInfo system;
     int chooserCalls = 0;
     std::unique_ptr<shell::Application> app;

@@ -3,7 +3,6 @@
 
 #include "BuildConfig.h"
 #include "ProgramRig.h"
-#include "platform/qt/QtText.h"
 #include "shell/WindowLayering.h"
 
 #include <QLabel>
@@ -14,18 +13,14 @@ namespace fs = std::filesystem;
 class StartUpTest : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<testing::ProgramRig> m_rig;
     const std::u16string m_site = u"https://" + std::u16string(build::webHost);
 
 private slots:
-    void init() { m_rig = std::make_unique<testing::ProgramRig>(); }
-    void cleanup() { m_rig.reset(); }
-
     // The language is asked before any window shows; nothing is written
     // until the bar closes, and then the program ends.
     void firstRunUntilTheBarCloses()
     {
-        testing::ProgramRig& r = *m_rig;
+        testing::ProgramRig r;
         QVERIFY(r.app->startUp());
         QCOMPARE(r.chooserCalls, 1);
         QCOMPARE(r.bar()->windowTitle(), u"Quillet 2007 - English-Portuguese"_qs);
@@ -38,11 +33,11 @@ private slots:
 
         r.bar()->move(100, 50);
         r.bar()->close();
-        QCOMPARE(r.system.quitCount(), 1);
+        QCOMPARE(r.system.quitCount, 1);
         QVERIFY(!r.bar()->isVisible());
         QVERIFY(!r.app->splashWindow()->isVisible());
         QCOMPARE(r.settings(), "50\r\n100\r\n1\r\n0\r\n0\r\n1\r\n20061001\r\n");
-        QCOMPARE(r.dialogs.count(), 0u);
+        QCOMPARE(r.dialogs.shown.size(), 0u);
     }
 
     // Text copied before the start is dropped; text copied while the splash
@@ -50,14 +45,13 @@ private slots:
     // today the splash's own timer closes it without asking the network.
     void storedSettingsAndCopiesAroundTheSplash()
     {
-        testing::ProgramRig& r = *m_rig;
+        testing::ProgramRig r;
         r.writeSettings(0, 0, "20070315", "120\r\n40");
         r.clipboard.copyFromOutside(u"house");
         QVERIFY(r.app->startUp());
         QCOMPARE(r.chooserCalls, 0);
         QVERIFY(r.clipboard.text().empty());
         QCOMPARE(r.bar()->pos(), QPoint(40, 120));
-        QVERIFY(!shell::isTopmost(*r.bar()));
         QCOMPARE(r.bar()->windowTitle(), u"Quillet 2007 - Inglês-Português"_qs);
         QCOMPARE(r.state.webQuery, u"?v=200710&l=0");
 
@@ -70,88 +64,82 @@ private slots:
         r.bar()->clipboardTimer().stop();  // only the splash's closing may run the tick
         QTRY_COMPARE_WITH_TIMEOUT(r.traduz()->text(), u"cat -> gato"_qs, 10000);
         QVERIFY(!splash->isVisible());
-        QCOMPARE(r.http.requestCount(), 0u);
+        QCOMPARE(r.http.addresses.size(), 0u);
     }
 
     // One critical box, the bar never on top of it, the program ended and the
     // settings file left as it was.
-    void aBrokenInstallationShowsOneBoxAndEnds_data()
-    {
-        QTest::addColumn<QStringList>("spoilt");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("barShown");
-        QTest::newRow("English page")
-            << QStringList{u"quillete.htm"_qs} << 1 << u"Warning!"_qs << false;
-        QTest::newRow("both pages")
-            << QStringList{u"quillet.htm"_qs, u"quillete.htm"_qs} << 0 << u"Atenção!"_qs << false;
-        QTest::newRow("catalogue")
-            << QStringList{u"dictionaries.cfg"_qs} << 0 << u"Atenção!"_qs << false;
-        // A folder in the main file's place cannot be opened as one.
-        QTest::newRow("dictionary file")
-            << QStringList{u"engpor.qlc"_qs} << 1 << u"Error A07QL - Quillet!"_qs << true;
-    }
-
     void aBrokenInstallationShowsOneBoxAndEnds()
     {
-        QFETCH(QStringList, spoilt);
-        QFETCH(int, language);
-        QFETCH(QString, title);
-        QFETCH(bool, barShown);
-        testing::ProgramRig& r = *m_rig;
-        r.writeSettings(1, language);
-        const std::string before = r.settings();
-        for (const QString& name : spoilt) fs::remove(r.folder / name.toStdString());
-        if (spoilt.first().endsWith(u".qlc"_qs))
-            fs::create_directory(r.folder / spoilt.first().toStdString());
-        bool shownAtReport = false, topmostAtReport = true;
-        r.dialogs.setOnShow([&] {
-            shownAtReport = r.bar()->isVisible();
-            topmostAtReport = shell::isTopmost(*r.bar());
-        });
+        const struct
+        {
+            std::vector<std::string> spoilt;
+            int language;
+            std::u16string title;
+            bool barShown;
+        } rows[] = {
+            {{"quillete.htm"}, 1, u"Warning!", false},
+            {{"quillet.htm", "quillete.htm"}, 0, u"Atenção!", false},
+            {{"dictionaries.cfg"}, 0, u"Atenção!", false},
+            // A folder in the main file's place cannot be opened as one.
+            {{"engpor.qlc"}, 1, u"Error A07QL - Quillet!", true},
+        };
+        for (const auto& [spoilt, language, title, barShown] : rows) {
+            testing::ProgramRig r;
+            r.writeSettings(1, language);
+            const std::string before = r.settings();
+            for (const std::string& name : spoilt) fs::remove(r.folder / name);
+            if (spoilt[0].ends_with(".qlc"))
+                fs::create_directory(r.folder / spoilt[0]);
+            bool shownAtReport = false, topmostAtReport = true;
+            r.dialogs.onShow = [&] {
+                shownAtReport = r.bar()->isVisible();
+                topmostAtReport = shell::isTopmost(*r.bar());
+            };
 
-        QVERIFY(!r.app->startUp());
-        QCOMPARE(r.dialogs.count(), 1u);
-        QCOMPARE(platform::toQString(r.dialogs.last().title), title);
-        QVERIFY(r.dialogs.last().icon == platform::MessageIcon::Critical);
-        QCOMPARE(shownAtReport, barShown);
-        QVERIFY(!topmostAtReport);
-        QCOMPARE(r.system.quitCount(), 1);
-        QVERIFY(!r.app->splashWindow()->isVisible());
-        QVERIFY(!r.bar()->isVisible());
-        QCOMPARE(r.settings(), before);
+            QVERIFY(!r.app->startUp());
+            QCOMPARE(r.dialogs.shown.size(), 1u);
+            QCOMPARE(r.dialogs.shown.back().title, title);
+            QVERIFY(r.dialogs.shown.back().icon == platform::MessageIcon::Critical);
+            QCOMPARE(shownAtReport, barShown);
+            QVERIFY(!topmostAtReport);
+            QCOMPARE(r.system.quitCount, 1);
+            QVERIFY(!r.app->splashWindow()->isVisible());
+            QVERIFY(!r.bar()->isVisible());
+            QCOMPARE(r.settings(), before);
+        }
     }
 
     void settingsThatCannotBeWrittenAreReportedAndTheProgramStillEnds()
     {
-        testing::ProgramRig& r = *m_rig;
+        testing::ProgramRig r;
         r.start(1, 1);
         // A folder in the settings file's place cannot be written as a file.
         fs::remove(r.folder / "quillet.cfg");
         fs::create_directory(r.folder / "quillet.cfg");
         r.bar()->close();
-        QCOMPARE(r.dialogs.count(), 1u);
-        QVERIFY(r.dialogs.last().icon == platform::MessageIcon::Critical);
-        QVERIFY(r.dialogs.last().text.ends_with(u"quillet.cfg"));
-        QCOMPARE(r.system.quitCount(), 1);
+        QCOMPARE(r.dialogs.shown.size(), 1u);
+        QVERIFY(r.dialogs.shown.back().icon == platform::MessageIcon::Critical);
+        QVERIFY(r.dialogs.shown.back().text.ends_with(u"quillet.cfg"));
+        QCOMPARE(r.system.quitCount, 1);
     }
 
     // The date is kept before the reply, so a failed check is not repeated
     // today; while the reply is awaited the splash stays.
     void aDueCheckAsksOnceAndTheNextTickCloses()
     {
-        testing::ProgramRig& r = *m_rig;
+        testing::ProgramRig r;
         r.writeSettings(1, 1, "20070314");
         QVERIFY(r.app->startUp());
         for (int tick = 0; tick < 3; ++tick) r.app->splashWindow()->tick();
-        QCOMPARE(r.http.requestCount(), 1u);
-        QCOMPARE(r.http.request(0).address, m_site + u"/quillet/version.asp?v=200710&l=1");
+        QCOMPARE(r.http.addresses,
+                 std::vector<std::u16string>{m_site + u"/quillet/version.asp?v=200710&l=1"});
         QCOMPARE(r.state.lastUpdateCheck, u"20070315");
         r.http.fail();
         QVERIFY(r.app->splashWindow()->isVisible());
         r.app->splashWindow()->tick();
         QVERIFY(r.state.splashClosed);
-        QCOMPARE(r.dialogs.count(), 0u);
+        QCOMPARE(r.dialogs.shown.size(), 0u);
     }
 
     // Yes opens the download page and closes the splash at once; No leaves
@@ -162,16 +150,15 @@ private slots:
             testing::ProgramRig r;
             r.writeSettings(1, 1, "20061001");
             QVERIFY(r.app->startUp());
-            r.dialogs.setAnswer(answer);
+            r.dialogs.answer = answer;
             r.app->splashWindow()->tick();
             r.http.reply("<p>0X99VA</p>");
-            QCOMPARE(r.dialogs.count(), 1u);
-            QVERIFY(r.dialogs.last().icon == platform::MessageIcon::Question);
+            QCOMPARE(r.dialogs.shown.size(), 1u);
+            QVERIFY(r.dialogs.shown.back().icon == platform::MessageIcon::Question);
             const bool yes = answer == platform::MessageAnswer::Yes;
             QCOMPARE(r.state.splashClosed, yes);
-            QCOMPARE(r.browser.opened().size(), yes ? 1u : 0u);
-            if (yes)
-                QCOMPARE(r.browser.opened()[0], m_site + u"/quillet/newversion.asp?v=200710&l=1");
+            const std::u16string page = m_site + u"/quillet/newversion.asp?v=200710&l=1";
+            QCOMPARE(r.browser.opened, yes ? std::vector{page} : std::vector<std::u16string>{});
         }
     }
 };

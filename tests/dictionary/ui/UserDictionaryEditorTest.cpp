@@ -115,7 +115,7 @@ void UserDictionaryEditorTest::unwrittenEntries()
         {"zebra", "zebra", "", core::kMsgUserWriteFailed, h.translation},  // files closed
     };
     for (const auto& row : rows) {
-        h.dialogs.forget();
+        h.dialogs.shown.clear();
         h.word->clear();
         QTest::keyClicks(h.word, row.word);
         h.addSave->click();
@@ -125,12 +125,11 @@ void UserDictionaryEditorTest::unwrittenEntries()
             h.files.close();
         QTest::mouseClick(h.addSave, Qt::LeftButton);
         QCOMPARE(h.userFiles(), before);
-        QCOMPARE(h.dialogs.count(), std::size_t(row.refusal != 0));
+        QCOMPARE(h.dialogs.shown.size(), std::size_t(row.refusal != 0));
         if (!row.blamed)
             continue;
-        QCOMPARE(h.dialogs.last().title + u"|" + h.dialogs.last().text,
+        QCOMPARE(h.dialogs.shown.back().title + u"|" + h.dialogs.shown.back().text,
                  h.state.messages[core::kMsgWarningTitle] + u"|" + h.state.messages[row.refusal]);
-        QCOMPARE(h.addSave->text(), h.message(core::kMsgEditorSave));
         QCOMPARE(h.word->text() + h.translation->text() + h.note->toPlainText(),
                  row.word + row.translation + row.note);
         QTRY_VERIFY(row.blamed->hasFocus());
@@ -170,20 +169,12 @@ void UserDictionaryEditorTest::walkThroughTheStates()
     QVERIFY(dictionary::LookupWord(h.files, h.state, u"zebra", true));
     QCOMPARE(h.state.lastTranslation + u"|" + h.state.lastDetails, u"zebra listrada|Striped");
 
-    // Captions keep the language they were loaded in, so after a change the
-    // press matches neither caption and is a bare add step; closing drops the
-    // entry and the next showing loads in the language of the moment.
+    // Closing drops the entry shown; the next showing loads in the language
+    // of the moment.
     QTest::keyClicks(h.word, "dog");
     h.addSave->click();
     h.state.interfaceLanguage = 1;
     core::loadMessages(h.state);
-    h.translation->setText("edited");
-    const std::string before = h.userFiles();
-    h.addSave->click();
-    QCOMPARE(h.userFiles(), before);
-    QCOMPARE(h.translation->text(), "edited");
-    QCOMPARE(h.addSave->text(), h.message(core::kMsgEditorSave));
-
     h.close->click();
     h.editor.show();
     QCOMPARE(h.editor.windowTitle(), h.message(core::kMsgEditorTitle) + " - English-Portuguese");
