@@ -17,68 +17,64 @@
 #include <QUrlQuery>
 #include <QtTest>
 
-using quillet::platform::toQString;
+using namespace quillet;
+using platform::toQString;
 
 class LanguageWindowTest : public QObject
 {
     Q_OBJECT
-
 private slots:
-    void okFollowsTheAddressRule_data();
-    void okFollowsTheAddressRule();
+    void okFollowsTheAddressRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char* what, const char* name, const char* email,
+                            const char* outcome) {
+            QTest::newRow(what) << QString(name) << QString(email) << QString(outcome);
+        };
+        row("both blank", "   ", "", "closes");
+        row("name alone", "Ana", "", "refused");
+        row("no at sign", "Ana", "ana.example.org", "refused");
+        row("no point", "", "ana@localhost", "refused");
+        row("address alone", "", "a@b.c", "sends");
+        // Reserved characters must neither break the request nor add a key to it.
+        row("reserved characters", " João & Maria #1 idioma=9 ", "  a+b@example.org  ", "sends");
+    }
+
+    void okFollowsTheAddressRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, outcome);
+        core::SharedState state;
+        fakes::FakeDialogs dialogs;
+        fakes::FakeBrowser browser;
+        core::ui::LanguageWindow window(state, dialogs, browser);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(testing::hasDrawing(testing::saveWindowPicture(window, "language-chooser")));
+        window.findChild<QComboBox*>("cmbLanguage")->setCurrentText("English");
+        window.findChild<QLineEdit*>("txtData0")->setText(name);
+        auto* address = window.findChild<QLineEdit*>("txtData1");
+        address->setText(email);
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
+
+        QCOMPARE(state.interfaceLanguage, std::int16_t{1});  // whatever the address
+        QCOMPARE(window.isVisible(), outcome == "refused");
+        QCOMPARE(dialogs.shown.size(), std::size_t(outcome == "refused"));
+        QTRY_COMPARE(address->hasFocus(), outcome == "refused");
+        QCOMPARE(browser.opened.size(), std::size_t(outcome == "sends"));
+        if (outcome != "sends")
+            return;
+        const QUrl url(toQString(browser.opened.front()), QUrl::StrictMode);
+        QCOMPARE(url.toString(QUrl::RemoveQuery),
+                 "https://" + toQString(build::webHost) + "/quillet/cadastro.asp");
+        const QList<QPair<QString, QString>> sent = {
+            {"name", name.trimmed()}, {"email", email.trimmed()}, {"idioma", "1"}};
+        QCOMPARE(QUrlQuery(url).queryItems(QUrl::FullyDecoded), sent);
+    }
 };
-
-void LanguageWindowTest::okFollowsTheAddressRule_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("email");
-    QTest::addColumn<QString>("outcome");
-    const auto row = [](const char* what, const char* name, const char* email,
-                        const char* outcome) {
-        QTest::newRow(what) << QString(name) << QString(email) << QString(outcome);
-    };
-    row("both blank", "   ", "", "closes");
-    row("name alone", "Ana", "", "refused");
-    row("no at sign", "Ana", "ana.example.org", "refused");
-    row("no point", "", "ana@localhost", "refused");
-    row("address alone", "", "a@b.c", "sends");
-    // Reserved characters must neither break the request nor add a key to it.
-    row("reserved characters", " João & Maria #1 idioma=9 ", "  a+b@example.org  ", "sends");
-}
-
-void LanguageWindowTest::okFollowsTheAddressRule()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, email);
-    QFETCH(QString, outcome);
-    quillet::core::SharedState state;
-    quillet::fakes::FakeDialogs dialogs;
-    quillet::fakes::FakeBrowser browser;
-    quillet::core::ui::LanguageWindow window(state, dialogs, browser);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QVERIFY(quillet::testing::hasDrawing(
-        quillet::testing::saveWindowPicture(window, "language-chooser")));
-    window.findChild<QComboBox*>("cmbLanguage")->setCurrentText("English");
-    window.findChild<QLineEdit*>("txtData0")->setText(name);
-    auto* address = window.findChild<QLineEdit*>("txtData1");
-    address->setText(email);
-    QTest::mouseClick(window.findChild<QPushButton*>("cmdOk"), Qt::LeftButton);
-
-    QCOMPARE(state.interfaceLanguage, std::int16_t{1});  // whatever the address
-    QCOMPARE(window.isVisible(), outcome == "refused");
-    QCOMPARE(dialogs.shown.size(), std::size_t(outcome == "refused"));
-    QTRY_COMPARE(address->hasFocus(), outcome == "refused");
-    QCOMPARE(browser.opened.size(), std::size_t(outcome == "sends"));
-    if (outcome != "sends")
-        return;
-    const QUrl url(toQString(browser.opened.front()), QUrl::StrictMode);
-    QCOMPARE(url.toString(QUrl::RemoveQuery),
-             "https://" + toQString(quillet::build::webHost) + "/quillet/cadastro.asp");
-    const QList<QPair<QString, QString>> sent = {
-        {"name", name.trimmed()}, {"email", email.trimmed()}, {"idioma", "1"}};
-    QCOMPARE(QUrlQuery(url).queryItems(QUrl::FullyDecoded), sent);
-}
 
 QTEST_MAIN(LanguageWindowTest)
 #include "LanguageWindowTest.moc"
