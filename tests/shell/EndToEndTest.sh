@@ -201,19 +201,22 @@ if [ "$(visible | wc -l)" -lt 2 ]; then fail "the details window did not open"; 
 import -window root "$artifacts/details.png"
 
 # A clipboard owner that stops answering. Typing goes on as usual: Enter puts
-# the typed word on the clipboard at once (a bar that waited on the owner
-# would take seconds over each keystroke) and the word is translated.
+# the typed word on the clipboard and the word is translated. A bar that
+# waited on the owner would take seconds over each keystroke, over half a
+# minute for these seven; the bound below leaves room for a loaded machine.
 printf dogs | xclip -quiet -selection clipboard >/dev/null 2>&1 &
 frozen=$!
 sleep 0.3
 kill -STOP "$frozen"
+activate "$bar"
 xdotool mousemove --window "$bar" 60 10 click 1
-sleep 0.2
+sleep 0.3
 xdotool type --delay 50 houses
 xdotool key --clearmodifiers Return
 typed=""
-for _ in $(seq 6); do
+for _ in $(seq 30); do
   typed=$(timeout 0.5 xclip -o -selection clipboard 2>/dev/null) && [ "$typed" = houses ] && break
+  sleep 0.1
 done
 [ "$typed" = houses ] || fail "typing held up by a stopped clipboard owner (clipboard '$typed')"
 sleep 0.6
