@@ -1,5 +1,5 @@
-// frmDetalhes: the details window under the main bar.
 #pragma once
+// frmDetalhes: the details window under the main bar.
 // The dictionary's note on the word last translated and up to four further
 // forms found, with a button that speaks the word. Translations fill it
 // whether it is shown or not; its close box only hides it.

@@ -1,5 +1,5 @@
-// frmPrincipal: the main bar, one row under its caption.
 #pragma once
+// frmPrincipal: the main bar, one row under its caption.
 // Its search box `traduz` is both where the user types and where a
 // translation's result line appears. The clipboard is watched by the 500 ms
 // `tmrPrincipal` tick and, as soon as the platform reports a change, by the

@@ -1,5 +1,5 @@
-// frmSplash: the splash window of the start.
 #pragma once
+// frmSplash: the splash window of the start.
 // Shown centred and topmost while the program starts. Its one-second
 // `tmrSplash` runs the daily update check on the first tick and closes the
 // window on the tick after the check has ended; closing sets

@@ -1,5 +1,5 @@
-// frmTools: the toolbar, six picture buttons under the main bar.
 #pragma once
+// frmTools: the toolbar, six picture buttons under the main bar.
 // The options button opens it. One handler dispatches on the button's index:
 //   0 window mode, 1 dictionary chooser, 2 interface language,
 //   3 user dictionary editor, 4 help page, 5 the user's page on the web site.
