@@ -3,7 +3,6 @@
 #include "ToolError.h"
 
 #include "core/CatalogueFields.h"
-#include "core/Paths.h"
 #include "core/Utf8.h"
 #include "dictionary/Catalogue.h"
 
@@ -36,10 +35,8 @@ void openAppFolderRow(const std::filesystem::path& folder, int row, core::Shared
     // that only reads must not, so a missing file is reported first.
     const std::u16string& stem = core::catalogueField(
         state.dictionaryTable[static_cast<std::size_t>(row)], core::CatalogueField::FileStem);
-    for (const auto role : {dict::FileRole::Main, dict::FileRole::Index, dict::FileRole::Details,
-                            dict::FileRole::User, dict::FileRole::UserDetails}) {
-        const std::filesystem::path path =
-            folder / core::toPath(stem + std::u16string(dict::extensionOf(role)));
+    for (const dict::FileRole role : dict::kFileRoles) {
+        const std::filesystem::path path = dict::dictionaryFilePath(folder, stem, role);
         if (!std::filesystem::is_regular_file(path))
             throw FileError(path.string(), "missing or not a file; build the dictionary first");
     }

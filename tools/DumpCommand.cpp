@@ -6,8 +6,9 @@
 #include "FileBytes.h"
 #include "JsonText.h"
 
-#include "core/Windows1252.h"
+#include "core/Paths.h"
 #include "dictionary/Decoder.h"
+#include "dictionary/DictionaryFiles.h"
 #include "dictionary/Records.h"
 
 #include <filesystem>
@@ -19,21 +20,12 @@ namespace {
 
 namespace dict = quillet::dictionary;
 
-enum class FileKind { Main, Index, Details, User, UserDetails };
-
-FileKind kindOf(const std::filesystem::path& path)
+dict::FileRole roleOf(const std::filesystem::path& path)
 {
-    const std::string extension = path.extension().string();
-    if (extension == ".qlc")
-        return FileKind::Main;
-    if (extension == ".ind")
-        return FileKind::Index;
-    if (extension == ".pdt")
-        return FileKind::Details;
-    if (extension == ".dcu")
-        return FileKind::User;
-    if (extension == ".dtu")
-        return FileKind::UserDetails;
+    const std::u16string extension = core::fromPath(path.extension());
+    for (const dict::FileRole role : dict::kFileRoles)
+        if (extension == dict::extensionOf(role))
+            return role;
     throw UsageError("cannot tell the kind of '" + path.string() +
                      "': the name must end in .qlc, .ind, .pdt, .dcu or .dtu");
 }
@@ -48,9 +40,10 @@ int runDumpCommand(const CommandArguments& arguments, std::ostream& out, std::os
             if (arguments.size() != 1)
                 throw UsageError("dump takes exactly one file");
             const std::filesystem::path path = arguments[0];
-            const FileKind kind = kindOf(path);
+            const dict::FileRole kind = roleOf(path);
             const std::string bytes = readFileBytes(arguments[0]);
-            const bool longRecords = kind == FileKind::Details || kind == FileKind::UserDetails;
+            const bool longRecords =
+                kind == dict::FileRole::Details || kind == dict::FileRole::UserDetails;
             const std::size_t length =
                 longRecords ? dict::kLongRecordLength : dict::kShortRecordLength;
             const std::string_view all = bytes;
@@ -60,14 +53,15 @@ int runDumpCommand(const CommandArguments& arguments, std::ostream& out, std::os
                 const std::string_view record = all.substr(offset, length);
                 ++number;
                 out << "{\"record\": " << number;
-                if (kind == FileKind::Index) {
+                if (kind == dict::FileRole::Index) {
                     const dict::IndexRecord index = dict::parseIndex(record);
                     out << ", \"key\": " << jsonString(index.key)
                         << ", \"first\": " << index.firstRecord;
                 } else {
                     const dict::EntryRecord entry = dict::parseEntry(record);
-                    const bool termEncoded = kind == FileKind::Main || kind == FileKind::Details;
-                    const bool bodyEncoded = kind == FileKind::Main;
+                    const bool termEncoded =
+                        kind == dict::FileRole::Main || kind == dict::FileRole::Details;
+                    const bool bodyEncoded = kind == dict::FileRole::Main;
                     out << ", \"term\": "
                         << jsonString(termEncoded ? dict::DecodeField(entry.term) : entry.term)
                         << ", \"body\": "

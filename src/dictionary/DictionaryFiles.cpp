@@ -4,13 +4,6 @@
 
 namespace quillet::dictionary {
 
-namespace {
-
-constexpr std::array<FileRole, 5> kOpeningOrder = {
-    FileRole::Main, FileRole::Index, FileRole::Details, FileRole::User, FileRole::UserDetails};
-
-}  // namespace
-
 std::u16string_view extensionOf(FileRole role)
 {
     switch (role) {
@@ -28,6 +21,14 @@ std::u16string_view extensionOf(FileRole role)
     return u"";
 }
 
+std::filesystem::path dictionaryFilePath(const std::filesystem::path& folder,
+                                         std::u16string_view stem, FileRole role)
+{
+    std::u16string name(stem);
+    name += extensionOf(role);
+    return folder / core::toPath(name);
+}
+
 DictionaryFiles::DictionaryFiles()
     : m_files{RecordFile(kShortRecordLength), RecordFile(kShortRecordLength),
               RecordFile(kLongRecordLength), RecordFile(kShortRecordLength),
@@ -40,10 +41,8 @@ std::vector<OpenFailure> DictionaryFiles::open(const std::filesystem::path& fold
 {
     close();
     std::vector<OpenFailure> failures;
-    for (const FileRole role : kOpeningOrder) {
-        std::u16string name(stem);
-        name += extensionOf(role);
-        const std::filesystem::path path = folder / core::toPath(name);
+    for (const FileRole role : kFileRoles) {
+        const std::filesystem::path path = dictionaryFilePath(folder, stem, role);
         const bool writable = role == FileRole::User || role == FileRole::UserDetails;
         std::string reason;
         if (!file(role).open(path,

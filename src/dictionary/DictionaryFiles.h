@@ -16,8 +16,16 @@ namespace quillet::dictionary {
 
 enum class FileRole { Main, Index, Details, User, UserDetails };
 
+// Every role, in the order a set is opened.
+inline constexpr std::array<FileRole, 5> kFileRoles = {
+    FileRole::Main, FileRole::Index, FileRole::Details, FileRole::User, FileRole::UserDetails};
+
 // ".qlc", ".ind", ".pdt", ".dcu", ".dtu".
 std::u16string_view extensionOf(FileRole role);
+
+// folder / (stem + the role's extension).
+std::filesystem::path dictionaryFilePath(const std::filesystem::path& folder,
+                                         std::u16string_view stem, FileRole role);
 
 struct OpenFailure
 {
