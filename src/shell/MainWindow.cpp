@@ -172,7 +172,10 @@ void MainWindow::applyWidth()
 
 void MainWindow::shrinkToRow()
 {
-    const int decoration = std::max(0, frameGeometry().height() - height());
+    // The window manager draws its frame in screen pixels, unscaled by a high-density
+    // factor of our own: count it as it looks, so the row keeps its proportions.
+    const int logicalDecoration = std::max(0, frameGeometry().height() - height());
+    const int decoration = qRound(logicalDecoration * devicePixelRatioF());
     const platform::TwipsGeometry twips = twipsGeometry();
     const int outer = twips.y(kTraduzHeight + kRowHeightExtra);
     setFixedHeight(std::max(outer - decoration, twips.y(kRowClientHeight)));
