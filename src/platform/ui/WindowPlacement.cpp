@@ -1,0 +1,137 @@
+#include "platform/ui/WindowPlacement.h"
+
+#include <QEvent>
+#include <QMargins>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace quillet::platform {
+
+namespace {
+
+QMargins frameMargins(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+void place(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth);
+
+// Qt learns a window's frame only once the window manager has framed it,
+// which has happened by the time the window is first exposed. If the real
+// margins differ from the guessed ones, the companion is placed again.
+class FrameWatch : public QObject
+{
+public:
+    static constexpr const char* kName = "quilletFrameWatch";
+
+    FrameWatch(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth,
+               QMargins guess)
+        : QObject(&companion),
+          m_companion(companion),
+          m_anchor(&anchor),
+          m_base(base),
+          m_matchWidth(matchWidth),
+          m_guess(guess)
+    {
+        setObjectName(QLatin1String(kName));
+        companion.installEventFilter(this);
+        watchWindow();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (m_done)
+            return false;
+        if (watched == &m_companion && event->type() == QEvent::Show)
+            watchWindow();
+        else if (event->type() == QEvent::Expose && watched == m_companion.windowHandle() &&
+                 m_companion.windowHandle()->isExposed()) {
+            m_done = true;
+            setObjectName(QString());  // not the watch the next placement replaces
+            deleteLater();
+            if (m_anchor && frameMargins(m_companion) != m_guess)
+                place(m_companion, *m_anchor, m_base, m_matchWidth);
+        }
+        return false;
+    }
+
+private:
+    // The native window exists only from the first show on.
+    void watchWindow()
+    {
+        if (QWindow* window = m_companion.windowHandle())
+            window->installEventFilter(this);
+    }
+
+    QWidget& m_companion;
+    QPointer<const QWidget> m_anchor;
+    QPointer<const QWidget> m_base;
+    bool m_matchWidth;
+    QMargins m_guess;
+    bool m_done = false;
+};
+
+void place(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth)
+{
+    delete companion.findChild<QObject*>(QLatin1String(FrameWatch::kName),
+                                         Qt::FindDirectChildrenOnly);
+    QMargins margins = frameMargins(companion);
+    const bool framed = !margins.isNull();
+    if (!framed)
+        margins = frameMargins(anchor);
+    QRect anchorFrame = anchor.frameGeometry();
+    if (base && base->frameGeometry().adjusted(0, -1, 0, 1).intersects(anchorFrame))
+        anchorFrame |= base->frameGeometry();
+    if (matchWidth)
+        companion.setFixedWidth(
+            std::max(1, anchorFrame.width() - margins.left() - margins.right()));
+    const QSize frame = companion.size().grownBy(margins);
+    const QScreen* screen = anchor.screen();
+    const QPoint topLeft =
+        screen ? companionFramePosition(anchorFrame, frame, screen->availableGeometry())
+               : QPoint(anchorFrame.left(), anchorFrame.bottom() + 1);
+    // The client's place, not move(): move() counts a frame only once Qt
+    // knows it.
+    companion.setGeometry(QRect(topLeft + QPoint(margins.left(), margins.top()), companion.size()));
+    if (!framed)
+        new FrameWatch(companion, anchor, base, matchWidth, margins);
+}
+
+}  // namespace
+
+QPoint companionFramePosition(const QRect& anchorFrame, const QSize& companionFrame,
+                              const QRect& screen)
+{
+    const int below = anchorFrame.bottom() + 1;
+    const int above = anchorFrame.top() - companionFrame.height();
+    int top = below;
+    if (below + companionFrame.height() - 1 > screen.bottom()) {
+        if (above >= screen.top())
+            top = above;
+        else if (anchorFrame.top() - screen.top() > screen.bottom() - anchorFrame.bottom())
+            top = screen.top();
+    }
+    const int left = std::max(
+        screen.left(), std::min(anchorFrame.left(), screen.right() + 1 - companionFrame.width()));
+    return {left, top};
+}
+
+void placeUnder(QWidget& companion, const QWidget& anchor, const QWidget* base)
+{
+    place(companion, anchor, base, false);
+}
+
+void placeUnderAsWide(QWidget& companion, const QWidget& anchor)
+{
+    place(companion, anchor, nullptr, true);
+}
+
+}  // namespace quillet::platform
