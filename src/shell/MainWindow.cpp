@@ -7,6 +7,7 @@
 #include "platform/qt/QtText.h"
 #include "platform/ui/DesignFont.h"
 #include "platform/ui/TwipsGeometry.h"
+#include "platform/ui/WindowPlacement.h"
 #include "shell/IconResources.h"
 #include "shell/WindowLayering.h"
 #include "translation/CaptureRun.h"
@@ -207,13 +208,8 @@ void MainWindow::openDetails()
     m_state.toolbarOpen = false;
     if (!m_detailsWindow)
         return;
-    const QRect frame = frameGeometry();
-    m_detailsWindow->move(frame.left(), frame.bottom() + 1);
+    platform::placeUnderAsWide(*m_detailsWindow, *this);
     m_detailsWindow->show();
-    // The frame is known once the window is shown.
-    const int decoration =
-        std::max(0, m_detailsWindow->frameGeometry().width() - m_detailsWindow->width());
-    m_detailsWindow->setFixedWidth(std::max(1, frame.width() - decoration));
     pinIfOnTop(*m_detailsWindow);
 }
 
@@ -228,8 +224,7 @@ void MainWindow::toggleToolbar()
     }
     if (m_detailsWindow)
         m_detailsWindow->hide();
-    const QRect frame = frameGeometry();
-    m_toolbar->move(frame.left(), frame.bottom() + 1);
+    platform::placeUnder(*m_toolbar, *this);
     m_toolbar->show();
     pinIfOnTop(*m_toolbar);
     m_state.toolbarOpen = true;

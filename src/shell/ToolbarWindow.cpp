@@ -7,6 +7,7 @@
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
 #include "platform/ui/TwipsGeometry.h"
+#include "platform/ui/WindowPlacement.h"
 #include "shell/IconResources.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowLayering.h"
@@ -144,7 +145,7 @@ void ToolbarWindow::openDictionaryChooser()
         return;
     if (m_links.mainWindow)
         m_links.mainWindow->pauseWatch();
-    placeUnder(*m_links.dictionaryChooser);
+    platform::placeUnder(*m_links.dictionaryChooser, *this, m_links.mainWindow);
     m_links.dictionaryChooser->exec();
     if (m_links.mainWindow)
         m_links.mainWindow->resumeWatch();
@@ -175,7 +176,7 @@ void ToolbarWindow::openEditor()
 {
     if (!m_links.editor)
         return;
-    placeUnder(*m_links.editor);
+    platform::placeUnder(*m_links.editor, *this, m_links.mainWindow);
     m_links.editor->show();
     m_links.editor->raise();
 }
@@ -187,12 +188,6 @@ void ToolbarWindow::openWebPage(std::u16string_view path)
     address += path;
     address += m_state.webQuery;
     m_browser.open(address);
-}
-
-void ToolbarWindow::placeUnder(QWidget& window) const
-{
-    const QRect frame = frameGeometry();
-    window.move(frame.left(), frame.bottom() + 1);
 }
 
 bool ToolbarWindow::event(QEvent* event)

@@ -83,8 +83,6 @@ private:
     void toggleLanguage();
     void openEditor();
     void openWebPage(std::u16string_view path);
-    // Top-left of `window`'s frame at the toolbar's bottom-left.
-    void placeUnder(QWidget& window) const;
 
     core::SharedState& m_state;
     platform::Browser& m_browser;

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 using namespace quillet;
@@ -75,6 +76,24 @@ private slots:
             QCOMPARE(m_rig->settings(), mode == 0 ? "0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n20070315\r\n"
                                                   : "0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n20070315\r\n");
         }
+    }
+
+    // Low on the screen the toolbar still fits under the bar, the editor
+    // only above the two, clear of the bar. The toolbar's frame is known
+    // once it has been shown.
+    void theEditorOpensAboveALowBar()
+    {
+        m_rig->start(1, 1);
+        openToolbar();
+        openToolbar();
+        const int bottom = bar()->screen()->availableGeometry().bottom();
+        bar()->move(
+            0, bottom + 1 - bar()->frameGeometry().height() - toolbar()->frameGeometry().height());
+        openToolbar();
+        QCOMPARE(toolbar()->frameGeometry().bottom(), bottom);
+        click(3);
+        QCOMPARE(m_rig->app->userDictionaryEditor()->frameGeometry().bottom(),
+                 bar()->frameGeometry().top() - 1);
     }
 
     // The editor opens beside the running program and the close box only
