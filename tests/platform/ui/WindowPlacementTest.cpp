@@ -1,9 +1,11 @@
 // Where a companion's frame opens beside its anchor's frame, worked by hand
 // on fake screens: a bare 1280 x 1024 one, a 640 x 300 one and one right of
-// it whose top 30 pixels hold a panel.
+// it whose top 30 pixels hold a panel. Then a first opening on the offscreen
+// platform, whose windows have frames.
 
 #include "platform/ui/WindowPlacement.h"
 
+#include <QWidget>
 #include <QtTest>
 
 using namespace quillet::platform;
@@ -47,7 +49,22 @@ private slots:
             QCOMPARE(companionFramePosition(row.anchor, row.companion, row.screen),
                      row.frameTopLeft);
     }
+
+    // A window never shown takes its anchor's frame margins as a guess and
+    // is put right once framed; a frameless anchor makes the guess wrong.
+    void aFirstOpeningIsPutRightOnceFramed()
+    {
+        QWidget anchor(nullptr, Qt::FramelessWindowHint);
+        anchor.setGeometry(100, 100, 300, 30);
+        anchor.show();
+        QWidget companion;
+        companion.resize(200, 100);
+        placeUnder(companion, anchor);
+        companion.show();
+        QTRY_COMPARE(companion.frameGeometry().topLeft(), QPoint(100, 130));
+        QVERIFY(companion.frameGeometry() != companion.geometry());
+    }
 };
 
-QTEST_GUILESS_MAIN(WindowPlacementTest)
+QTEST_MAIN(WindowPlacementTest)
 #include "WindowPlacementTest.moc"
