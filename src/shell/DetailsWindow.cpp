@@ -6,11 +6,11 @@
 #include "platform/Speech.h"
 #include "platform/qt/QtText.h"
 #include "platform/ui/DesignFont.h"
+#include "platform/ui/FittedLabel.h"
 #include "platform/ui/TwipsGeometry.h"
 #include "shell/IconResources.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QPointer>
 #include <QToolButton>
 
@@ -26,9 +26,9 @@ constexpr int kRowStep = 240;
 constexpr int kButtonTop = 3040;
 constexpr std::array<int, 3> kButtonLeft = {120, 600, 1080};
 
-QLabel* label(QWidget* parent, const QString& name, const QRect& geometry, bool bold)
+platform::FittedLabel* label(QWidget* parent, const QString& name, const QRect& geometry, bool bold)
 {
-    auto* control = new QLabel(parent);
+    auto* control = new platform::FittedLabel(parent);
     control->setObjectName(name);
     control->setFont(platform::designFont(bold));
     control->setGeometry(geometry);
@@ -42,6 +42,13 @@ bool validSlot(int slot)
     return slot >= 0 && slot < translation::kPossibilitySlots;
 }
 
+// A one-line label that cannot show its whole text offers it as a tooltip.
+void setCutText(platform::FittedLabel& label, std::u16string_view text)
+{
+    label.setText(platform::toQString(text));
+    label.setToolTip(label.isCut() ? label.text() : QString());
+}
+
 }  // namespace
 
 DetailsWindow::DetailsWindow(core::SharedState& state, platform::Speech& speech,
@@ -50,6 +57,11 @@ DetailsWindow::DetailsWindow(core::SharedState& state, platform::Speech& speech,
     : QWidget(parent, Qt::Window), m_state(state), m_speech(speech), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmDetalhes"));
+    // Qt names an untitled window after the program; a blank title leaves
+    // the caption empty.
+    setWindowTitle(QStringLiteral(" "));
+    // The tooltips are read while the user works in another window.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
@@ -62,7 +74,7 @@ DetailsWindow::DetailsWindow(core::SharedState& state, platform::Speech& speech,
     m_lblDet = label(this, QStringLiteral("lblDet"), twips.rect(120, 0, 2295, 255), true);
     m_lblDetalhes =
         label(this, QStringLiteral("lblDetalhes"), twips.rect(120, 240, 7575, 1215), false);
-    // Wraps inside its fixed box; what does not fit is cut at the bottom.
+    // Wraps inside its fixed box and ends at the last whole line that fits.
     m_lblDetalhes->setWordWrap(true);
     m_lblOutras = label(this, QStringLiteral("lblOutras"), twips.rect(120, 1560, 2295, 255), true);
     for (int i = 0; i < translation::kPossibilitySlots; ++i) {
@@ -133,13 +145,13 @@ void DetailsWindow::setDetailsText(std::u16string_view text)
 void DetailsWindow::setPossibilityTerm(int slot, std::u16string_view term)
 {
     if (validSlot(slot))
-        m_lblTermo[slot]->setText(platform::toQString(term));
+        setCutText(*m_lblTermo[slot], term);
 }
 
 void DetailsWindow::setPossibilityTranslation(int slot, std::u16string_view translation)
 {
     if (validSlot(slot))
-        m_lblDefinicao[slot]->setText(platform::toQString(translation));
+        setCutText(*m_lblDefinicao[slot], translation);
 }
 
 void DetailsWindow::repaintDetails()

@@ -12,11 +12,11 @@
 #include <array>
 #include <string_view>
 
-class QLabel;
 class QToolButton;
 
 namespace quillet::platform {
 class Dialogs;
+class FittedLabel;
 class Screen;
 class Speech;
 }  // namespace quillet::platform
@@ -61,11 +61,11 @@ private:
     core::SharedState& m_state;
     platform::Speech& m_speech;
     platform::Dialogs& m_dialogs;
-    QLabel* m_lblDet = nullptr;
-    QLabel* m_lblDetalhes = nullptr;
-    QLabel* m_lblOutras = nullptr;
-    std::array<QLabel*, translation::kPossibilitySlots> m_lblTermo{};
-    std::array<QLabel*, translation::kPossibilitySlots> m_lblDefinicao{};
+    platform::FittedLabel* m_lblDet = nullptr;
+    platform::FittedLabel* m_lblDetalhes = nullptr;
+    platform::FittedLabel* m_lblOutras = nullptr;
+    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_lblTermo{};
+    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_lblDefinicao{};
     std::array<QToolButton*, 3> m_cmdDetalhes{};
 };
 

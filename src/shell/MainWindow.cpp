@@ -16,6 +16,8 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 #include <algorithm>
@@ -51,6 +53,21 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const QString& pic
     return button;
 }
 
+// Whether the box shows its whole text; its frame and the two pixels it
+// keeps on each side are measured as QLineEdit measures them.
+bool showsWholeText(const QLineEdit& box)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.rect = box.contentsRect();
+    option.lineWidth =
+        box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
+    const QRect text = box.style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &option, &box)
+                           .marginsRemoved(box.textMargins());
+    return box.fontMetrics().horizontalAdvance(box.text()) <= text.width() - 4;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
@@ -58,6 +75,8 @@ MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
     : QWidget(parent), m_state(state), m_clipboard(clipboard), m_screen(screen)
 {
     setObjectName(QStringLiteral("frmPrincipal"));
+    // The tooltips are read while the user works in another window.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     const platform::TwipsGeometry twips = twipsGeometry();
 
     m_traduz = new QLineEdit(this);
@@ -67,6 +86,7 @@ MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
                                      translation::kSearchBoxWidthWithoutDetails, kTraduzHeight));
     m_traduz->installEventFilter(this);
     connect(m_traduz, &QLineEdit::returnPressed, this, &MainWindow::submitSearchBox);
+    connect(m_traduz, &QLineEdit::textChanged, this, &MainWindow::fitSearchBoxTip);
 
     m_cmdDetalhes = pictureButton(this, "cmdDetalhes", QStringLiteral("details"));
     m_cmdGo = pictureButton(this, "cmdGo", QStringLiteral("search"));
@@ -130,7 +150,7 @@ void MainWindow::tick()
     m_searchText = run.searchText;
     if (!run.finished)
         return;
-    m_traduz->setText(platform::toQString(run.line));
+    setSearchBoxText(run.line);
     emit translated();
 }
 
@@ -258,12 +278,22 @@ void MainWindow::endWatch()
 void MainWindow::setSearchBoxText(std::u16string_view text)
 {
     m_traduz->setText(platform::toQString(text));
+    // A line wider than the box shows its start: the word and how it was found.
+    m_traduz->setCursorPosition(0);
 }
 
 void MainWindow::setSearchBoxWidth(int twips)
 {
     m_traduzWidthTwips = twips;
     m_traduz->resize(twipsGeometry().x(twips), m_traduz->height());
+    fitSearchBoxTip();
+}
+
+void MainWindow::fitSearchBoxTip()
+{
+    const QString text = m_traduz->text();
+    const bool prompt = text == platform::toQString(m_state.messages[core::kMsgSearchPrompt]);
+    m_traduz->setToolTip(prompt || showsWholeText(*m_traduz) ? QString() : text);
 }
 
 void MainWindow::repaintSearchBox()
@@ -327,9 +357,11 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The whole line is selected with the cursor at its start, which keeps
+    // the start in view.
     if (watched == m_traduz &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease))
-        m_traduz->selectAll();
+        m_traduz->setSelection(m_traduz->text().size(), -m_traduz->text().size());
     return QWidget::eventFilter(watched, event);
 }
 

@@ -103,6 +103,8 @@ private:
     void shrinkToRow();
     void applyWidth();
     void pinIfOnTop(QWidget& window);
+    // A result line the box cannot show whole is offered as its tooltip.
+    void fitSearchBoxTip();
     // Read afresh each time: the screen's density may change while the bar lives.
     platform::TwipsGeometry twipsGeometry() const;
 

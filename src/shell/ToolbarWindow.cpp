@@ -50,6 +50,8 @@ ToolbarWindow::ToolbarWindow(core::SharedState& state, const platform::Screen& s
     // Opened from the bar, it must not take the focus from the program the
     // user works in.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Hence its tooltips must show while it is inactive.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     const platform::TwipsGeometry twips(screen);
     setFixedSize(twips.x(kClientWidth), twips.y(kClientHeight));
 

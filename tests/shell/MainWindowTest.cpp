@@ -7,6 +7,7 @@
 #include "shell/WindowLayering.h"
 
 #include <QLabel>
+#include <QToolTip>
 
 using namespace quillet;
 
@@ -92,10 +93,66 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(r.bar()));
         QTest::mouseClick(r.traduz(), Qt::LeftButton, {}, QPoint(20, 5));
         QCOMPARE(r.traduz()->selectedText(), r.traduz()->text());
+        QCOMPARE(r.traduz()->cursorPosition(), 0);
         r.barButton("cmdGo")->setFocus();
         r.traduz()->deselect();
         r.bar()->focusSearchBox();
         QCOMPARE(r.traduz()->selectedText(), r.traduz()->text());
+    }
+
+    // A line wider than the box shows its start, unselected, and is offered
+    // whole as the box's tooltip, as is a cut further form in the details
+    // window, whose caption is blank.
+    void longTextsShowTheirStartAndOfferTheRest()
+    {
+        testing::ProgramRig r;
+        const std::u16string many =
+            u"ato, ação, façanha, feito, obra, auto, escritura, instrumento, "
+            u"agir, obrar, proceder, funcionar como ator, atuar";
+        testsupport::writePlainDictionary(r.folder.path(), "engpor",
+                                          {{{u"act", many}, {u"cat", u"gato"}}});
+        r.start(1, 1);
+        for (const auto& [copied, cut] :
+             {std::pair{u"acts", true}, {u"cat", false}, {u"act", true}}) {
+            r.clipboard.copyFromOutside(copied);
+            QVERIFY(r.traduz()->cursorPosition() == 0 && !r.traduz()->hasSelectedText());
+            QCOMPARE(r.traduz()->toolTip(), cut ? r.traduz()->text() : QString());
+        }
+        r.bar()->showIdleLook();
+        r.bar()->setSearchBoxWidth(1500);  // too narrow for the prompt, which has no tooltip
+        QCOMPARE(r.traduz()->toolTip(), QString());
+
+        shell::DetailsWindow* details = r.app->detailsWindow();
+        QVERIFY(!details->windowTitle().isEmpty() && details->windowTitle().trimmed().isEmpty());
+        details->setPossibilityTranslation(0, many);
+        QCOMPARE(details->findChild<QLabel*>(u"lblDefinicao0"_qs)->toolTip(),
+                 QString::fromStdU16String(many));
+    }
+
+    // Tooltips show over a window that is not the active one: the bar, the
+    // toolbar, which never takes the focus, and the details window.
+    void tooltipsShowOnInactiveWindows()
+    {
+        testing::ProgramRig r;
+        r.start(0, 1);
+        r.clipboard.copyFromOutside(u"house");
+        QWidget* details = r.app->detailsWindow();
+        const struct
+        {
+            const char* opener;
+            QWidget* active;
+            QWidget* hovered;
+        } rows[] = {{"cmdDetalhes", r.bar(), details->findChild<QToolButton*>(u"cmdDetalhes0"_qs)},
+                    {"cmdDetalhes", details, r.barButton("cmdGo")},
+                    {"cmdOptions", r.bar(), r.app->toolbar()->cmdTool(0)}};
+        for (const auto& row : rows) {
+            QTest::mouseClick(r.barButton(row.opener), Qt::LeftButton);
+            row.active->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(row.active));
+            QToolTip::hideText();
+            QTest::mouseMove(row.hovered);
+            QTRY_COMPARE(QToolTip::text(), row.hovered->toolTip());
+        }
     }
 };
 
