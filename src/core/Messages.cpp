@@ -51,20 +51,18 @@ constexpr MessageText kMessages[] = {
     {kMsgSettingsNotSaved, u"Não foi possível gravar as configurações em ",
      u"Could not save the settings to "},
     {kMsgUserWordTooLong,
-     u"A palavra e a tradução são longas demais para o dicionário do usuário. "
-     u"Encurte-as e salve de novo.",
-     u"The word and its translation are too long for the user dictionary. "
-     u"Shorten them and save again."},
+     u"A tradução é longa demais para o dicionário do usuário: com esta palavra, "
+     u"ela pode ter no máximo %1 caracteres. Encurte-a e salve de novo.",
+     u"The translation is too long for the user dictionary: with this word it "
+     u"can hold at most %1 characters. Shorten it and save again."},
     {kMsgUserNoteTooLong,
-     u"A palavra e os detalhes são longos demais para o dicionário do usuário. "
-     u"Encurte-os e salve de novo.",
-     u"The word and its details are too long for the user dictionary. "
-     u"Shorten them and save again."},
+     u"Os detalhes são longos demais para o dicionário do usuário: com esta palavra, "
+     u"podem ter no máximo %1 caracteres. Encurte-os e salve de novo.",
+     u"The details are too long for the user dictionary: with this word they "
+     u"can hold at most %1 characters. Shorten them and save again."},
     {kMsgUserTextNotStorable,
-     u"O texto contém caracteres que o dicionário do usuário não pode guardar. "
-     u"Retire-os e salve de novo.",
-     u"The text holds characters the user dictionary cannot store. "
-     u"Remove them and save again."},
+     u"O dicionário do usuário não pode guardar o caractere %1. Retire-o e salve de novo.",
+     u"The user dictionary cannot store the character %1. Remove it and save again."},
     {kMsgUserWriteFailed, u"Não foi possível gravar no dicionário do usuário.",
      u"Could not write to the user dictionary."},
 };

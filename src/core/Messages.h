@@ -32,6 +32,8 @@ inline constexpr int kMsgSpeechError = 90;
 // The caller appends the path of the settings file.
 inline constexpr int kMsgSettingsNotSaved = 91;
 // Refusals of the user dictionary editor; nothing is written when one is shown.
+// The caller puts in place of %1 the characters left for the translation or
+// the details, or the character that cannot be stored.
 inline constexpr int kMsgUserWordTooLong = 92;
 inline constexpr int kMsgUserNoteTooLong = 93;
 inline constexpr int kMsgUserTextNotStorable = 94;

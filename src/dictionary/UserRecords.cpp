@@ -6,6 +6,38 @@
 
 namespace quillet::dictionary {
 
+namespace {
+
+char32_t firstUnstorable(std::u16string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (core::encodeWindows1252(unit))
+            continue;
+        const bool pair = unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() &&
+                          text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
+        if (!pair)
+            return unit;
+        return 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
+    }
+    return 0;
+}
+
+UserSaveResult refusal(RecordError error, UserEntryTarget target, const RecordFile& file,
+                       const EntryRecord& record)
+{
+    UserSaveResult result{error, target};
+    // Refused for its length, every character passed the code page: one byte each.
+    const std::size_t capacity = entryTextCapacity(file.recordLength());
+    if (error == RecordError::TooLong && record.term.size() < capacity)
+        result.room = capacity - record.term.size();
+    if (error == RecordError::NotWindows1252)
+        result.character = firstUnstorable(record.term + record.body);
+    return result;
+}
+
+}  // namespace
+
 std::int32_t findFirstUserRecord(const RecordFile& file, std::u16string_view word)
 {
     const std::u16string_view trimmed = core::trimSpacesView(word);
@@ -38,10 +70,10 @@ UserSaveResult saveUserEntry(DictionaryFiles& files, std::u16string_view word,
                                  std::u16string(note)};
     if (const RecordError error = checkUserRecord(files.user(), wordRecord);
         error != RecordError::None)
-        return {error, UserEntryTarget::Word};
+        return refusal(error, UserEntryTarget::Word, files.user(), wordRecord);
     if (const RecordError error = checkUserRecord(files.userDetails(), noteRecord);
         error != RecordError::None)
-        return {error, UserEntryTarget::Note};
+        return refusal(error, UserEntryTarget::Note, files.userDetails(), noteRecord);
     if (!files.user().isWritable())
         return {RecordError::NotOpen, UserEntryTarget::Word};
     if (!files.userDetails().isWritable())

@@ -7,6 +7,7 @@
 #include "dictionary/RecordFile.h"
 #include "dictionary/Records.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -30,6 +31,12 @@ struct UserSaveResult
 {
     RecordError error = RecordError::None;
     UserEntryTarget failed = UserEntryTarget::Word;  // which record was refused
+    // TooLong: the most characters the refused record's body (translation or
+    // note) can hold beside this word, the word's surrounding spaces counted.
+    std::size_t room = 0;
+    // NotWindows1252: the first character, word first, the code page cannot
+    // hold; a surrogate pair is one character, a lone surrogate its own.
+    char32_t character = 0;
 };
 
 // Saves a user entry as the editor does: the word record (term = word, body =

@@ -32,16 +32,43 @@ QString message(const core::SharedState& state, int number)
     return toQString(state.messages[static_cast<std::size_t>(number)]);
 }
 
-int refusalMessage(const UserSaveResult& result)
+// In quotes when it shows; by its code when it is invisible or would merge
+// with the quote (a control, a format mark, a space, a combining mark).
+QString characterName(char32_t character)
+{
+    switch (QChar::category(character)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_NotAssigned:
+        case QChar::Other_PrivateUse:
+        case QChar::Separator_Space:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+        case QChar::Mark_NonSpacing:
+        case QChar::Mark_SpacingCombining:
+        case QChar::Mark_Enclosing:
+            return QStringLiteral("U+%1")
+                .arg(static_cast<uint>(character), 4, 16, QLatin1Char('0'))
+                .toUpper();
+        default:
+            return u'"' + QString::fromUcs4(&character, 1) + u'"';
+    }
+}
+
+QString refusalText(const core::SharedState& state, const UserSaveResult& result)
 {
     switch (result.error) {
         case RecordError::TooLong:
-            return result.failed == UserEntryTarget::Word ? core::kMsgUserWordTooLong
-                                                          : core::kMsgUserNoteTooLong;
+            return message(state, result.failed == UserEntryTarget::Word
+                                      ? core::kMsgUserWordTooLong
+                                      : core::kMsgUserNoteTooLong)
+                .arg(result.room);
         case RecordError::NotWindows1252:
-            return core::kMsgUserTextNotStorable;
+            return message(state, core::kMsgUserTextNotStorable)
+                .arg(characterName(result.character));
         default:
-            return core::kMsgUserWriteFailed;
+            return message(state, core::kMsgUserWriteFailed);
     }
 }
 
@@ -254,8 +281,7 @@ bool UserDictionaryEditor::save(const std::u16string& word)
 
     m_dialogs.showMessage(platform::MessageIcon::Exclamation,
                           m_state.messages[static_cast<std::size_t>(core::kMsgWarningTitle)],
-                          m_state.messages[static_cast<std::size_t>(refusalMessage(result))],
-                          platform::MessageButtons::Ok);
+                          toU16(refusalText(m_state, result)), platform::MessageButtons::Ok);
     if (result.failed == UserEntryTarget::Note)
         m_note->setFocus();
     else

@@ -96,8 +96,11 @@ void UserDictionaryEditorTest::addStepShowsWhatIsKnown()
     }
 }
 
-// Nothing reaches the user files; a refusal names its reason and leaves the
-// entry in place with the focus on the box to correct.
+// Nothing reaches the user files; a refusal, in either language, says what
+// to change and leaves the entry in place with the focus on the box to
+// correct. A user record holds 124 bytes of word and translation, a details
+// record 508 of word and note, one byte a character, spaces around the word
+// counted.
 void UserDictionaryEditorTest::unwrittenEntries()
 {
     Harness h;
@@ -105,34 +108,50 @@ void UserDictionaryEditorTest::unwrittenEntries()
     const struct
     {
         QString word, translation, note;
-        int refusal;  // message number, 0: none
+        int refusal;    // message number, 0: none
+        QString named;  // what the refusal puts in its text
         QWidget* blamed;
     } rows[] = {
-        {"   ", "nothing", "", 0, nullptr},
-        {"house", QString(255, 't'), "", core::kMsgUserWordTooLong, h.translation},
-        {"house", "casa", QString(510, 'n'), core::kMsgUserNoteTooLong, h.note},
-        {"house", "casa", "家 is house", core::kMsgUserTextNotStorable, h.note},
-        {"zebra", "zebra", "", core::kMsgUserWriteFailed, h.translation},  // files closed
+        {"   ", "nothing", "", 0, "", nullptr},
+        {"House", QString(255, 't'), "", core::kMsgUserWordTooLong, "119", h.translation},
+        {" dog", QString(125, 't'), "", core::kMsgUserWordTooLong, "120", h.translation},
+        {"house", "casa", QString(510, 'n'), core::kMsgUserNoteTooLong, "503", h.note},
+        {"house", "casa", "家 is house", core::kMsgUserTextNotStorable, "\"家\"", h.note},
+        {"house", "casa \U0001F3E0", "", core::kMsgUserTextNotStorable, "\"\U0001F3E0\"",
+         h.translation},
+        {"house", "casa\u200B", "", core::kMsgUserTextNotStorable, "U+200B", h.translation},
+        {"house", "casa", "cafe\u0301", core::kMsgUserTextNotStorable, "U+0301", h.note},
+        {"zebra", "zebra", "", core::kMsgUserWriteFailed, "", h.translation},  // files closed
     };
-    for (const auto& row : rows) {
-        h.dialogs.shown.clear();
-        h.word->clear();
-        QTest::keyClicks(h.word, row.word);
-        h.addSave->click();
-        h.translation->setText(row.translation);
-        h.note->setPlainText(row.note);
-        if (row.refusal == core::kMsgUserWriteFailed)
-            h.files.close();
-        QTest::mouseClick(h.addSave, Qt::LeftButton);
-        QCOMPARE(h.userFiles(), before);
-        QCOMPARE(h.dialogs.shown.size(), std::size_t(row.refusal != 0));
-        if (!row.blamed)
-            continue;
-        QCOMPARE(h.dialogs.shown.back().title + u"|" + h.dialogs.shown.back().text,
-                 h.state.messages[core::kMsgWarningTitle] + u"|" + h.state.messages[row.refusal]);
-        QCOMPARE(h.word->text() + h.translation->text() + h.note->toPlainText(),
-                 row.word + row.translation + row.note);
-        QTRY_VERIFY(row.blamed->hasFocus());
+    for (const int language : {0, 1}) {
+        h.state.interfaceLanguage = language;
+        core::loadMessages(h.state);
+        h.editor.load();
+        for (const auto& row : rows) {
+            h.dialogs.shown.clear();
+            h.word->clear();
+            QTest::keyClicks(h.word, row.word);
+            h.addSave->click();
+            h.translation->setText(row.translation);
+            h.note->setPlainText(row.note);
+            if (row.refusal == core::kMsgUserWriteFailed)
+                h.files.close();
+            QTest::mouseClick(h.addSave, Qt::LeftButton);
+            QCOMPARE(h.userFiles(), before);
+            QCOMPARE(h.dialogs.shown.size(), std::size_t(row.refusal != 0));
+            if (!row.blamed)
+                continue;
+            const QString text = platform::toQString(h.dialogs.shown.back().text);
+            QVERIFY2(text.contains(row.named), qPrintable(text));
+            QCOMPARE(text, h.message(row.refusal).replace("%1", row.named));
+            QCOMPARE(platform::toQString(h.dialogs.shown.back().title),
+                     h.message(core::kMsgWarningTitle));
+            QCOMPARE(h.word->text() + h.translation->text() + h.note->toPlainText(),
+                     row.word + row.translation + row.note);
+            QTRY_VERIFY(row.blamed->hasFocus());
+        }
+        h.files.close();
+        h.opened = dictionary::OpenDictionaryFiles(h.files, h.state);
     }
 }
 
