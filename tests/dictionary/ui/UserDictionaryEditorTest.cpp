@@ -117,6 +117,7 @@ void UserDictionaryEditorTest::unwrittenEntries()
         {" dog", QString(125, 't'), "", core::kMsgUserWordTooLong, "120", h.translation},
         {"house", "casa", QString(510, 'n'), core::kMsgUserNoteTooLong, "503", h.note},
         {"house", "casa", "家 is house", core::kMsgUserTextNotStorable, "\"家\"", h.note},
+        {"my 家", "casa", "", core::kMsgUserTextNotStorable, "\"家\"", h.translation},
         {"house", "casa \U0001F3E0", "", core::kMsgUserTextNotStorable, "\"\U0001F3E0\"",
          h.translation},
         {"house", "casa\u200B", "", core::kMsgUserTextNotStorable, "U+200B", h.translation},
