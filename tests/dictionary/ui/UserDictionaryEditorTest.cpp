@@ -130,8 +130,8 @@ void UserDictionaryEditorTest::unwrittenEntries()
         h.editor.load();
         for (const auto& row : rows) {
             h.dialogs.shown.clear();
-            h.word->clear();
-            QTest::keyClicks(h.word, row.word);
+            h.word->clear();  // so the same word again is an edit too
+            h.word->setText(row.word);
             h.addSave->click();
             h.translation->setText(row.translation);
             h.note->setPlainText(row.note);
