@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # The real program in a staged program folder with the FreeDict dictionaries,
-# run twice as a user would. First run, without a settings file: the language
+# run as a user would. First run, without a settings file: the language
 # window comes first; a name without an address is refused (the focus goes
 # back to the address box), then English is chosen and the program starts in
-# English and keeps language 1 once its bar is closed. Second run: words are
-# copied from another process with xclip and the translation is read back out
-# of the search box (a click selects the whole line, Ctrl+C copies it). A
-# clipboard owner that is stopped must not hold up typing in the bar, and a
-# later copy from a healthy owner is still translated.
-# Screenshots of the language window, the refusal, the splash, the bar with a
-# translation and the details window go to build/artifacts. Needs a display
-# with a window manager (scripts/with-display); exits 77 (skipped) without one.
+# English and keeps language 1 once its bar is closed; the process ends at
+# once although its update check still waits on the name server. Second run:
+# words are copied from another process with xclip and the translation is
+# read back out of the search box (a click selects the whole line, Ctrl+C
+# copies it); a long line shows from its start. A clipboard owner that is
+# stopped must not hold up typing in the bar, and a later copy from a healthy
+# owner is still translated. The details window, toolbar, editor and chooser
+# open clear of the bar and wholly on the screen, with the bar high and then
+# low at the right edge, and the toolbar shows its tooltips while another
+# program is active. Two more runs at 200% (Qt's scale factor, a 192 DPI
+# screen) check the bar's proportions and the same windows.
+# Screenshots of each state go to build/artifacts. Needs a display with a
+# window manager (scripts/with-display); exits 77 (skipped) without one.
 # Usage: EndToEndTest.sh SOURCE_DIR BUILD_DIR
 set -uo pipefail
 source_dir=${1:?source folder}
@@ -65,16 +70,66 @@ window_named() {
   return 1
 }
 # The window manager closes the active window on Alt+F4; closing the bar
-# must end the program.
+# must end the program at once, so that a restart never meets the old one.
+# The bound is generous; the time taken is printed.
 close_bar() {
   activate "$1"
+  local start=$(date +%s%N)
   xdotool key --clearmodifiers alt+F4
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then fail "the program did not end when the bar closed"; fi
+  for _ in $(seq 250); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
+  local taken=$((($(date +%s%N) - start) / 1000000))
+  if kill -0 "$pid" 2>/dev/null; then
+    fail "the program did not end when the bar closed"
+  else
+    echo "ended ${taken} ms after the close"
+    [ "$taken" -le 1000 ] || fail "the program took ${taken} ms to end after the close"
+  fi
 }
 
+read -r screen_width screen_height < <(xwininfo -root | awk '/^  Width:/{w=$2} /^  Height:/{h=$2} END{print w, h}')
+# Where a window's client area lies on the screen: left top width height.
+client_of() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+    /^  Width:/{w=$2} /^  Height:/{h=$2} END{print x, y, w, h}'
+}
+# Its outer frame, title bar and borders included.
+frame_of() {
+  local x y w h fl fr ft fb
+  read -r x y w h <<<"$(client_of "$1")"
+  read -r fl fr ft fb < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+  echo "$((x - ${fl:-0})) $((y - ${ft:-0})) $((w + ${fl:-0} + ${fr:-0})) $((h + ${ft:-0} + ${fb:-0}))"
+}
+# A window the bar opens must lie wholly on the screen and clear of the bar.
+check_companion() {  # name window
+  local bl bt bw bh cl ct cw ch
+  read -r bl bt bw bh <<<"$(frame_of "$bar")"
+  read -r cl ct cw ch <<<"$(frame_of "$2")"
+  echo "$1 at $cl,$ct ${cw}x$ch; bar at $bl,$bt ${bw}x$bh"
+  ((cl >= 0 && ct >= 0 && cl + cw <= screen_width && ct + ch <= screen_height)) ||
+    fail "$1 leaves the ${screen_width}x$screen_height screen"
+  ((cl + cw <= bl || bl + bw <= cl || ct + ch <= bt || bt + bh <= ct)) ||
+    fail "$1 covers the bar"
+}
+
+# The first run's update check meets a name server that never answers (its
+# questions go to the loopback device, which drops them), so its host-name
+# lookup is still going when the bar closes. Needs user namespaces; without
+# them the program uses the machine's own network.
+resolver="$build_dir/e2e-resolv.conf"
+echo "nameserver 10.9.9.2" > "$resolver"
+silent_name_server() {
+  unshare -rnm sh -c 'ip link set lo up && ip route add 10.9.9.0/24 dev lo &&
+    mount --bind "$1" /etc/resolv.conf && shift && exec "$@"' sh "$resolver" "$@"
+}
+if silent_name_server true 2>/dev/null; then
+  with_name_server=silent_name_server
+else
+  echo "no user namespaces: the first run uses the machine's network"
+  with_name_server=""
+fi
+
 # ---- First run: the language window.
-"$app/quillet" </dev/null >/dev/null 2>&1 &
+$with_name_server "$app/quillet" </dev/null >/dev/null 2>&1 &
 pid=$!
 language_window='^Quillet 2007 - Idioma / Language$'
 chooser=$(window_named "$language_window") ||
@@ -112,6 +167,8 @@ fi
 
 # The bar comes up titled with the English name of the first dictionary.
 bar=$(window_named '^Quillet 2007 - English') || { fail "no English title on the bar"; exit 1; }
+# Time for the splash to start the update check.
+sleep 2
 close_bar "$bar"
 language=$(tr -d '\r' < "$app/quillet.cfg" 2>/dev/null | sed -n 6p)
 [ "$language" = "1" ] || fail "settings keep language '$language', expected 1"
@@ -133,16 +190,20 @@ for _ in $(seq 20); do
 done
 
 # Once the splash has closed only the one-row bar is visible.
-bar=""
-for _ in $(seq 100); do
-  windows=$(visible)
-  if [ "$(echo "$windows" | wc -l)" -eq 1 ] && [ "$(height_of "$windows")" -lt 100 ]; then
-    bar=$windows
-    break
-  fi
-  sleep 0.1
-done
-[ -n "$bar" ] || { echo "FAIL: the bar is not the only window after the splash"; exit 1; }
+wait_for_bar() {
+  bar=""
+  for _ in $(seq 100); do
+    windows=$(visible)
+    if [ -n "$windows" ] && [ "$(echo "$windows" | wc -l)" -eq 1 ] &&
+      [ "$(height_of "$windows")" -lt 100 ]; then
+      bar=$windows
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+wait_for_bar || { echo "FAIL: the bar is not the only window after the splash"; exit 1; }
 
 # The line the bar shows.
 box_line() {
@@ -174,6 +235,7 @@ check qzxv "qzxv -> Not found!"
 check Houses " ? houses (! house ) -> casa, habitação, vivenda"
 
 # A translation must not take the keyboard focus from the program in use.
+other="" other_pid=""
 if command -v xmessage >/dev/null; then
   xmessage -geometry +200+400 "another program" </dev/null >/dev/null 2>&1 &
   other_pid=$!
@@ -187,18 +249,88 @@ if command -v xmessage >/dev/null; then
   copy cat
   sleep 0.5
   [ "$(xdotool getactivewindow)" = "$other" ] || fail "the bar took the focus on a translation"
-  kill "$other_pid" 2>/dev/null
 fi
+
+# A line longer than the box shows from its start: the box looks the same as
+# once the user has moved to the line's start with Home (the text inside the
+# box's border, clear of the cursor, is compared).
+box_text_picture() { import -window "$bar" -crop 380x11+10+6 +repage "$1"; }
+copy act
+sleep 0.6
+import -window root "$artifacts/bar-long-line.png"
+box_text_picture "$build_dir/e2e-shown.png"
+activate "$bar"
+xdotool key --clearmodifiers Home
+sleep 0.3
+box_text_picture "$build_dir/e2e-start.png"
+differing=$(compare -metric AE -fuzz 10% "$build_dir/e2e-shown.png" "$build_dir/e2e-start.png" null: 2>&1)
+[ "${differing%% *}" -lt 20 ] 2>/dev/null ||
+  fail "the bar does not show the start of a long line ($differing pixels differ)"
 
 copy house
 sleep 0.3
 import -window root "$artifacts/bar.png"
 
-# The details button sits at 6600 twips, 15 twips to a pixel.
-xdotool mousemove --window "$bar" 452 12 click 1
-sleep 0.5
-if [ "$(visible | wc -l)" -lt 2 ]; then fail "the details window did not open"; fi
-import -window root "$artifacts/details.png"
+# Buttons by their left edge in twips, 15 twips to a pixel.
+scale=1
+press() { xdotool mousemove --window "$1" $((($2 / 15 + 12) * scale)) $((12 * scale)) click 1; sleep 0.5; }
+# The window the last command opened: a visible one of ours not seen before.
+opened() {  # known windows...
+  local known=" $* " w
+  for _ in $(seq 30); do
+    for w in $(visible); do [[ $known == *" $w "* ]] || { echo "$w"; return 0; }; done
+    sleep 0.1
+  done
+  return 1
+}
+# Opens each window the bar and the toolbar open, checks where it lies and
+# takes its picture: the details window, the toolbar (with a tooltip while
+# another program is active), the user dictionary editor and the modal
+# dictionary chooser. Usage: companions SCREENSHOT-PREFIX
+companions() {
+  local details toolbar editor chooser tip
+  press "$bar" 6600
+  if details=$(opened "$bar"); then
+    check_companion "details window" "$details"
+    import -window root "$artifacts/$1details.png"
+  else
+    fail "the details window did not open"
+  fi
+  press "$bar" 7440
+  toolbar=$(opened "$bar") || { fail "the toolbar did not open"; return; }
+  check_companion toolbar "$toolbar"
+  if [ -n "$other" ]; then
+    activate "$other"
+    xdotool mousemove --window "$toolbar" 12 10 sleep 0.2 mousemove --window "$toolbar" 14 12
+    sleep 1.5
+    if tip=$(opened "$bar" "$toolbar"); then
+      import -window root "$artifacts/$1toolbar-tooltip.png"
+    else
+      fail "no tooltip over the toolbar while another program is active"
+    fi
+    [ "$(xdotool getactivewindow)" = "$other" ] || fail "hovering over the toolbar took the focus"
+  fi
+  press "$toolbar" 1440
+  if editor=$(opened "$bar" "$toolbar"); then
+    check_companion editor "$editor"
+    import -window root "$artifacts/$1editor.png"
+    activate "$editor"
+    xdotool key --clearmodifiers alt+F4
+  else
+    fail "the user dictionary editor did not open"
+  fi
+  sleep 0.3
+  press "$toolbar" 480
+  if chooser=$(opened "$bar" "$toolbar"); then
+    check_companion "dictionary chooser" "$chooser"
+    xdotool key --clearmodifiers Escape
+  else
+    fail "the dictionary chooser did not open"
+  fi
+  sleep 0.3
+  press "$bar" 7440
+}
+companions ""
 
 # A clipboard owner that stops answering. Typing goes on as usual: Enter puts
 # the typed word on the clipboard and the word is translated. A bar that
@@ -225,10 +357,50 @@ line=$(box_line)
   fail "typed houses with a stopped owner: got '$line'"
 check house "house -> casa, habitação, vivenda"
 
+# The same windows with the bar low on the screen and far to the right.
+# The bar's last twenty pixels leave the screen, so the details window, as
+# wide as the bar, must move left to stay on it.
+read -r left top _ <<<"$(client_of "$bar")"
+xdotool windowmove "$bar" $((screen_width - 520)) $((screen_height * 8 / 10))
+sleep 0.5
+companions low-
+[ -n "$other_pid" ] && kill "$other_pid" 2>/dev/null
+other=""
+xdotool windowmove "$bar" "$left" "$top"
+sleep 0.5
+
+read -r _ _ plain_width plain_height <<<"$(client_of "$bar")"
 close_bar "$bar"
-# The bar was not moved: the same top and left come back.
+# The bar is back where it started: the same top and left come back.
 saved=$(tr -d '\r' < "$app/quillet.cfg" | head -n 6 | tr '\n' ' ')
 [ "$saved" = "40 60 1 0 0 1 " ] || fail "settings written as '$saved'"
+
+# ---- The same windows at 200%: through Qt's own scale factor, and on a
+# screen that reports 192 DPI. The bar keeps its proportions: twice as wide,
+# about twice as high (the window manager's title bar does not scale).
+scaled_run() {  # name [variable=value...]
+  local name=$1 width height
+  shift
+  env "$@" "$app/quillet" </dev/null >/dev/null 2>&1 &
+  pid=$!
+  wait_for_bar || { fail "$name: no bar"; return; }
+  read -r _ _ width height <<<"$(client_of "$bar")"
+  echo "$name: bar ${width}x$height, at 100% ${plain_width}x$plain_height"
+  ((width == 2 * plain_width && height >= 2 * plain_height - 4 && height <= 2 * plain_height + 4)) ||
+    fail "$name: the bar lost its proportions"
+  scale=2
+  copy act
+  sleep 0.6
+  import -window root "$artifacts/$name-bar.png"
+  companions "$name-"
+  scale=1
+  close_bar "$bar"
+}
+scaled_run scale-factor QT_SCALE_FACTOR=2
+resources=$(xrdb -query)
+echo "Xft.dpi: 192" | xrdb -merge
+scaled_run dpi-192
+printf '%s\n' "$resources" | xrdb -load
 
 echo "screenshots in $artifacts"
 [ "$failures" -eq 0 ]
