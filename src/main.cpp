@@ -11,6 +11,9 @@
 #include "platform/qt/QtScreen.h"
 #include "platform/qt/QtSpeech.h"
 #include "platform/qt/QtSystemInfo.h"
+#ifdef QUILLET_WAYLAND_CLIPBOARD
+#include "platform/wayland/WaylandClipboard.h"
+#endif
 #include "shell/Application.h"
 #include "shell/IconResources.h"
 
@@ -28,7 +31,14 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     quillet::shell::loadIconResources();
 
-    quillet::platform::QtClipboard clipboard;
+    // On Wayland, data-control sees copies while the program has no focus;
+    // where the compositor offers it neither, XWayland's clipboard serves.
+    std::unique_ptr<quillet::platform::Clipboard> clipboard;
+#ifdef QUILLET_WAYLAND_CLIPBOARD
+    clipboard = quillet::platform::WaylandClipboard::connect();
+#endif
+    if (!clipboard)
+        clipboard = std::make_unique<quillet::platform::QtClipboard>();
     quillet::platform::QtDialogs dialogs;
     quillet::platform::QtBrowser browser;
     quillet::platform::QtHttpClient http;
@@ -39,7 +49,7 @@ int main(int argc, char* argv[])
     quillet::core::SharedState state;
 
     quillet::shell::Application program(
-        state, {clipboard, dialogs, browser, http, speech, screen, system},
+        state, {*clipboard, dialogs, browser, http, speech, screen, system},
         [&](quillet::core::SharedState& shared) {
             quillet::core::ui::runLanguageChooser(shared, dialogs, browser);
         });

@@ -1,0 +1,29 @@
+#pragma once
+// Clipboard bytes through pipes, driven by the event loop: the program at the
+// other end may be slow, stuck or gone, and the user-interface thread never
+// waits on it.
+
+#include <QByteArray>
+
+#include <functional>
+
+class QObject;
+
+namespace quillet::platform {
+
+// How long one transfer may take before it gives up.
+constexpr int kPipeMilliseconds = 1000;
+
+// Reads `fd` (taken over and closed) to its end, then calls `done` with the
+// first maxBytes and `whole` set. Bytes past maxBytes are read and dropped,
+// so the writer is never left blocked. After kPipeMilliseconds, or on an
+// error, `done` gets what came so far with `whole` unset. Nothing is called
+// once `context` is destroyed.
+void readPipe(int fd, int maxBytes, QObject* context,
+              std::function<void(const QByteArray& bytes, bool whole)> done);
+
+// Writes `bytes` to `fd` (taken over) and closes it; gives up after
+// kPipeMilliseconds on a reader that does not read.
+void writePipe(int fd, const QByteArray& bytes, QObject* context);
+
+}  // namespace quillet::platform
