@@ -16,6 +16,7 @@
 #endif
 #include "shell/Application.h"
 #include "shell/IconResources.h"
+#include "shell/SessionPlatform.h"
 
 #include <QApplication>
 
@@ -25,7 +26,11 @@
 
 int main(int argc, char* argv[])
 {
+    const auto session =
+        quillet::shell::chooseSessionPlatform([](const char* name) { return std::getenv(name); });
+    quillet::shell::enterSessionPlatform(session);
     QApplication app(argc, argv);
+    quillet::shell::leaveSessionPlatform(session);
     QApplication::setApplicationName(QStringLiteral("quillet"));
     // Only the main bar's closing ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
