@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# The real program on a Wayland desktop: a headless Sway session with
+# XWayland (scripts/with-sway). The program's windows run through XWayland;
+# its bar is left unfocused (a native Wayland terminal has the focus) while
+# words are copied with wl-copy, a native Wayland program, and the bar's
+# line is read back over X: a click selects the whole line, which Qt offers as
+# the X primary selection, read with xclip from XWayland without going
+# through the compositor. The program's own clipboard writes must reach
+# Wayland programs (wl-paste): the clipboard emptied at start, the search
+# button pressed while the bar has no focus, and Enter. A copy marked as a
+# secret the way password managers mark it is not translated.
+# Screenshots of the bar go to build/artifacts. Exits 77 (skipped) where the
+# compositor cannot start.
+# Usage: SwayEndToEndTest.sh SOURCE_DIR BUILD_DIR
+set -uo pipefail
+skip=77
+
+if [ "${1:-}" != --inside ]; then
+  source_dir=${1:?source folder}
+  build_dir=${2:?build folder}
+  for tool in sway swaymsg foot wl-copy wl-paste xdotool xclip jq; do
+    command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit $skip; }
+  done
+  [ -r /usr/share/dictd/freedict-eng-por.index ] || { echo "FreeDict missing: skipped"; exit $skip; }
+  secret_copy=$(find "$build_dir" -name quillet_secret_copy -type f -perm -u+x 2>/dev/null | head -n 1)
+  [ -n "$secret_copy" ] || { echo "FAIL: the secret-marking copy client is not built"; exit 1; }
+
+  # Sway runs as nobody when the tests run as root: everything the session
+  # touches lies in a folder of that user's own.
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  app=$work/app
+  "$source_dir/scripts/stage-app" "$app" "$build_dir" >/dev/null || exit 1
+  cp "$0" "$work/test.sh"
+  cp "$secret_copy" "$work/secret-copy"
+  mkdir "$work/out"
+  # English, always on top, no update check due today.
+  printf '40\r\n60\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" > "$app/quillet.cfg"
+  [ "$(id -u)" -eq 0 ] && chown -R 65534:65534 "$work"
+  chmod 755 "$work"
+  "$source_dir/scripts/with-sway" bash ${SWAY_E2E_TRACE:+-x} "$work/test.sh" --inside "$work"
+  status=$?
+  artifacts=${QUILLET_ARTIFACTS:-$source_dir/build/artifacts}
+  mkdir -p "$artifacts"
+  cp "$work"/out/*.png "$artifacts/" 2>/dev/null
+  exit $status
+fi
+
+# ---- Inside the Sway session, as its user.
+work=$2
+app=$work/app
+out=$work/out
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pid="" other_pid="" secret_pid=""
+cleanup() { kill ${pid:+"$pid"} ${other_pid:+"$other_pid"} ${secret_pid:+"$secret_pid"} 2>/dev/null; }
+trap cleanup EXIT
+
+copy() { printf '%s' "$1" | timeout 10 wl-copy; }
+paste() { timeout 10 wl-paste --no-newline 2>/dev/null; }
+# The app_id (Wayland) or class (X) of the window Sway has focused.
+focused() {
+  swaymsg -t get_tree |
+    jq -r '.. | objects | select(.focused == true) | .app_id // .window_properties.class // .name'
+}
+focus() {  # sway criteria
+  swaymsg "$1 focus" >/dev/null
+  sleep 0.2
+}
+
+# A stale word on the clipboard: the program's start empties it.
+copy stale
+"$app/quillet" </dev/null >"$out/quillet.log" 2>&1 &
+pid=$!
+
+# Once the splash has closed only the one-row bar is visible.
+bar=""
+for _ in $(seq 100); do
+  windows=$(xdotool search --onlyvisible --class quillet 2>/dev/null)
+  if [ -n "$windows" ] && [ "$(echo "$windows" | wc -l)" -eq 1 ] &&
+    [ "$(xdotool getwindowgeometry --shell "$windows" | sed -n 's/^HEIGHT=//p')" -lt 100 ]; then
+    bar=$windows
+    break
+  fi
+  sleep 0.1
+done
+[ -n "$bar" ] || { echo "FAIL: no bar on Sway's X display"; cat "$out/quillet.log"; exit 1; }
+[ "$(paste)" != stale ] || fail "Wayland programs still paste what was copied before the start"
+
+# Another program, a native Wayland one, has the focus from here on.
+foot --app-id quillet-other sleep 600 >/dev/null 2>&1 &
+other_pid=$!
+for _ in $(seq 50); do
+  swaymsg -t get_tree | grep -q '"app_id": "quillet-other"' && break
+  sleep 0.1
+done
+focus '[app_id="quillet-other"]'
+[ "$(focused)" = quillet-other ] || { echo "FAIL: could not focus another program"; exit 1; }
+
+# The line the bar shows: a click selects it all, and X programs read the
+# selection from the bar itself.
+box_line() {
+  xdotool mousemove --window "$bar" 60 10 click 1
+  sleep 0.2
+  timeout 10 xclip -o -selection primary 2>/dev/null
+}
+check() {  # word expected-line
+  local line
+  copy "$1"
+  # Beyond the half-second fallback tick, so a loaded machine still passes.
+  sleep 0.6
+  line=$(box_line)
+  if [ "$line" = "$2" ]; then echo "ok: $1 -> $line"; else fail "$1: got '$line', expected '$2'"; fi
+}
+
+check house "house -> casa, habitação, vivenda"
+check houses " ? houses (! house ) -> casa, habitação, vivenda"
+check qzxv "qzxv -> Not found!"
+[ "$(focused)" = quillet-other ] || fail "the bar took the focus from the other program"
+import -window "$bar" "$out/sway-bar.png" 2>/dev/null
+
+# A password manager's copy: the text with the secret mark. The line keeps
+# the last word translated.
+"$work/secret-copy" dogs >/dev/null 2>&1 &
+secret_pid=$!
+sleep 0.6
+[ "$(paste)" = dogs ] || fail "the secret-marked copy did not reach the clipboard"
+line=$(box_line)
+[ "$line" = "qzxv -> Not found!" ] || fail "a secret-marked copy changed the line to '$line'"
+kill "$secret_pid" 2>/dev/null
+secret_pid=""
+
+# Typing needs the bar focused. The search button, clicked once another
+# program has the focus again, and Enter, put the typed word on the
+# clipboard for Wayland programs, and the word is translated.
+type_in_bar() {
+  focus '[class="quillet"]'
+  xdotool mousemove --window "$bar" 60 10 click 1
+  sleep 0.2
+  xdotool type --delay 30 "$1"
+}
+type_in_bar books
+focus '[app_id="quillet-other"]'
+xdotool mousemove --window "$bar" $((7020 / 15 + 12)) 12 click 1
+sleep 0.3
+[ "$(paste)" = books ] || fail "the search button did not put the typed word on the clipboard"
+type_in_bar cats
+xdotool key Return
+focus '[app_id="quillet-other"]'
+[ "$(paste)" = cats ] || fail "Enter did not put the typed word on the clipboard"
+sleep 0.6
+line=$(box_line)
+[ "$line" = " ? cats (! cat ) -> gato" ] || fail "typed cats: got '$line'"
+
+[ "$failures" -eq 0 ]
