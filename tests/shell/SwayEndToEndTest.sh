@@ -22,8 +22,8 @@ if [ "${1:-}" != --inside ]; then
     command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit $skip; }
   done
   [ -r /usr/share/dictd/freedict-eng-por.index ] || { echo "FreeDict missing: skipped"; exit $skip; }
-  secret_copy=$(find "$build_dir" -name quillet_secret_copy -type f -perm -u+x 2>/dev/null | head -n 1)
-  [ -n "$secret_copy" ] || { echo "FAIL: the secret-marking copy client is not built"; exit 1; }
+  offer=$(find "$build_dir" -name quillet_offer_selection -type f -perm -u+x 2>/dev/null | head -n 1)
+  [ -n "$offer" ] || { echo "FAIL: quillet_offer_selection (the test copy client) is not built"; exit 1; }
 
   # Sway runs as nobody when the tests run as root: everything the session
   # touches lies in a folder of that user's own.
@@ -32,7 +32,7 @@ if [ "${1:-}" != --inside ]; then
   app=$work/app
   "$source_dir/scripts/stage-app" "$app" "$build_dir" >/dev/null || exit 1
   cp "$0" "$work/test.sh"
-  cp "$secret_copy" "$work/secret-copy"
+  cp "$offer" "$work/offer-selection"
   mkdir "$work/out"
   # English, always on top, no update check due today.
   printf '40\r\n60\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" > "$app/quillet.cfg"
@@ -121,8 +121,10 @@ import -window "$bar" "$out/sway-bar.png" 2>/dev/null
 
 # A password manager's copy: the text with the secret mark. The line keeps
 # the last word translated.
-"$work/secret-copy" dogs >/dev/null 2>&1 &
+"$work/offer-selection" 'text/plain;charset=utf-8' dogs x-kde-passwordManagerHint secret \
+  >"$out/offer.log" 2>&1 &
 secret_pid=$!
+for _ in $(seq 50); do grep -qs offered "$out/offer.log" && break; sleep 0.1; done
 sleep 0.6
 [ "$(paste)" = dogs ] || fail "the secret-marked copy did not reach the clipboard"
 line=$(box_line)
