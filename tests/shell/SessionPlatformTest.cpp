@@ -22,19 +22,17 @@ private slots:
             {"WAYLAND_DISPLAY=w DISPLAY=:1", "xcb"},
             {"WAYLAND_DISPLAY=w", "wayland+notice"},
             {"WAYLAND_DISPLAY=w DISPLAY=", "wayland+notice"},
-            {"WAYLAND_DISPLAY= DISPLAY=:0", ""},
             {"WAYLAND_DISPLAY=w DISPLAY=:1 XDG_SESSION_TYPE=x11", "xcb"},
             {"WAYLAND_DISPLAY=w DISPLAY=:1 QT_QPA_PLATFORM=wayland", ""},
             {"WAYLAND_DISPLAY=w QT_QPA_PLATFORM=xcb", ""},
             {"WAYLAND_DISPLAY=w DISPLAY=:1 QT_QPA_PLATFORM=", "xcb"},
         };
         for (const auto& [environment, expected] : rows) {
-            std::map<std::string, std::string> variables;
+            std::map<QString, std::string> variables;
             for (const QString& pair : environment.split(u' '))
-                variables[pair.section(u'=', 0, 0).toStdString()] =
-                    pair.section(u'=', 1).toStdString();
+                variables[pair.section(u'=', 0, 0)] = pair.section(u'=', 1).toStdString();
             const auto session = quillet::shell::chooseSessionPlatform([&](const char* name) {
-                const auto found = variables.find(name);
+                const auto found = variables.find(QString::fromLatin1(name));
                 return found == variables.end() ? nullptr : found->second.c_str();
             });
             const QString chosen =
