@@ -1,45 +1,39 @@
 // The catalogue reader on any bytes: UTF-8 or Windows-1252, any lines. A row
 // it keeps must name files inside the folder, with no control character.
 
+#include "FuzzTarget.h"
+
 #include "core/CatalogueFields.h"
 #include "core/Paths.h"
 #include "core/SharedState.h"
 #include "dictionary/Catalogue.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdlib>
 
 namespace dict = quillet::dictionary;
+using quillet::fuzz::check;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+QUILLET_FUZZ_TARGET(bytes)
 {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::u16string text = dict::decodeCatalogueBytes(bytes);
-    for (std::int16_t active :
-         {std::int16_t{0}, std::int16_t{3}, std::int16_t{-1}, std::int16_t{50}}) {
+    for (const int active : {0, 3, -1, 50}) {
         quillet::core::SharedState state;
-        state.activeDictionary = active;
+        state.activeDictionary = static_cast<std::int16_t>(active);
         state.interfaceLanguage = active & 1;
         const dict::CatalogueResult result = dict::loadCatalogueText(state, text);
-        if (result.usable) {
-            if (state.activeDictionary < 0 || state.activeDictionary > 50)
-                std::abort();
-            if (result.selected < 0 ||
-                static_cast<std::size_t>(result.selected) >= result.entries.size())
-                std::abort();
-        }
+        if (result.usable)
+            check(state.activeDictionary >= 0 && state.activeDictionary <= 50 &&
+                  result.selected >= 0 &&
+                  static_cast<std::size_t>(result.selected) < result.entries.size());
         for (const auto& entry : result.entries) {
             (void)dict::dictionaryName(state, entry.row);
             const std::u16string& stem = quillet::core::catalogueField(
                 state.dictionaryTable[static_cast<std::size_t>(entry.row)],
                 quillet::core::CatalogueField::FileStem);
             const auto file = std::filesystem::path("/app") / quillet::core::toPath(stem + u".qlc");
-            if (file.parent_path() != "/app" ||
-                std::any_of(stem.begin(), stem.end(), [](char16_t c) { return c < 0x20; }))
-                std::abort();
+            check(file.parent_path() == "/app" &&
+                  std::none_of(stem.begin(), stem.end(), [](char16_t c) { return c < 0x20; }));
         }
     }
     (void)dict::parseRow(text);
-    return 0;
 }

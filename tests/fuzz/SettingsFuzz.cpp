@@ -1,18 +1,15 @@
 // The settings reader on any file contents, and the number rule it uses.
 
-#include "FuzzFolder.h"
+#include "FuzzTarget.h"
 
 #include "core/NumberText.h"
 #include "core/Settings.h"
 #include "core/Windows1252.h"
 
-#include <cstdlib>
-
 namespace core = quillet::core;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+QUILLET_FUZZ_TARGET(bytes)
 {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     (void)core::parseInt16(core::fromWindows1252(bytes.substr(0, 64)));
 
     quillet::fuzz::writeScratchFile(core::kSettingsFileName, bytes);
@@ -24,7 +21,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     core::readSettings(state, quillet::fuzz::scratchFolder(), screen,
                        [&](core::SharedState&) { chooserCalled = true; });
     // An existing file never asks for the language, and the window stays on the screen.
-    if (chooserCalled || state.windowTop < 0 || state.windowLeft < 0)
-        std::abort();
-    return 0;
+    quillet::fuzz::check(!chooserCalled && state.windowTop >= 0 && state.windowLeft >= 0);
 }
