@@ -3,6 +3,7 @@
 #include "core/Installation.h"
 #include "core/InterfaceTexts.h"
 #include "core/Messages.h"
+#include "core/UpdateDecision.h"
 #include "core/Utf8.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +23,6 @@ TEST(Installation, FolderGetsOneSeparatorAfterOneTrailingNulIsDropped)
     // clang-format on
     for (const auto& [folder, separator, expected] : rows)
         EXPECT_EQ(normaliseFolder(folder, separator), expected) << toUtf8(folder);
-}
-
-TEST(Installation, WebQueryJoinsVersionAndLanguageWithoutPadding)
-{
-    EXPECT_EQ(buildWebQuery(1, 0, 0), u"?v=200710&l=0");
-    EXPECT_EQ(buildWebQuery(2, 13, -1), u"?v=2007213&l=-1");
 }
 
 // Stand-in texts "<n>" (n: the message number's last digit) show the layout.
@@ -62,4 +57,28 @@ TEST(MainWindowTitle, NamesTheActiveDictionaryInTheInterfaceLanguage)
         EXPECT_EQ(mainWindowTitle(state), u"Quillet 2007 - " + name) << language << ' ' << row;
         EXPECT_EQ(interfaceText(state, u"frmPrincipal", u""), u"Quillet 2007 - " + name);
     }
+}
+
+// The update check's rules: once a day, the exact marker. The pages'
+// addresses are pinned where the start-up opens them.
+TEST(UpdateDecision, DueOnTheFirstStartOfADay)
+{
+    // clang-format off
+    const std::vector<std::tuple<std::u16string_view, std::u16string_view, bool>> rows = {
+        {u"20070314", u"20070315", true}, {u"20061231", u"20070101", true}, {u"", u"20070315", true},
+        {u"20070315", u"20070315", false}, {u"20070320", u"20070315", false}};
+    // clang-format on
+    for (const auto& [last, today, due] : rows)
+        EXPECT_EQ(updateCheckDue(last, today), due) << std::string(last.begin(), last.end());
+}
+
+TEST(UpdateDecision, OnlyTheExactMarkerOfAFetchedPageAnnouncesAVersion)
+{
+    // clang-format off
+    const std::vector<std::tuple<bool, std::string_view, bool>> rows = {
+        {true, "0X99VA", true}, {true, "<p>version 0X99VA ready</p>", true}, {true, "0x99va", false},
+        {true, "0X99 VA", false}, {true, "0X99V", false}, {true, "", false}, {false, "0X99VA", false}};
+    // clang-format on
+    for (const auto& [fetched, body, announces] : rows)
+        EXPECT_EQ(announcesNewVersion(fetched, body), announces) << body;
 }

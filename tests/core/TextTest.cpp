@@ -8,17 +8,16 @@
 
 #include <clocale>
 #include <cwctype>
-#include <map>
 
 using namespace quillet::core;
 
 // The C library's code page is the reference; it leaves the five holes
 // undefined, which the program maps to the code points of the same value.
+// Each byte's unit encodes back to the byte, and no other unit encodes.
 TEST(Windows1252, AgreesWithTheCLibrarysCodePage)
 {
     const iconv_t convert = iconv_open("UTF-16LE", "WINDOWS-1252");
     ASSERT_NE(convert, reinterpret_cast<iconv_t>(-1));
-    std::map<char16_t, unsigned char> byteOf;
     for (int byte = 0; byte < 256; ++byte) {
         char in = static_cast<char>(byte);
         unsigned char out[4] = {};
@@ -29,14 +28,13 @@ TEST(Windows1252, AgreesWithTheCLibrarysCodePage)
         const bool defined = iconv(convert, &inAt, &inLeft, &outAt, &outLeft) != std::size_t(-1);
         const char16_t unit = defined ? static_cast<char16_t>(out[0] | out[1] << 8) : byte;
         EXPECT_EQ(decodeWindows1252(static_cast<unsigned char>(byte)), unit) << byte;
-        byteOf[unit] = static_cast<unsigned char>(byte);
+        EXPECT_EQ(encodeWindows1252(unit), static_cast<unsigned char>(byte)) << byte;
     }
     iconv_close(convert);
-    for (char32_t unit = 0; unit <= 0xFFFF; ++unit) {
-        const auto found = byteOf.find(static_cast<char16_t>(unit));
-        const auto expected = found == byteOf.end() ? std::nullopt : std::optional(found->second);
-        ASSERT_EQ(encodeWindows1252(static_cast<char16_t>(unit)), expected) << int(unit);
-    }
+    int encodable = 0;
+    for (char32_t unit = 0; unit <= 0xFFFF; ++unit)
+        encodable += encodeWindows1252(static_cast<char16_t>(unit)).has_value();
+    EXPECT_EQ(encodable, 256);
 }
 
 // Lower case agrees with the C library wherever the program promises it.

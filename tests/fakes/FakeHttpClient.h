@@ -10,34 +10,28 @@
 
 namespace quillet::fakes {
 
-class FakeHttpClient : public platform::HttpClient
+struct FakeHttpClient : platform::HttpClient
 {
-public:
     void get(const std::u16string& address, std::chrono::milliseconds, Callback done) override
     {
         addresses.push_back(address);
-        m_callbacks.push_back(std::move(done));
+        callbacks.push_back(std::move(done));
     }
 
     // Answer the oldest unanswered request.
     void reply(std::string body) { answer({true, std::move(body), {}}); }
     void fail() { answer({false, {}, u"connection refused"}); }
-
-    std::vector<std::u16string> addresses;  // of every request, in order
-
-private:
     void answer(const platform::HttpReply& reply)
     {
-        if (m_answered >= m_callbacks.size())
-            return;
-        // The callback may issue a new request, which moves the vector.
-        const Callback done = m_callbacks[m_answered++];
-        if (done)
-            done(reply);
+        // A copy: the callback may issue a new request, which moves the vector.
+        if (answered < callbacks.size())
+            if (const Callback done = callbacks[answered++])
+                done(reply);
     }
 
-    std::vector<Callback> m_callbacks;
-    std::size_t m_answered = 0;
+    std::vector<std::u16string> addresses;  // of every request, in order
+    std::vector<Callback> callbacks;
+    std::size_t answered = 0;
 };
 
 }  // namespace quillet::fakes

@@ -5,25 +5,19 @@
 #include "platform/SystemInfo.h"
 
 #include <string>
-#include <utility>
 
 namespace quillet::fakes {
 
-class FakeSystemInfo : public platform::SystemInfo
+struct FakeSystemInfo : platform::SystemInfo
 {
-public:
-    std::u16string programFolder() const override { return m_folder; }
+    std::u16string programFolder() const override { return folder; }
     int versionMajor() const override { return 1; }
     int versionMinor() const override { return 0; }
     std::u16string today() const override { return u"20070315"; }
     void quit() override { ++quitCount; }
 
-    void setProgramFolder(std::u16string folder) { m_folder = std::move(folder); }
-
+    std::u16string folder = u"/opt/quillet/";
     int quitCount = 0;
-
-private:
-    std::u16string m_folder = u"/opt/quillet/";
 };
 
 }  // namespace quillet::fakes

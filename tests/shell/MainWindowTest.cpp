@@ -51,30 +51,6 @@ private slots:
         QCOMPARE(note->text(), u"word (n.): palavra, termo"_qs);
     }
 
-    // In a normal window the toolbar and the details window are ordinary
-    // windows too, and only one of them is open at a time.
-    void companionsOpenUnderTheBarOneAtATime()
-    {
-        testing::ProgramRig r;
-        r.start(0, 1);
-        shell::ToolbarWindow* toolbar = r.app->toolbar();
-        shell::DetailsWindow* details = r.app->detailsWindow();
-        QTest::mouseClick(r.barButton("cmdOptions"), Qt::LeftButton);
-        QVERIFY(toolbar->isVisible());
-        QVERIFY(!shell::isTopmost(*toolbar));
-
-        r.clipboard.copyFromOutside(u"house");
-        QTest::mouseClick(r.barButton("cmdDetalhes"), Qt::LeftButton);
-        QVERIFY(details->isVisible());
-        QVERIFY(!shell::isTopmost(*details));
-        QVERIFY(!toolbar->isVisible());
-        QTest::mouseClick(r.barButton("cmdOptions"), Qt::LeftButton);
-        QVERIFY(toolbar->isVisible());
-        QVERIFY(!details->isVisible());
-        QTest::mouseClick(r.barButton("cmdOptions"), Qt::LeftButton);
-        QVERIFY(!toolbar->isVisible());
-    }
-
     // Enter and the search button translate the box's text, even the word
     // translated last; a click or the keyboard focus selects the whole line.
     void theSearchBoxSubmitsAndSelectsItself()
@@ -129,14 +105,26 @@ private slots:
                  QString::fromStdU16String(many));
     }
 
-    // Tooltips show over a window that is not the active one: the bar, the
-    // toolbar, which never takes the focus, and the details window.
-    void tooltipsShowOnInactiveWindows()
+    // In a normal window the toolbar and the details window are ordinary
+    // windows too, only one of them is open at a time, and tooltips show over
+    // a window that is not the active one: the bar, the toolbar, which never
+    // takes the focus, and the details window.
+    void companionsOpenOneAtATimeAndShowTooltipsWhenInactive()
     {
         testing::ProgramRig r;
         r.start(0, 1);
-        r.clipboard.copyFromOutside(u"house");
+        QWidget* toolbar = r.app->toolbar();
         QWidget* details = r.app->detailsWindow();
+        r.clipboard.copyFromOutside(u"house");
+        QTest::mouseClick(r.barButton("cmdOptions"), Qt::LeftButton);
+        QTest::mouseClick(r.barButton("cmdDetalhes"), Qt::LeftButton);
+        QVERIFY(details->isVisible() && !toolbar->isVisible());
+        QVERIFY(!shell::isTopmost(*details));
+        QTest::mouseClick(r.barButton("cmdOptions"), Qt::LeftButton);
+        QVERIFY(toolbar->isVisible() && !details->isVisible());
+        QTest::mouseClick(r.barButton("cmdOptions"), Qt::LeftButton);
+        QVERIFY(!toolbar->isVisible());
+
         const struct
         {
             const char* opener;

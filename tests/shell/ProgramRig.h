@@ -39,7 +39,7 @@ struct ProgramRig
     ProgramRig()
     {
         testsupport::writeInstallation(folder.path());
-        system.setProgramFolder(folder.appFolder());
+        system.folder = folder.appFolder();
         app = std::make_unique<shell::Application>(
             state,
             shell::PlatformServices{clipboard, dialogs, browser, http, speech, screen, system},

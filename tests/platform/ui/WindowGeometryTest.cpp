@@ -1,0 +1,153 @@
+// The window geometry helpers, worked by hand: twips to pixels, where a
+// companion's frame opens beside its anchor's frame (on fake screens: a bare
+// 1280 x 1024 one, a 640 x 300 one and one right of it whose top 30 pixels
+// hold a panel, then a first opening on the offscreen platform, whose windows
+// have frames), and labels cut to their boxes, judged by Qt's own measures of
+// the shown text, since the cut points move with the face installed.
+
+#include "platform/ui/DesignFont.h"
+#include "platform/ui/FittedLabel.h"
+#include "platform/ui/TwipsGeometry.h"
+#include "platform/ui/WindowPlacement.h"
+
+#include <QWidget>
+#include <QtTest>
+
+using namespace quillet::platform;
+
+class WindowGeometryTest : public QObject
+{
+    Q_OBJECT
+    const QFontMetrics m_metrics{designFont()};
+    int advance(const QString& text) const { return m_metrics.horizontalAdvance(text); }
+    // The text up to the end of the first word that ends after `from`.
+    static QString throughNextWord(const QString& text, qsizetype from)
+    {
+        static const QRegularExpression end(u"\\w\\b"_qs,
+                                            QRegularExpression::UseUnicodePropertiesOption);
+        return text.left(text.indexOf(end, from) + 1);
+    }
+
+private slots:
+    // Halves to even, the factor of each axis.
+    void twipsConvertWithHalvesToEven()
+    {
+        const struct
+        {
+            double twips, factor;
+            int pixels;
+        } rows[] = {
+            {6950, 15, 463}, {22.5, 15, 2},   {37.5, 15, 2},   {52.5, 15, 4}, {37.6, 15, 3},
+            {22.4, 15, 1},   {1440, 12, 120}, {-37.5, 15, -2}, {1440, 0, 0},  {1440, -15, 0},
+        };
+        for (const auto& row : rows) QCOMPARE(twipsToPixels(row.twips, row.factor), row.pixels);
+        QCOMPARE(twipsPerPixel(96.0), 15.0);
+        QCOMPARE(twipsPerPixel(144.0), 10.0);
+        QCOMPARE(twipsPerPixel(0.0), 15.0);
+        // Left and width across, top and height down.
+        QCOMPARE(TwipsGeometry(15.0, 12.0).rect(150, 120, 300, 240), QRect(10, 10, 20, 20));
+    }
+    void belowAboveOrMovedLeftToStayOnTheScreen()
+    {
+        const QRect wide(0, 0, 1280, 1024);
+        const QRect small(0, 0, 640, 300);
+        const QRect beside(1280, 30, 1024, 738);
+        const struct
+        {
+            QRect anchor;
+            QSize companion;
+            QRect screen;
+            QPoint frameTopLeft;
+        } rows[] = {
+            // Below, down to the last pixel row; one lower goes above.
+            {{60, 40, 532, 49}, {534, 252}, wide, {60, 89}},
+            {{60, 723, 532, 49}, {534, 252}, wide, {60, 772}},
+            {{60, 724, 532, 49}, {534, 252}, wide, {60, 472}},
+            {{61, 820, 532, 49}, {475, 214}, wide, {61, 606}},
+            {{1300, 700, 532, 49}, {475, 214}, beside, {1300, 486}},
+            // Left as far as the right edge needs.
+            {{805, 40, 532, 49}, {475, 214}, wide, {805, 89}},
+            {{806, 40, 532, 49}, {475, 214}, wide, {805, 89}},
+            {{2000, 40, 532, 49}, {475, 214}, beside, {1829, 89}},
+            {{100, 40, 532, 49}, {700, 100}, small, {0, 89}},
+            // Above and left at once.
+            {{1000, 900, 532, 49}, {475, 214}, wide, {805, 686}},
+            // Room on neither side: the roomier one, the top on the screen.
+            {{0, 100, 532, 49}, {534, 252}, small, {0, 149}},
+            {{0, 200, 532, 49}, {534, 252}, small, {0, 0}},
+            {{1300, 429, 532, 49}, {475, 400}, beside, {1300, 30}},
+            {{1300, 250, 532, 49}, {475, 600}, beside, {1300, 299}},
+        };
+        for (const auto& row : rows)
+            QCOMPARE(companionFramePosition(row.anchor, row.companion, row.screen),
+                     row.frameTopLeft);
+    }
+
+    // A window never shown takes its anchor's frame margins as a guess and
+    // is put right once framed; a frameless anchor makes the guess wrong.
+    void aFirstOpeningIsPutRightOnceFramed()
+    {
+        QWidget anchor(nullptr, Qt::FramelessWindowHint);
+        anchor.setGeometry(100, 100, 300, 30);
+        anchor.show();
+        QWidget companion;
+        companion.resize(200, 100);
+        placeUnder(companion, anchor);
+        companion.show();
+        QTRY_COMPARE(companion.frameGeometry().topLeft(), QPoint(100, 130));
+        QVERIFY(companion.frameGeometry() != companion.geometry());
+    }
+    // One line: the words that fit and "…"; the next word would not fit.
+    void oneLineEndsWithTheLastWordThatFits()
+    {
+        const QString text = u"atirar, disparar, arremessar, lançar com força, chutar"_qs;
+        FittedLabel label(text);
+        label.setFont(designFont());
+        for (int width : {advance(text), advance(text) - 1, advance(u"atirar, disparar…"_qs),
+                          advance(u"atirar, disparar, arremessar…"_qs) - 1,
+                          advance(u"atirar, disparar, arremessar, lançar…"_qs),
+                          advance(u"atirar…"_qs), advance(u"atir"_qs)}) {
+            label.resize(width, 20);
+            const QString shown = label.shownText();
+            const QString kept = shown.chopped(1);
+            QCOMPARE(label.isCut(), width < advance(text));
+            QVERIFY(label.isCut()
+                        ? shown.endsWith(u'…') && text.startsWith(kept) && advance(shown) <= width
+                        : shown == text);
+            // Only a first word wider than the box is cut inside.
+            if (label.isCut() && width >= advance(u"atirar…"_qs))
+                QVERIFY(!text[kept.size()].isLetter() &&
+                        advance(throughNextWord(text, kept.size()) + u'…') > width);
+        }
+    }
+
+    // Wrapped: no line shown in part, and one more word would need a line too
+    // many.
+    void wrappedTextEndsAtTheLastWholeLineThatFits()
+    {
+        const QString note =
+            u"act <s>\n1. ato, ação\n2. façanha, feito, obra\n3. auto, escritura\n4. "
+            "agir\n5. atuar, representar um papel, fingir, comportar-se como quem "
+            "não sabe"_qs;
+        FittedLabel label(note);
+        label.setFont(designFont());
+        label.setWordWrap(true);
+        const auto height = [&](const QString& part) {
+            return m_metrics.boundingRect({0, 0, label.width(), 1 << 20}, Qt::TextWordWrap, part)
+                .height();
+        };
+        const std::pair<int, double> widthAndLines[] = {{505, 4.8}, {505, 5.5}, {505, 7.5},
+                                                        {180, 5.5}, {120, 9.9}, {505, 0.6}};
+        for (const auto& [width, lines] : widthAndLines) {
+            label.resize(width, int(lines * m_metrics.lineSpacing()));
+            const QString shown = label.shownText();
+            QCOMPARE(label.isCut(), height(note) > label.height());
+            QVERIFY(note.startsWith(shown) && (shown.isEmpty() || height(shown) <= label.height()));
+            if (label.isCut())
+                QVERIFY(height(throughNextWord(note, shown.size())) > label.height());
+        }
+    }
+};
+
+QTEST_MAIN(WindowGeometryTest)
+#include "WindowGeometryTest.moc"
