@@ -1,10 +1,10 @@
 #pragma once
 // What every fuzz target shares: the entry point, a check that aborts so that
 // libFuzzer keeps the input, the split of an input into parts, and a private
-// scratch folder for targets that must read real files, created once per
-// process and removed at exit.
+// scratch folder for targets that must read real files.
 
-#include <unistd.h>
+#include "../support/TempFolder.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -38,22 +38,11 @@ inline std::pair<std::string_view, std::string_view> splitAt(std::string_view by
     return {bytes.substr(0, at), at == bytes.npos ? std::string_view() : bytes.substr(at + 1)};
 }
 
-struct ScratchFolder
-{
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("quillet-fuzz-" + std::to_string(::getpid()));
-    ScratchFolder() { std::filesystem::create_directories(path); }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
+// Removed with its contents at exit.
 inline const std::filesystem::path& scratchFolder()
 {
-    static const ScratchFolder folder;
-    return folder.path;
+    static const testsupport::TempFolder folder;
+    return folder.path();
 }
 
 inline void writeScratchFile(const std::string& name, std::string_view bytes)

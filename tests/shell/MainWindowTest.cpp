@@ -1,12 +1,22 @@
-// The main bar and the details window under it, in the whole program on fake
-// platform services: the result line, the companions and the search box.
+// The main bar and the windows it opens, in the whole program on fake
+// platform services: the result line, the details window and the search box,
+// then the toolbar's commands: window mode, the editor, the modal dictionary
+// chooser, the interface language and the web pages.
 
+#include "BuildConfig.h"
 #include "ProgramRig.h"
+#include "dictionary/ui/DictionaryChooser.h"
+#include "dictionary/ui/UserDictionaryEditor.h"
 #include "shell/DetailsWindow.h"
 #include "shell/ToolbarWindow.h"
 #include "shell/WindowLayering.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QToolTip>
 
 using namespace quillet;
@@ -14,11 +24,39 @@ using namespace quillet;
 class MainWindowTest : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<testing::ProgramRig> m_rig;
+
+    shell::MainWindow* bar() const { return m_rig->bar(); }
+    shell::ToolbarWindow* toolbar() const { return m_rig->app->toolbar(); }
+    dictionary::ui::DictionaryChooser* chooser() const { return m_rig->app->dictionaryChooser(); }
+    QComboBox* chooserList() const { return chooser()->findChild<QComboBox*>(u"cmbDicionario"_qs); }
+    void openToolbar() const { QTest::mouseClick(m_rig->barButton("cmdOptions"), Qt::LeftButton); }
+    void click(int index) const { QTest::mouseClick(toolbar()->cmdTool(index), Qt::LeftButton); }
+    bool buttonShows(int index, int element) const
+    {
+        return toolbar()->cmdTool(index)->icon().cacheKey() ==
+               toolbar()->picButton(element).cacheKey();
+    }
+    QPoint underToolbar() const
+    {
+        return {toolbar()->frameGeometry().left(), toolbar()->frameGeometry().bottom() + 1};
+    }
+    // Runs `whileOpen` once the modal chooser is up; a chooser left open
+    // would hang the run.
+    void openChooser(std::function<void()> whileOpen)
+    {
+        QTimer::singleShot(0, this, whileOpen);
+        QTimer::singleShot(5000, chooser(), [c = chooser()] { c->reject(); });
+        click(1);
+    }
 
 private slots:
+    void init() { m_rig = std::make_unique<testing::ProgramRig>(); }
+    void cleanup() { m_rig.reset(); }
+
     void aCopiedWordFillsTheBarAndTheDetails()
     {
-        testing::ProgramRig r;
+        testing::ProgramRig& r = *m_rig;
         r.start(1, 1);
         QCOMPARE(r.bar()->width(), 530);  // 2 x 375 + 6950 + 250 twips at 15 a pixel
         r.clipboard.copyFromOutside(u"Houses");
@@ -55,7 +93,7 @@ private slots:
     // translated last; a click or the keyboard focus selects the whole line.
     void theSearchBoxSubmitsAndSelectsItself()
     {
-        testing::ProgramRig r;
+        testing::ProgramRig& r = *m_rig;
         r.start(1, 1);
         r.clipboard.copyFromOutside(u"cat");
         r.traduz()->setText(u"cat"_qs);
@@ -81,7 +119,7 @@ private slots:
     // window, whose caption is blank.
     void longTextsShowTheirStartAndOfferTheRest()
     {
-        testing::ProgramRig r;
+        testing::ProgramRig& r = *m_rig;
         const std::u16string many =
             u"ato, ação, façanha, feito, obra, auto, escritura, instrumento, "
             u"agir, obrar, proceder, funcionar como ator, atuar";
@@ -111,19 +149,18 @@ private slots:
     // takes the focus, and the details window.
     void companionsOpenOneAtATimeAndShowTooltipsWhenInactive()
     {
-        testing::ProgramRig r;
+        testing::ProgramRig& r = *m_rig;
         r.start(0, 1);
-        QWidget* toolbar = r.app->toolbar();
         QWidget* details = r.app->detailsWindow();
         r.clipboard.copyFromOutside(u"house");
-        QTest::mouseClick(r.barButton("cmdOptions"), Qt::LeftButton);
+        openToolbar();
         QTest::mouseClick(r.barButton("cmdDetalhes"), Qt::LeftButton);
-        QVERIFY(details->isVisible() && !toolbar->isVisible());
+        QVERIFY(details->isVisible() && !toolbar()->isVisible());
         QVERIFY(!shell::isTopmost(*details));
-        QTest::mouseClick(r.barButton("cmdOptions"), Qt::LeftButton);
-        QVERIFY(toolbar->isVisible() && !details->isVisible());
-        QTest::mouseClick(r.barButton("cmdOptions"), Qt::LeftButton);
-        QVERIFY(!toolbar->isVisible());
+        openToolbar();
+        QVERIFY(toolbar()->isVisible() && !details->isVisible());
+        openToolbar();
+        QVERIFY(!toolbar()->isVisible());
 
         const struct
         {
@@ -141,6 +178,145 @@ private slots:
             QTest::mouseMove(row.hovered);
             QTRY_COMPARE(QToolTip::text(), row.hovered->toolTip());
         }
+    }
+    // Toggled twice, every layer and picture is back; a stored 5 counts as
+    // on top, and a toggle from it makes it 0.
+    void modeToggledTwiceReturnsEveryLayerAndPicture()
+    {
+        for (const int mode : {0, 1, 5}) {
+            m_rig = std::make_unique<testing::ProgramRig>();
+            m_rig->start(mode, 1);
+            openToolbar();
+            for (const bool onTop : {mode != 0, mode == 0, mode != 0}) {
+                QCOMPARE(shell::isTopmost(*bar()), onTop);
+                QCOMPARE(shell::isTopmost(*toolbar()), onTop);
+                QVERIFY(buttonShows(0, onTop ? shell::ToolbarWindow::kPictureOnTop
+                                             : shell::ToolbarWindow::kPictureNormal));
+                QVERIFY(bar()->isVisible() && toolbar()->isVisible());
+                click(0);
+            }
+            bar()->close();
+            QCOMPARE(m_rig->settings(), mode == 0 ? "0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n20070315\r\n"
+                                                  : "0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n20070315\r\n");
+        }
+    }
+
+    // Low on the screen the toolbar still fits under the bar, the editor
+    // only above the two, clear of the bar. The toolbar's frame is known
+    // once it has been shown.
+    void theEditorOpensAboveALowBar()
+    {
+        m_rig->start(1, 1);
+        openToolbar();
+        openToolbar();
+        const int bottom = bar()->screen()->availableGeometry().bottom();
+        bar()->move(
+            0, bottom + 1 - bar()->frameGeometry().height() - toolbar()->frameGeometry().height());
+        openToolbar();
+        QCOMPARE(toolbar()->frameGeometry().bottom(), bottom);
+        click(3);
+        QCOMPARE(m_rig->app->userDictionaryEditor()->frameGeometry().bottom(),
+                 bar()->frameGeometry().top() - 1);
+    }
+
+    // The editor opens beside the running program and the close box only
+    // hides the toolbar. While the chooser is open no copy is translated; OK
+    // switches the dictionary and the watch comes back. Closing the bar
+    // meanwhile ends the program and takes every window away.
+    void theEditorAndTheChooser()
+    {
+        m_rig->start(1, 1);
+        openToolbar();
+        click(3);
+        QWidget* editor = m_rig->app->userDictionaryEditor();
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->frameGeometry().topLeft(), underToolbar());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        toolbar()->close();
+        openToolbar();
+        QVERIFY(toolbar()->isVisible());
+
+        bool modalUnderToolbar = false;
+        QString lineWhileOpen;
+        openChooser([&] {
+            modalUnderToolbar = QApplication::activeModalWidget() == chooser() &&
+                                chooser()->frameGeometry().topLeft() == underToolbar();
+            m_rig->clipboard.copyFromOutside(u"cat");
+            bar()->tick();
+            lineWhileOpen = m_rig->traduz()->text();
+            chooserList()->setCurrentIndex(1);
+            chooser()->findChild<QPushButton*>(u"cmdOk"_qs)->click();
+        });
+        QVERIFY(modalUnderToolbar);
+        QVERIFY(!lineWhileOpen.contains(u"gato"_qs));
+        QVERIFY(bar()->clipboardTimer().isActive());
+        QCOMPARE(bar()->windowTitle(), u"Quillet 2007 - Portuguese-English"_qs);
+        // This dictionary offers no pronunciation.
+        QVERIFY(
+            !m_rig->app->detailsWindow()->findChild<QToolButton*>(u"cmdDetalhes0"_qs)->isEnabled());
+        m_rig->clipboard.copyFromOutside(u"gato");
+        QCOMPARE(m_rig->traduz()->text(), u"gato -> cat"_qs);
+
+        openChooser([&] { bar()->close(); });
+        QCOMPARE(m_rig->system.quitCount, 1);
+        QVERIFY(!bar()->clipboardTimer().isActive());
+        QVERIFY(!toolbar()->isVisible() && !editor->isVisible() && !chooser()->isVisible());
+        QCOMPARE(m_rig->settings(), "0\r\n0\r\n1\r\n0\r\n1\r\n1\r\n20070315\r\n");
+    }
+
+    // Every window takes the other language's texts and the chooser the
+    // dictionaries' names in it; the pages keep the query of the start.
+    void theLanguageSwitchRetextsEveryWindow()
+    {
+        m_rig->start(1, 1);
+        openToolbar();
+        const QString prompt = m_rig->traduz()->text();
+        m_rig->clipboard.copyFromOutside(u"house");
+        const auto texts = [this] {
+            return QStringList{
+                bar()->windowTitle(),
+                toolbar()->windowTitle(),
+                toolbar()->cmdTool(4)->toolTip(),
+                chooser()->windowTitle(),
+                chooserList()->itemText(0),
+                chooser()->findChild<QLabel*>(u"lblDic"_qs)->text(),
+                m_rig->app->detailsWindow()->findChild<QLabel*>(u"lblDet"_qs)->text()};
+        };
+        const QStringList english = texts();
+        m_rig->barButton("cmdGo")->setFocus();
+
+        click(2);
+        QVERIFY(buttonShows(2, shell::ToolbarWindow::kPicturePortuguese));
+        QCOMPARE(bar()->focusWidget(), m_rig->traduz());
+        QVERIFY(m_rig->barButton("cmdDetalhes")->isHidden());
+        const QStringList portuguese = texts();
+        for (int i = 0; i < english.size(); ++i)
+            QVERIFY2(portuguese[i] != english[i] && !portuguese[i].isEmpty(),
+                     qPrintable(english[i]));
+        QCOMPARE(toolbar()->cmdTool(4)->accessibleName(), portuguese[2]);
+        QVERIFY(m_rig->traduz()->text() != prompt);
+        click(4);
+        QCOMPARE(m_rig->browser.opened.back(),
+                 u"https://" + std::u16string(build::webHost) + u"/quillet/help.asp?v=200710&l=1");
+        click(5);
+        QVERIFY(m_rig->browser.opened.back().find(u"/quillet/userhome.asp?v=200710&l=1") !=
+                std::u16string::npos);
+
+        click(2);
+        QVERIFY(buttonShows(2, shell::ToolbarWindow::kPictureEnglish));
+        QCOMPARE(texts(), english);
+        QCOMPARE(m_rig->traduz()->text(), prompt);
+
+        // A catalogue spoilt since the start: the dictionary in use goes on,
+        // and the switch back still names it.
+        testsupport::writeTextFile(m_rig->folder / "dictionaries.cfg", "x|y|z|77|S|S\r\n");
+        click(2);
+        QCOMPARE(m_rig->dialogs.shown.size(), 0u);
+        QCOMPARE(chooserList()->count(), 2);
+        m_rig->clipboard.copyFromOutside(u"cat");
+        QCOMPARE(m_rig->traduz()->text(), u"cat -> gato"_qs);
+        click(2);
+        QCOMPARE(texts(), english);
     }
 };
 
