@@ -1,30 +1,108 @@
-// The main bar and the windows it opens, in the whole program on fake
-// platform services: the result line, the details window and the search box,
-// then the toolbar's commands: window mode, the editor, the modal dictionary
-// chooser, the interface language and the web pages.
+// The whole program on fake platform services, in a fresh installation
+// folder holding the small test dictionaries (see support/TestDictionary.h):
+// the start-up sequence, the splash with its daily update check and the
+// program's end; the main bar's result line, the details window and the
+// search box; the toolbar's commands: window mode, the editor, the modal
+// dictionary chooser, the interface language and the web pages.
 
 #include "BuildConfig.h"
-#include "ProgramRig.h"
 #include "dictionary/ui/DictionaryChooser.h"
 #include "dictionary/ui/UserDictionaryEditor.h"
+#include "fakes/FakeBrowser.h"
+#include "fakes/FakeClipboard.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/FakeHttpClient.h"
+#include "fakes/FakeScreen.h"
+#include "fakes/FakeSpeech.h"
+#include "fakes/FakeSystemInfo.h"
+#include "shell/Application.h"
 #include "shell/DetailsWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/SplashWindow.h"
 #include "shell/ToolbarWindow.h"
 #include "shell/WindowLayering.h"
+#include "support/TempFolder.h"
+#include "support/TestDictionary.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QToolTip>
 
 using namespace quillet;
+namespace fs = std::filesystem;
 
-class MainWindowTest : public QObject
+namespace {
+
+struct ProgramRig
+{
+    testsupport::TempFolder folder;
+    core::SharedState state;
+    fakes::FakeClipboard clipboard;
+    fakes::FakeDialogs dialogs;
+    fakes::FakeBrowser browser;
+    fakes::FakeHttpClient http;
+    fakes::FakeSpeech speech;
+    fakes::FakeScreen screen;
+    fakes::FakeSystemInfo system;
+    int chooserCalls = 0;
+    std::unique_ptr<shell::Application> app;
+
+    // The first-run chooser answers English.
+    ProgramRig()
+    {
+        testsupport::writeInstallation(folder.path());
+        system.folder = folder.appFolder();
+        app = std::make_unique<shell::Application>(
+            state,
+            shell::PlatformServices{clipboard, dialogs, browser, http, speech, screen, system},
+            [this](core::SharedState& chosen) {
+                ++chooserCalls;
+                chosen.interfaceLanguage = 1;
+            });
+    }
+
+    // Lines: top, left, mode, "0", dictionary, language, last update check.
+    void writeSettings(int mode, int language, const std::string& lastCheck = "20070315",
+                       const std::string& topLeft = "0\r\n0")
+    {
+        testsupport::writeTextFile(folder / "quillet.cfg",
+                                   topLeft + "\r\n" + std::to_string(mode) + "\r\n0\r\n0\r\n" +
+                                       std::to_string(language) + "\r\n" + lastCheck + "\r\n");
+    }
+    std::string settings() const { return testsupport::readFile(folder / "quillet.cfg"); }
+
+    // Starts with the update check not due today and closes the splash.
+    void start(int mode, int language)
+    {
+        writeSettings(mode, language);
+        QVERIFY(app->startUp());
+        app->splashWindow()->tick();
+        app->splashWindow()->tick();
+        QVERIFY(state.splashClosed);
+    }
+
+    shell::MainWindow* bar() const { return app->mainWindow(); }
+    QLineEdit* traduz() const { return bar()->findChild<QLineEdit*>(u"traduz"_qs); }
+    QToolButton* barButton(const char* name) const
+    {
+        return bar()->findChild<QToolButton*>(QLatin1String(name));
+    }
+};
+
+}  // namespace
+
+class ProgramTest : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<testing::ProgramRig> m_rig;
+    std::unique_ptr<ProgramRig> m_rig;
+    const std::u16string m_site = u"https://" + std::u16string(build::webHost);
 
     shell::MainWindow* bar() const { return m_rig->bar(); }
     shell::ToolbarWindow* toolbar() const { return m_rig->app->toolbar(); }
@@ -51,12 +129,153 @@ class MainWindowTest : public QObject
     }
 
 private slots:
-    void init() { m_rig = std::make_unique<testing::ProgramRig>(); }
+    void init() { m_rig = std::make_unique<ProgramRig>(); }
     void cleanup() { m_rig.reset(); }
+
+    // The language is asked before any window shows; nothing is written
+    // until the bar closes, and then the program ends.
+    void firstRunUntilTheBarCloses()
+    {
+        ProgramRig& r = *m_rig;
+        QVERIFY(r.app->startUp());
+        QCOMPARE(r.chooserCalls, 1);
+        QCOMPARE(r.bar()->windowTitle(), u"Quillet 2007 - English-Portuguese"_qs);
+        QCOMPARE(r.app->splashWindow()->findChild<QLabel*>(u"splashLabel2"_qs)->text(),
+                 u"V. 3.1.0"_qs);
+        QVERIFY(r.app->splashWindow()->isVisible() && r.bar()->isVisible());
+        QVERIFY(!fs::exists(r.folder / "quillet.cfg"));
+
+        r.bar()->move(100, 50);
+        r.bar()->close();
+        QCOMPARE(r.system.quitCount, 1);
+        QVERIFY(!r.bar()->isVisible() && !r.app->splashWindow()->isVisible());
+        QCOMPARE(r.settings(), "50\r\n100\r\n1\r\n0\r\n0\r\n1\r\n20061001\r\n");
+        QCOMPARE(r.dialogs.shown.size(), 0u);
+    }
+
+    // Text copied before the start is dropped; text copied while the splash
+    // is up is translated as soon as it closes. With the update check done
+    // today the splash's own timer closes it without asking the network.
+    void storedSettingsAndCopiesAroundTheSplash()
+    {
+        ProgramRig& r = *m_rig;
+        r.writeSettings(0, 0, "20070315", "120\r\n40");
+        r.clipboard.copyFromOutside(u"house");
+        QVERIFY(r.app->startUp());
+        QCOMPARE(r.chooserCalls, 0);
+        QVERIFY(r.clipboard.text().empty());
+        QCOMPARE(r.bar()->pos(), QPoint(40, 120));
+        QCOMPARE(r.bar()->windowTitle(), u"Quillet 2007 - Inglês-Português"_qs);
+        QCOMPARE(r.state.webQuery, u"?v=200710&l=0");
+
+        const QString prompt = r.traduz()->text();
+        r.clipboard.copyFromOutside(u"cat");
+        QCOMPARE(r.traduz()->text(), prompt);
+        shell::SplashWindow* splash = r.app->splashWindow();
+        QCOMPARE(splash->geometry(), QRect((1280 - 402) / 2, (1024 - 240) / 2, 402, 240));
+        QVERIFY(shell::isTopmost(*splash));
+        r.bar()->clipboardTimer().stop();  // only the splash's closing may run the tick
+        QTRY_COMPARE_WITH_TIMEOUT(r.traduz()->text(), u"cat -> gato"_qs, 10000);
+        QVERIFY(!splash->isVisible());
+        QCOMPARE(r.http.addresses.size(), 0u);
+    }
+
+    // One critical box, the bar never on top of it, the program ended and the
+    // settings file left as it was.
+    void aBrokenInstallationShowsOneBoxAndEnds()
+    {
+        const struct
+        {
+            std::vector<std::string> spoilt;
+            int language;
+            std::u16string title;
+            bool barShown;
+        } rows[] = {
+            {{"quillete.htm"}, 1, u"Warning!", false},
+            {{"quillet.htm", "quillete.htm"}, 0, u"Atenção!", false},
+            {{"dictionaries.cfg"}, 0, u"Atenção!", false},
+            // A folder in the main file's place cannot be opened as one.
+            {{"engpor.qlc"}, 1, u"Error A07QL - Quillet!", true},
+        };
+        for (const auto& [spoilt, language, title, barShown] : rows) {
+            m_rig = std::make_unique<ProgramRig>();
+            ProgramRig& r = *m_rig;
+            r.writeSettings(1, language);
+            const std::string before = r.settings();
+            for (const std::string& name : spoilt) fs::remove(r.folder / name);
+            if (spoilt[0].ends_with(".qlc"))
+                fs::create_directory(r.folder / spoilt[0]);
+            bool shownAtReport = false, topmostAtReport = true;
+            r.dialogs.onShow = [&] {
+                shownAtReport = r.bar()->isVisible();
+                topmostAtReport = shell::isTopmost(*r.bar());
+            };
+
+            QVERIFY(!r.app->startUp());
+            QCOMPARE(r.dialogs.shown.size(), 1u);
+            QCOMPARE(r.dialogs.shown.back().title, title);
+            QVERIFY(r.dialogs.shown.back().icon == platform::MessageIcon::Critical);
+            QCOMPARE(shownAtReport, barShown);
+            QVERIFY(!topmostAtReport);
+            QCOMPARE(r.system.quitCount, 1);
+            QVERIFY(!r.app->splashWindow()->isVisible() && !r.bar()->isVisible());
+            QCOMPARE(r.settings(), before);
+        }
+    }
+
+    void settingsThatCannotBeWrittenAreReportedAndTheProgramStillEnds()
+    {
+        ProgramRig& r = *m_rig;
+        r.start(1, 1);
+        // A folder in the settings file's place cannot be written as a file.
+        fs::remove(r.folder / "quillet.cfg");
+        fs::create_directory(r.folder / "quillet.cfg");
+        r.bar()->close();
+        QCOMPARE(r.dialogs.shown.size(), 1u);
+        QVERIFY(r.dialogs.shown.back().icon == platform::MessageIcon::Critical);
+        QVERIFY(r.dialogs.shown.back().text.ends_with(u"quillet.cfg"));
+        QCOMPARE(r.system.quitCount, 1);
+    }
+
+    // A due check asks once and keeps the date before the reply, so a failed
+    // check is not repeated today; while the reply is awaited the splash
+    // stays, and the next tick closes it. A new version is offered: Yes opens
+    // the download page and closes the splash at once.
+    void aDueCheckAsksOnceAndOffersANewVersion()
+    {
+        const std::u16string page = m_site + u"/quillet/newversion.asp?v=200710&l=1";
+        const struct
+        {
+            std::string reply;  // none: the request fails
+            platform::MessageAnswer answer;
+            std::vector<std::u16string> opened;
+        } rows[] = {{"", platform::MessageAnswer::Yes, {}},
+                    {"<p>0X99VA</p>", platform::MessageAnswer::No, {}},
+                    {"<p>0X99VA</p>", platform::MessageAnswer::Yes, {page}}};
+        for (const auto& [reply, answer, opened] : rows) {
+            m_rig = std::make_unique<ProgramRig>();
+            ProgramRig& r = *m_rig;
+            r.writeSettings(1, 1, "20070314");
+            QVERIFY(r.app->startUp());
+            r.dialogs.answer = answer;
+            for (int tick = 0; tick < 3; ++tick) r.app->splashWindow()->tick();
+            QCOMPARE(r.http.addresses,
+                     std::vector<std::u16string>{m_site + u"/quillet/version.asp?v=200710&l=1"});
+            QCOMPARE(r.state.lastUpdateCheck, u"20070315");
+            reply.empty() ? r.http.fail() : r.http.reply(reply);
+            QCOMPARE(r.dialogs.shown.size(), std::size_t(!reply.empty()));
+            QVERIFY(reply.empty() || r.dialogs.shown[0].icon == platform::MessageIcon::Question);
+            QCOMPARE(r.browser.opened, opened);
+            QCOMPARE(r.state.splashClosed, !opened.empty());
+            r.app->splashWindow()->tick();
+            QVERIFY(r.state.splashClosed);
+        }
+    }
+
 
     void aCopiedWordFillsTheBarAndTheDetails()
     {
-        testing::ProgramRig& r = *m_rig;
+        ProgramRig& r = *m_rig;
         r.start(1, 1);
         QCOMPARE(r.bar()->width(), 530);  // 2 x 375 + 6950 + 250 twips at 15 a pixel
         r.clipboard.copyFromOutside(u"Houses");
@@ -93,7 +312,7 @@ private slots:
     // translated last; a click or the keyboard focus selects the whole line.
     void theSearchBoxSubmitsAndSelectsItself()
     {
-        testing::ProgramRig& r = *m_rig;
+        ProgramRig& r = *m_rig;
         r.start(1, 1);
         r.clipboard.copyFromOutside(u"cat");
         r.traduz()->setText(u"cat"_qs);
@@ -119,7 +338,7 @@ private slots:
     // window, whose caption is blank.
     void longTextsShowTheirStartAndOfferTheRest()
     {
-        testing::ProgramRig& r = *m_rig;
+        ProgramRig& r = *m_rig;
         const std::u16string many =
             u"ato, ação, façanha, feito, obra, auto, escritura, instrumento, "
             u"agir, obrar, proceder, funcionar como ator, atuar";
@@ -149,7 +368,7 @@ private slots:
     // takes the focus, and the details window.
     void companionsOpenOneAtATimeAndShowTooltipsWhenInactive()
     {
-        testing::ProgramRig& r = *m_rig;
+        ProgramRig& r = *m_rig;
         r.start(0, 1);
         QWidget* details = r.app->detailsWindow();
         r.clipboard.copyFromOutside(u"house");
@@ -184,7 +403,7 @@ private slots:
     void modeToggledTwiceReturnsEveryLayerAndPicture()
     {
         for (const int mode : {0, 1, 5}) {
-            m_rig = std::make_unique<testing::ProgramRig>();
+            m_rig = std::make_unique<ProgramRig>();
             m_rig->start(mode, 1);
             openToolbar();
             for (const bool onTop : {mode != 0, mode == 0, mode != 0}) {
@@ -320,5 +539,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainWindowTest)
-#include "MainWindowTest.moc"
+QTEST_MAIN(ProgramTest)
+#include "ProgramTest.moc"
