@@ -73,7 +73,6 @@ TEST(Settings, ReadsEachLineOrItsOwnDefaultAndKeepsTheWindowOnScreen)
     const std::vector<std::tuple<std::string, ScreenMetrics, std::u16string>> rows = {
         {"120\r\n40\r\n0\r\n0\r\n3\r\n1\r\n20070315\r\n", kScreen, u"120 40 0 3 1 20070315"},
         {"700\r\n500\r\n" + rest, kScreen, u"614 276 1 0 0 20070315"},
-        {"700\r\n500\r\n" + rest, {1920, 1080, 15.0, 15.0}, u"700 500 1 0 0 20070315"},
         {"800\r\n270\r\n" + rest, square, u"800 270 1 0 0 20070315"},
         {"801\r\n271\r\n" + rest, square, u"800 270 1 0 0 20070315"},
         {"0\r\n900\r\n" + rest, {1050, 768, 15.0, 15.0}, u"0 284 1 0 0 20070315"},  // 283.5

@@ -29,17 +29,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("email");
         QTest::addColumn<QString>("outcome");
-        const auto row = [](const char* what, const char* name, const char* email,
-                            const char* outcome) {
-            QTest::newRow(what) << QString(name) << QString(email) << QString(outcome);
-        };
-        row("both blank", "   ", "", "closes");
-        row("name alone", "Ana", "", "refused");
-        row("no at sign", "Ana", "ana.example.org", "refused");
-        row("no point", "", "ana@localhost", "refused");
-        row("address alone", "", "a@b.c", "sends");
+        QTest::newRow("both blank") << u"   "_qs << QString() << u"closes"_qs;
+        QTest::newRow("name alone") << u"Ana"_qs << QString() << u"refused"_qs;
+        QTest::newRow("no at sign") << u"Ana"_qs << u"ana.example.org"_qs << u"refused"_qs;
+        QTest::newRow("no point") << QString() << u"ana@localhost"_qs << u"refused"_qs;
+        QTest::newRow("address alone") << QString() << u"a@b.c"_qs << u"sends"_qs;
         // Reserved characters must neither break the request nor add a key to it.
-        row("reserved characters", " João & Maria #1 idioma=9 ", "  a+b@example.org  ", "sends");
+        QTest::newRow("reserved characters")
+            << u" João & Maria #1 idioma=9 "_qs << u"  a+b@example.org  "_qs << u"sends"_qs;
     }
 
     void okFollowsTheAddressRule()
