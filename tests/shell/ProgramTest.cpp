@@ -272,7 +272,6 @@ private slots:
         }
     }
 
-
     void aCopiedWordFillsTheBarAndTheDetails()
     {
         ProgramRig& r = *m_rig;
