@@ -4,6 +4,7 @@
 #include <QMargins>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -23,13 +24,16 @@ QMargins frameMargins(const QWidget& window)
 
 void place(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth);
 
-// Qt learns a window's frame only once the window manager has framed it,
-// which has happened by the time the window is first exposed. If the real
-// margins differ from the guessed ones, the companion is placed again.
+// Qt learns a window's frame only once the window manager has framed it and
+// said so, which may come a little after the window is first exposed. Once
+// the real margins are known, and if they differ from the guessed ones, the
+// companion is placed again. A window manager that never frames it ends the
+// watch after a while.
 class FrameWatch : public QObject
 {
 public:
     static constexpr const char* kName = "quilletFrameWatch";
+    static constexpr int kPatienceMilliseconds = 2000;
 
     FrameWatch(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth,
                QMargins guess)
@@ -43,6 +47,7 @@ public:
         setObjectName(QLatin1String(kName));
         companion.installEventFilter(this);
         watchWindow();
+        QTimer::singleShot(kPatienceMilliseconds, this, &FrameWatch::finish);
     }
 
 protected:
@@ -52,11 +57,10 @@ protected:
             return false;
         if (watched == &m_companion && event->type() == QEvent::Show)
             watchWindow();
-        else if (event->type() == QEvent::Expose && watched == m_companion.windowHandle() &&
-                 m_companion.windowHandle()->isExposed()) {
-            m_done = true;
-            setObjectName(QString());  // not the watch the next placement replaces
-            deleteLater();
+        const bool framedNow = (event->type() == QEvent::Expose || event->type() == QEvent::Move) &&
+                               m_companion.isVisible() && !frameMargins(m_companion).isNull();
+        if (framedNow) {
+            finish();
             if (m_anchor && frameMargins(m_companion) != m_guess)
                 place(m_companion, *m_anchor, m_base, m_matchWidth);
         }
@@ -64,6 +68,13 @@ protected:
     }
 
 private:
+    void finish()
+    {
+        m_done = true;
+        setObjectName(QString());  // not the watch the next placement replaces
+        deleteLater();
+    }
+
     // The native window exists only from the first show on.
     void watchWindow()
     {
