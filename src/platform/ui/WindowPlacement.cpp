@@ -22,82 +22,10 @@ QMargins frameMargins(const QWidget& window)
             frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
-void place(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth);
-
-// Qt learns a window's frame only once the window manager has framed it and
-// said so, which may come a little after the window is first exposed. Once
-// the real margins are known, and if they differ from the guessed ones, the
-// companion is placed again. A window manager that never frames it ends the
-// watch after a while.
-class FrameWatch : public QObject
+// Places the companion's frame by the rule, counting `margins` as its frame.
+void placeWith(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth,
+               QMargins margins)
 {
-public:
-    static constexpr const char* kName = "quilletFrameWatch";
-    static constexpr int kPatienceMilliseconds = 2000;
-
-    FrameWatch(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth,
-               QMargins guess)
-        : QObject(&companion),
-          m_companion(companion),
-          m_anchor(&anchor),
-          m_base(base),
-          m_matchWidth(matchWidth),
-          m_guess(guess)
-    {
-        setObjectName(QLatin1String(kName));
-        companion.installEventFilter(this);
-        watchWindow();
-        QTimer::singleShot(kPatienceMilliseconds, this, &FrameWatch::finish);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (m_done)
-            return false;
-        if (watched == &m_companion && event->type() == QEvent::Show)
-            watchWindow();
-        const bool framedNow = (event->type() == QEvent::Expose || event->type() == QEvent::Move) &&
-                               m_companion.isVisible() && !frameMargins(m_companion).isNull();
-        if (framedNow) {
-            finish();
-            if (m_anchor && frameMargins(m_companion) != m_guess)
-                place(m_companion, *m_anchor, m_base, m_matchWidth);
-        }
-        return false;
-    }
-
-private:
-    void finish()
-    {
-        m_done = true;
-        setObjectName(QString());  // not the watch the next placement replaces
-        deleteLater();
-    }
-
-    // The native window exists only from the first show on.
-    void watchWindow()
-    {
-        if (QWindow* window = m_companion.windowHandle())
-            window->installEventFilter(this);
-    }
-
-    QWidget& m_companion;
-    QPointer<const QWidget> m_anchor;
-    QPointer<const QWidget> m_base;
-    bool m_matchWidth;
-    QMargins m_guess;
-    bool m_done = false;
-};
-
-void place(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth)
-{
-    delete companion.findChild<QObject*>(QLatin1String(FrameWatch::kName),
-                                         Qt::FindDirectChildrenOnly);
-    QMargins margins = frameMargins(companion);
-    const bool framed = !margins.isNull();
-    if (!framed)
-        margins = frameMargins(anchor);
     QRect anchorFrame = anchor.frameGeometry();
     if (base && base->frameGeometry().adjusted(0, -1, 0, 1).intersects(anchorFrame))
         anchorFrame |= base->frameGeometry();
@@ -112,6 +40,76 @@ void place(QWidget& companion, const QWidget& anchor, const QWidget* base, bool 
     // The client's place, not move(): move() counts a frame only once Qt
     // knows it.
     companion.setGeometry(QRect(topLeft + QPoint(margins.left(), margins.top()), companion.size()));
+}
+
+// Qt learns a window's frame only once the window manager has framed it and
+// said so, around the window's first expose, sometimes in steps. For a while
+// after the opening, each time the known margins change the companion is
+// placed again by them.
+class FrameWatch : public QObject
+{
+public:
+    static constexpr const char* kName = "quilletFrameWatch";
+    static constexpr int kPatienceMilliseconds = 2000;
+
+    FrameWatch(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth,
+               QMargins guess)
+        : QObject(&companion),
+          m_companion(companion),
+          m_anchor(&anchor),
+          m_base(base),
+          m_matchWidth(matchWidth),
+          m_placedBy(guess)
+    {
+        setObjectName(QLatin1String(kName));
+        companion.installEventFilter(this);
+        watchWindow();
+        QTimer::singleShot(kPatienceMilliseconds, this, [this] {
+            setObjectName(QString());  // not the watch the next placement replaces
+            deleteLater();
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_companion && event->type() == QEvent::Show)
+            watchWindow();
+        if ((event->type() != QEvent::Expose && event->type() != QEvent::Move) ||
+            !m_companion.isVisible() || !m_anchor)
+            return false;
+        const QMargins margins = frameMargins(m_companion);
+        if (!margins.isNull() && margins != m_placedBy) {
+            m_placedBy = margins;
+            placeWith(m_companion, *m_anchor, m_base, m_matchWidth, margins);
+        }
+        return false;
+    }
+
+private:
+    // The native window exists only from the first show on.
+    void watchWindow()
+    {
+        if (QWindow* window = m_companion.windowHandle())
+            window->installEventFilter(this);
+    }
+
+    QWidget& m_companion;
+    QPointer<const QWidget> m_anchor;
+    QPointer<const QWidget> m_base;
+    bool m_matchWidth;
+    QMargins m_placedBy;
+};
+
+void place(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth)
+{
+    delete companion.findChild<QObject*>(QLatin1String(FrameWatch::kName),
+                                         Qt::FindDirectChildrenOnly);
+    QMargins margins = frameMargins(companion);
+    const bool framed = !margins.isNull();
+    if (!framed)
+        margins = frameMargins(anchor);
+    placeWith(companion, anchor, base, matchWidth, margins);
     if (!framed)
         new FrameWatch(companion, anchor, base, matchWidth, margins);
 }
