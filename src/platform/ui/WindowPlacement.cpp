@@ -43,14 +43,16 @@ void placeWith(QWidget& companion, const QWidget& anchor, const QWidget* base, b
 }
 
 // Qt learns a window's frame only once the window manager has framed it and
-// said so, around the window's first expose, sometimes in steps. For a while
-// after the opening, each time the known margins change the companion is
-// placed again by them.
+// said so, around the window's first expose, sometimes in steps and without
+// an event of its own. For a while after the opening the margins are looked
+// at on every move and expose and a few times a second, and each time they
+// have changed the companion is placed again by them.
 class FrameWatch : public QObject
 {
 public:
     static constexpr const char* kName = "quilletFrameWatch";
-    static constexpr int kPatienceMilliseconds = 2000;
+    static constexpr int kLookEveryMilliseconds = 50;
+    static constexpr int kLooks = 40;
 
     FrameWatch(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth,
                QMargins guess)
@@ -64,10 +66,15 @@ public:
         setObjectName(QLatin1String(kName));
         companion.installEventFilter(this);
         watchWindow();
-        QTimer::singleShot(kPatienceMilliseconds, this, [this] {
+        m_timer.callOnTimeout(this, [this] {
+            look();
+            if (++m_looks < kLooks)
+                return;
+            m_timer.stop();
             setObjectName(QString());  // not the watch the next placement replaces
             deleteLater();
         });
+        m_timer.start(kLookEveryMilliseconds);
     }
 
 protected:
@@ -75,18 +82,23 @@ protected:
     {
         if (watched == &m_companion && event->type() == QEvent::Show)
             watchWindow();
-        if ((event->type() != QEvent::Expose && event->type() != QEvent::Move) ||
-            !m_companion.isVisible() || !m_anchor)
-            return false;
+        if (event->type() == QEvent::Expose || event->type() == QEvent::Move)
+            look();
+        return false;
+    }
+
+private:
+    void look()
+    {
+        if (!m_companion.isVisible() || !m_anchor)
+            return;
         const QMargins margins = frameMargins(m_companion);
         if (!margins.isNull() && margins != m_placedBy) {
             m_placedBy = margins;
             placeWith(m_companion, *m_anchor, m_base, m_matchWidth, margins);
         }
-        return false;
     }
 
-private:
     // The native window exists only from the first show on.
     void watchWindow()
     {
@@ -99,6 +111,8 @@ private:
     QPointer<const QWidget> m_base;
     bool m_matchWidth;
     QMargins m_placedBy;
+    QTimer m_timer;
+    int m_looks = 0;
 };
 
 void place(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth)
