@@ -41,12 +41,12 @@ int runDumpCommand(const CommandArguments& arguments, std::ostream& out, std::os
                 throw UsageError("dump takes exactly one file");
             const std::filesystem::path path = arguments[0];
             const dict::FileRole kind = roleOf(path);
-            const std::string bytes = readFileBytes(arguments[0]);
+            const InputFile file = mapFileBytes(arguments[0]);
             const bool longRecords =
                 kind == dict::FileRole::Details || kind == dict::FileRole::UserDetails;
             const std::size_t length =
                 longRecords ? dict::kLongRecordLength : dict::kShortRecordLength;
-            const std::string_view all = bytes;
+            const std::string_view all = file.bytes();
 
             std::size_t number = 0;
             for (std::size_t offset = 0; offset + length <= all.size(); offset += length) {

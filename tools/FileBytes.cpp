@@ -25,4 +25,13 @@ std::string readFileBytes(const std::string& path)
     return std::move(bytes).str();
 }
 
+InputFile mapFileBytes(const std::string& path)
+{
+    InputFile file;
+    if (file.mapped.open(path, UINTMAX_MAX, dictionary::FileAccess::Map) !=
+        dictionary::FileReadStatus::Read)
+        file.read = readFileBytes(path);  // throws the reason, or reads a pipe
+    return file;
+}
+
 }  // namespace quillet::tool

@@ -29,8 +29,9 @@ std::filesystem::path dictionaryFilePath(const std::filesystem::path& folder,
     return folder / core::toPath(name);
 }
 
-DictionaryFiles::DictionaryFiles()
-    : m_files{RecordFile(kShortRecordLength), RecordFile(kShortRecordLength),
+DictionaryFiles::DictionaryFiles(RecordFile::Mode readOnlyMode)
+    : m_readOnlyMode(readOnlyMode),
+      m_files{RecordFile(kShortRecordLength), RecordFile(kShortRecordLength),
               RecordFile(kLongRecordLength), RecordFile(kShortRecordLength),
               RecordFile(kLongRecordLength)}
 {
@@ -45,13 +46,23 @@ std::vector<OpenFailure> DictionaryFiles::open(const std::filesystem::path& fold
         const std::filesystem::path path = dictionaryFilePath(folder, stem, role);
         const bool writable = role == FileRole::User || role == FileRole::UserDetails;
         std::string reason;
-        if (!file(role).open(path,
-                             writable ? RecordFile::Mode::WriteThrough : RecordFile::Mode::ReadOnly,
+        if (!file(role).open(path, writable ? RecordFile::Mode::WriteThrough : m_readOnlyMode,
                              reason))
             failures.push_back({role, path, reason});
     }
     m_indexTable.load(index());
     return failures;
+}
+
+void DictionaryFiles::reopenCutFiles()
+{
+    for (const FileRole role : {FileRole::Main, FileRole::Details})
+        if (file(role).wasCut())
+            file(role).refresh();
+    if (index().wasCut()) {
+        index().refresh();
+        m_indexTable.load(index());
+    }
 }
 
 void DictionaryFiles::close()

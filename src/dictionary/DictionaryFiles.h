@@ -1,7 +1,9 @@
 #pragma once
 // The five files of one dictionary, named folder + stem + extension. They are
 // opened and closed as a set; a missing file is created empty. Files that did
-// open stay usable when another of the set failed.
+// open stay usable when another of the set failed. The main, index and details
+// files are opened in the read-only mode given at construction, the user files
+// write-through.
 
 #include "dictionary/IndexTable.h"
 #include "dictionary/RecordFile.h"
@@ -37,12 +39,18 @@ struct OpenFailure
 class DictionaryFiles
 {
 public:
-    DictionaryFiles();
+    explicit DictionaryFiles(RecordFile::Mode readOnlyMode = RecordFile::Mode::ReadOnly);
+    // The index table points at the index file.
+    DictionaryFiles(const DictionaryFiles&) = delete;
+    DictionaryFiles& operator=(const DictionaryFiles&) = delete;
 
     // Closes all five, then opens main, index, details, user and user details
     // in that order. Returns the files that could not be opened (none: success).
     std::vector<OpenFailure> open(const std::filesystem::path& folder, std::u16string_view stem);
     void close();
+    // Opens again, at its present size, each read-only file that was cut short
+    // in place since it was opened. Cheap when none was: call before a lookup.
+    void reopenCutFiles();
 
     RecordFile& file(FileRole role) { return m_files[static_cast<std::size_t>(role)]; }
     RecordFile& main() { return file(FileRole::Main); }
@@ -51,10 +59,11 @@ public:
     RecordFile& user() { return file(FileRole::User); }
     RecordFile& userDetails() { return file(FileRole::UserDetails); }
 
-    // The index file's keys, read once at open.
+    // The block search over the index file, whose order is checked at open.
     const IndexTable& indexTable() const { return m_indexTable; }
 
 private:
+    RecordFile::Mode m_readOnlyMode;
     std::array<RecordFile, 5> m_files;
     IndexTable m_indexTable;
 };

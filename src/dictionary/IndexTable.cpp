@@ -1,55 +1,110 @@
 #include "dictionary/IndexTable.h"
 
-#include "core/TextUtil.h"
 #include "core/Windows1252.h"
 
 #include <algorithm>
 
 namespace quillet::dictionary {
 
+namespace {
+
+std::string_view trimmedKey(std::string_view key)
+{
+    const auto first = key.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return key.substr(first, key.find_last_not_of(' ') - first + 1);
+}
+
+char16_t unitOf(char byte)
+{
+    const auto value = static_cast<unsigned char>(byte);
+    return value < 0x80 ? value : core::decodeWindows1252(value);
+}
+
+// word < key, as UTF-16 texts.
+bool sortsBefore(std::u16string_view word, std::string_view key)
+{
+    const std::size_t common = std::min(word.size(), key.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const char16_t unit = unitOf(key[i]);
+        if (word[i] != unit)
+            return word[i] < unit;
+    }
+    return word.size() < key.size();
+}
+
+bool keysInOrder(std::string_view lower, std::string_view upper)
+{
+    const std::size_t common = std::min(lower.size(), upper.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const char16_t a = unitOf(lower[i]);
+        const char16_t b = unitOf(upper[i]);
+        if (a != b)
+            return a < b;
+    }
+    return lower.size() <= upper.size();
+}
+
+}  // namespace
+
 void IndexTable::load(const RecordFile& indexFile)
 {
     clear();
-    const std::int32_t count = indexFile.recordCount();
-    m_keys.reserve(static_cast<std::size_t>(count));
-    m_first.reserve(static_cast<std::size_t>(count));
-    for (std::int32_t number = 1; number <= count; ++number) {
-        const IndexRecord record = parseIndex(indexFile.recordBytes(number));
-        m_keys.push_back(core::trimSpaces(record.key));
-        m_first.push_back(std::max<std::int32_t>(record.firstRecord, 1));
-    }
-    m_sorted = std::is_sorted(m_keys.begin(), m_keys.end());
+    m_file = &indexFile;
+    m_count = indexFile.recordCount();
+    for (std::int32_t number = 2; number <= m_count && m_sorted; ++number)
+        m_sorted = keysInOrder(record(number - 1).key, record(number).key);
+    // The search touches a few records a lookup; the walk touched them all.
+    indexFile.releasePages();
 }
 
 void IndexTable::clear()
 {
-    m_keys.clear();
-    m_first.clear();
+    m_file = nullptr;
+    m_count = 0;
     m_sorted = true;
+}
+
+IndexView IndexTable::record(std::int32_t number) const
+{
+    IndexView view = parseIndexView(m_file->recordBytes(number));
+    view.key = trimmedKey(view.key);
+    return view;
+}
+
+std::int32_t IndexTable::firstOf(std::int32_t number) const
+{
+    return std::max<std::int32_t>(record(number).firstRecord, 1);
 }
 
 Block IndexTable::blockFor(std::u16string_view folded) const
 {
-    if (folded < std::u16string_view(m_keys.front()))
-        return {1, m_keys.size() >= 2 ? m_first[1] : kLastBlockEnd};
+    if (sortsBefore(folded, record(1).key))
+        return {1, m_count >= 2 ? firstOf(2) : kLastBlockEnd};
     if (!m_sorted)
         return linearBlockFor(folded);
-    const auto after = std::upper_bound(m_keys.begin() + 1, m_keys.end(), folded,
-                                        [](std::u16string_view word, const std::u16string& key) {
-                                            return word < std::u16string_view(key);
-                                        });
-    const auto j = static_cast<std::size_t>(after - m_keys.begin());
-    if (j == m_keys.size())
-        return {m_first.back(), kLastBlockEnd};
-    return {m_first[j - 1], m_first[j]};
+    // The first record after record 1 whose key sorts after `folded`.
+    std::int32_t low = 2;
+    std::int32_t high = m_count + 1;
+    while (low < high) {
+        const std::int32_t middle = low + (high - low) / 2;
+        if (sortsBefore(folded, record(middle).key))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    if (low > m_count)
+        return {firstOf(m_count), kLastBlockEnd};
+    return {firstOf(low - 1), firstOf(low)};
 }
 
 Block IndexTable::linearBlockFor(std::u16string_view folded) const
 {
-    for (std::size_t j = 1; j < m_keys.size(); ++j)
-        if (folded < std::u16string_view(m_keys[j]))
-            return {m_first[j - 1], m_first[j]};
-    return {m_first.back(), kLastBlockEnd};
+    for (std::int32_t number = 2; number <= m_count; ++number)
+        if (sortsBefore(folded, record(number).key))
+            return {firstOf(number - 1), firstOf(number)};
+    return {firstOf(m_count), kLastBlockEnd};
 }
 
 }  // namespace quillet::dictionary

@@ -1,16 +1,15 @@
 #pragma once
-// The index file held in memory for the block search. The block of a folded
+// The block search over the index file, read in place. The block of a folded
 // word F is found exactly as by walking the index record by record: start is
 // the firstRecord of the record before the first record after record 1 whose
 // key sorts after F. When the keys are in order this is a binary search;
 // otherwise the walk is done literally. A firstRecord below 1 reads as 1.
+// Keys are compared trimmed, as UTF-16 units decoded from Windows-1252.
 
 #include "dictionary/RecordFile.h"
 
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace quillet::dictionary {
 
@@ -26,20 +25,24 @@ struct Block
 class IndexTable
 {
 public:
+    // Checks the order of the keys once. `indexFile` must outlive the table or
+    // be loaded again after it is opened, refreshed or closed.
     void load(const RecordFile& indexFile);
     void clear();
 
-    bool empty() const { return m_keys.empty(); }
+    bool empty() const { return m_count == 0; }
     bool sorted() const { return m_sorted; }
 
     // `folded` must already be trimmed. Precondition: !empty().
     Block blockFor(std::u16string_view folded) const;
 
 private:
+    IndexView record(std::int32_t number) const;
+    std::int32_t firstOf(std::int32_t number) const;
     Block linearBlockFor(std::u16string_view folded) const;
 
-    std::vector<std::u16string> m_keys;  // trimmed
-    std::vector<std::int32_t> m_first;   // at least 1
+    const RecordFile* m_file = nullptr;
+    std::int32_t m_count = 0;
     bool m_sorted = true;
 };
 

@@ -64,6 +64,7 @@ void lookUpDetails(DictionaryFiles& files, core::SharedState& state, std::u16str
 bool LookupWord(DictionaryFiles& files, core::SharedState& state, std::u16string_view word,
                 bool wantDetails)
 {
+    files.reopenCutFiles();
     state.lastDetails.clear();
     const std::u16string_view trimmed = core::trimSpacesView(word);
     if (trimmed.empty()) {

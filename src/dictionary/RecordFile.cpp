@@ -1,7 +1,5 @@
 #include "dictionary/RecordFile.h"
 
-#include "dictionary/RegularFile.h"
-
 #include <utility>
 
 namespace quillet::dictionary {
@@ -36,7 +34,9 @@ bool RecordFile::open(const std::filesystem::path& path, Mode mode, std::string&
 {
     close();
     m_path = path;
-    FileReadStatus status = readRegularFile(path, maxFileBytes(), m_data);
+    m_mode = mode;
+    FileReadStatus status =
+        mode == Mode::WriteThrough ? readRegularFile(path, maxFileBytes(), m_data) : load(m_mapped);
     if (status == FileReadStatus::Missing) {
         if (!std::ofstream(path, std::ios::binary)) {
             reason = describe(path, "cannot be created");
@@ -58,10 +58,25 @@ bool RecordFile::open(const std::filesystem::path& path, Mode mode, std::string&
     return true;
 }
 
+FileReadStatus RecordFile::load(MappedFile& into) const
+{
+    return into.open(m_path, maxFileBytes(),
+                     m_mode == Mode::ReadOnly ? FileAccess::Map : FileAccess::ReadWhole);
+}
+
 bool RecordFile::refresh()
 {
+    if (!m_open)
+        return false;
+    if (m_mode != Mode::WriteThrough) {
+        MappedFile fresh;
+        if (load(fresh) != FileReadStatus::Read)
+            return false;
+        m_mapped = std::move(fresh);
+        return true;
+    }
     std::string bytes;
-    if (!m_open || readRegularFile(m_path, maxFileBytes(), bytes) != FileReadStatus::Read)
+    if (readRegularFile(m_path, maxFileBytes(), bytes) != FileReadStatus::Read)
         return false;
     m_data = std::move(bytes);
     return true;
@@ -72,6 +87,7 @@ void RecordFile::close()
     if (m_stream.is_open())
         m_stream.close();
     m_stream.clear();
+    m_mapped.close();
     m_data.clear();
     m_data.shrink_to_fit();
     m_open = false;
@@ -85,9 +101,14 @@ std::uintmax_t RecordFile::maxFileBytes() const
     return m_recordLength * (std::uintmax_t{1} << 31) - 1;
 }
 
+std::string_view RecordFile::bytes() const
+{
+    return m_mode == Mode::WriteThrough ? std::string_view(m_data) : m_mapped.bytes();
+}
+
 std::int32_t RecordFile::recordCount() const
 {
-    const std::size_t count = m_data.size() / m_recordLength;
+    const std::size_t count = bytes().size() / m_recordLength;
     return count > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<std::int32_t>(count);
 }
 
@@ -95,8 +116,7 @@ std::string_view RecordFile::recordBytes(std::int32_t number) const
 {
     if (number < 1 || number > recordCount())
         return {};
-    return std::string_view(m_data).substr(static_cast<std::size_t>(number - 1) * m_recordLength,
-                                           m_recordLength);
+    return bytes().substr(static_cast<std::size_t>(number - 1) * m_recordLength, m_recordLength);
 }
 
 std::string_view RecordFile::touch(std::int32_t number)

@@ -5,8 +5,9 @@
 // A short trailing record (the file length is not a multiple of the record
 // length) counts as absent.
 //
-// Read-only files are read whole at open and served from memory. Writable
-// files keep the same in-memory copy and write every record through to disk,
+// Read-only files are mapped (see MappedFile), so a record is read in place
+// and only when asked for; the copy mode reads them whole at open instead.
+// Writable files are read whole and write every record through to disk,
 // flushed at once, so a saved record survives a crash right after.
 //
 // Only a regular file opens: a folder, FIFO or device is a damaged
@@ -14,6 +15,7 @@
 // numbers can address.
 
 #include "dictionary/Records.h"
+#include "dictionary/RegularFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +29,7 @@ namespace quillet::dictionary {
 class RecordFile
 {
 public:
-    enum class Mode { ReadOnly, WriteThrough };
+    enum class Mode { ReadOnly, ReadOnlyCopy, WriteThrough };
 
     explicit RecordFile(std::size_t recordLength);
 
@@ -35,9 +37,14 @@ public:
     // closed and `reason` says why.
     bool open(const std::filesystem::path& path, Mode mode, std::string& reason);
     void close();
-    // Re-reads the open file from disk, so records another running copy of the
-    // program wrote are seen. False (the copy in memory kept) when it cannot.
+    // Re-reads (or maps again) the open file from disk, so records another
+    // running copy of the program wrote are seen. False (the old contents
+    // kept) when it cannot.
     bool refresh();
+    // A mapped read-only file was cut short in place since it was opened: the
+    // lost records read as empty until refresh().
+    bool wasCut() const { return m_mapped.wasCut(); }
+    void releasePages() const { m_mapped.releasePages(); }
     bool isOpen() const { return m_open; }
     bool isWritable() const { return m_stream.is_open(); }
     const std::filesystem::path& path() const { return m_path; }
@@ -62,11 +69,15 @@ public:
 
 private:
     std::uintmax_t maxFileBytes() const;
+    FileReadStatus load(MappedFile& into) const;
+    std::string_view bytes() const;
     std::string_view touch(std::int32_t number);
 
     std::size_t m_recordLength;
     std::filesystem::path m_path;
-    std::string m_data;
+    Mode m_mode = Mode::ReadOnly;
+    MappedFile m_mapped;  // read-only modes
+    std::string m_data;   // write-through mode
     std::fstream m_stream;
     bool m_open = false;
     bool m_pastEnd = false;

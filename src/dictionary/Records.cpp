@@ -46,11 +46,11 @@ EntryRecord parseEntry(std::string_view record)
     return {core::fromWindows1252(view.term), core::fromWindows1252(view.body)};
 }
 
-IndexRecord parseIndex(std::string_view record)
+IndexView parseIndexView(std::string_view record)
 {
     std::size_t offset = 0;
-    IndexRecord index;
-    index.key = core::fromWindows1252(readCountedText(record, offset));
+    IndexView index;
+    index.key = readCountedText(record, offset);
     if (offset + 4 <= record.size()) {
         std::uint32_t value = 0;
         for (int i = 3; i >= 0; --i) {
@@ -60,6 +60,12 @@ IndexRecord parseIndex(std::string_view record)
         index.firstRecord = static_cast<std::int32_t>(value);
     }
     return index;
+}
+
+IndexRecord parseIndex(std::string_view record)
+{
+    const IndexView view = parseIndexView(record);
+    return {core::fromWindows1252(view.key), view.firstRecord};
 }
 
 RecordError serializeEntry(const EntryRecord& record, std::size_t recordLength, std::string& out)

@@ -31,6 +31,13 @@ struct IndexRecord
     bool operator==(const IndexRecord&) const = default;
 };
 
+// The raw Windows-1252 bytes of an index key, pointing into the record.
+struct IndexView
+{
+    std::string_view key;
+    std::int32_t firstRecord = 0;
+};
+
 // The raw Windows-1252 bytes of an entry's fields, pointing into the record.
 struct EntryView
 {
@@ -53,6 +60,7 @@ std::string_view readCountedText(std::string_view record, std::size_t& offset);
 EntryView parseEntryView(std::string_view record);
 EntryRecord parseEntry(std::string_view record);
 IndexRecord parseIndex(std::string_view record);
+IndexView parseIndexView(std::string_view record);
 
 // Exactly `recordLength` bytes in `out` on success; `out` is left alone on error.
 RecordError serializeEntry(const EntryRecord& record, std::size_t recordLength, std::string& out);

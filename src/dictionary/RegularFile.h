@@ -1,12 +1,14 @@
 #pragma once
-// Reading and locking the program's own files. A file is read only when it is
+// Reading, mapping and locking the program's own files. A file is read only when it is
 // a regular file no larger than the caller's cap: it is opened without
 // blocking, so a FIFO or a device left under its name is refused, never waited
 // on or read without end.
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace quillet::dictionary {
 
@@ -15,6 +17,46 @@ enum class FileReadStatus { Read, Missing, NotRegular, TooLarge, Failed };
 // Reads the whole file into `bytes` (left empty unless the status is Read).
 FileReadStatus readRegularFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
                                std::string& bytes);
+
+enum class FileAccess {
+    Map,        // mapped where the system can, else read whole
+    ReadWhole,  // always read whole into memory
+};
+
+// A read-only view of a whole file, checked as readRegularFile checks it.
+// Mapped, only the pages a reader touches are read and kept, and the file's
+// handle is not held. A file cut short in place while mapped would make a read
+// of a lost page fault: the fault is caught, a page of zero bytes stands in for
+// the lost one, and wasCut() turns true so the owner can open the file again.
+// A file replaced on disk (renamed over) leaves the mapping on the old one.
+class MappedFile
+{
+public:
+    MappedFile() = default;
+    ~MappedFile() { close(); }
+    MappedFile(MappedFile&& other) noexcept;
+    MappedFile& operator=(MappedFile&& other) noexcept;
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    // Left closed (empty) unless the status is Read.
+    FileReadStatus open(const std::filesystem::path& path, std::uintmax_t maxBytes,
+                        FileAccess access);
+    void close();
+
+    std::string_view bytes() const { return m_mapped ? m_view : std::string_view(m_copy); }
+    bool isMapped() const { return m_mapped; }
+    bool wasCut() const;
+    // Lets the system drop the pages read so far from this process; they are
+    // read again when touched.
+    void releasePages() const;
+
+private:
+    std::string_view m_view;  // the mapping
+    bool m_mapped = false;
+    int m_region = -1;  // slot of the mapping in the fault handler's table
+    std::string m_copy;
+};
 
 // An exclusive advisory lock on a file while the object lives, so running
 // copies of the program take turns. Waits for another holder. Where the
