@@ -2,7 +2,7 @@
 // committed beside it. Building it again must give the same bytes, so a change
 // of the cipher tables, the encoder, the record layouts or the builder's
 // choices cannot pass unseen; and the program's lookup must answer every source
-// line from the committed files.
+// line from the committed files, mapped and read whole.
 
 #include "DictionaryBuilder.h"
 #include "TsvReader.h"
@@ -51,8 +51,9 @@ TEST(GoldenDictionary, CommittedFilesAnswerEverySourceLine)
         std::filesystem::copy_file(kGolden / ("en-pt" + extension), folder / ("en-pt" + extension));
     core::SharedState state;
     core::catalogueField(state.dictionaryTable[0], core::CatalogueField::AlignedDetails) = u"S";
-    dictionary::DictionaryFiles files;
-    ASSERT_TRUE(files.open(folder.path(), u"en-pt").empty());
+    dictionary::DictionaryFiles mapped, copied(dictionary::RecordFile::Mode::ReadOnlyCopy);
+    ASSERT_TRUE(mapped.open(folder.path(), u"en-pt").empty());
+    ASSERT_TRUE(copied.open(folder.path(), u"en-pt").empty());
 
     // "translation|details" where the build changed a line; "-": not found.
     std::u16string night = u"night <s>";
@@ -73,9 +74,11 @@ TEST(GoldenDictionary, CommittedFilesAnswerEverySourceLine)
                 ? found->second
                 : entry.translation + u"|" +
                       (entry.details.empty() ? entry.translation : entry.details);
-        const bool hit = dictionary::LookupWord(files, state, entry.headword, true);
-        EXPECT_EQ(hit ? state.lastTranslation + u"|" + state.lastDetails : u"-", expected)
-            << core::toUtf8(entry.headword);
+        for (dictionary::DictionaryFiles* files : {&mapped, &copied}) {
+            const bool hit = dictionary::LookupWord(*files, state, entry.headword, true);
+            EXPECT_EQ(hit ? state.lastTranslation + u"|" + state.lastDetails : u"-", expected)
+                << core::toUtf8(entry.headword);
+        }
     }
 }
 
