@@ -75,24 +75,3 @@ TEST(Catalogue, BytesAreReadAsUtf8OrElseWindows1252)
     EXPECT_EQ(decodeCatalogueBytes("\xEF\xBB\xBFIngl\xC3\xAAs"), u"Inglês");
     EXPECT_EQ(decodeCatalogueBytes("Ingl\xEAs"), u"Inglês");
 }
-
-// Switching and the failure report are driven through the windows' tests.
-TEST(Activation, OpensTheActiveRowsFilesAndDescribesTheWindow)
-{
-    TempFolder folder;
-    core::SharedState state;
-    state.appFolder = folder.appFolder();
-    loadCatalogueText(state, u"Inglês|English|engpor|0|S|N\nPortuguês|Portuguese|poreng|1|s|S\n");
-    DictionaryFiles files;
-    for (const auto& [row, language, expected] :
-         {std::tuple{0, 1, u"S Quillet 2007 - English engpor.qlc"},
-          {1, 0, u"N Quillet 2007 - Português poreng.qlc"}}) {
-        state.activeDictionary = static_cast<std::int16_t>(row);
-        state.interfaceLanguage = static_cast<std::int16_t>(language);
-        const Activation activation = OpenDictionaryFiles(files, state);
-        EXPECT_TRUE(activation.failures.empty());
-        EXPECT_EQ((activation.pronunciationEnabled ? u"S " : u"N ") + activation.mainTitle + u" " +
-                      files.main().path().filename().u16string(),
-                  expected);
-    }
-}

@@ -134,3 +134,28 @@ TEST_F(LookupTest, AlignedDetailsAreSearchedFromTheMainRecordOn)
         EXPECT_EQ(lookup(u"house"), u"casa|too early");
     }
 }
+
+// Changed on disk while open: cut short in place, then written again in place
+// (as cp does), then replaced by renames (as a rebuild does). The mapped read
+// of a lost page must not crash; once whole again the files are read anew; a
+// mapping keeps a replaced file's pages.
+TEST_F(LookupTest, FilesCutShortOrReplacedWhileOpenNeverBreakALookup)
+{
+    DictionaryContent old(3);  // "w190" lies on the third page of the main file
+    old[1] = {indexRecord(u"a", 1)};
+    for (int i = 100; i < 300; ++i) {
+        const std::u16string word = u"w" + core::fromUtf8(std::to_string(i));
+        old[0].push_back(mainRecord(word, u"t" + word));
+        old[2].push_back(detailsRecord(word, u"n" + word));
+    }
+    open(old);
+    for (const auto& [name, size] : {std::pair{"test.qlc", 8192}, {"test.ind", 0}, {"test.pdt", 0}})
+        std::filesystem::resize_file(m_folder / name, size);
+    EXPECT_EQ(lookup(u"w190"), u"-");
+    writeDictionary(m_folder.path(), "test", old);
+    EXPECT_EQ(lookup(u"w190"), u"tw190|nw190");
+    writeDictionary(m_folder.path(), "new", {});
+    for (const std::string extension : {".qlc", ".ind", ".pdt"})
+        std::filesystem::rename(m_folder / ("new" + extension), m_folder / ("test" + extension));
+    EXPECT_EQ(lookup(u"w190"), u"tw190|nw190");
+}

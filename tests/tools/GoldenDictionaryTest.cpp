@@ -52,8 +52,8 @@ TEST(GoldenDictionary, CommittedFilesAnswerEverySourceLine)
     core::SharedState state;
     core::catalogueField(state.dictionaryTable[0], core::CatalogueField::AlignedDetails) = u"S";
     dictionary::DictionaryFiles mapped, copied(dictionary::RecordFile::Mode::ReadOnlyCopy);
-    ASSERT_TRUE(mapped.open(folder.path(), u"en-pt").empty());
-    ASSERT_TRUE(copied.open(folder.path(), u"en-pt").empty());
+    ASSERT_TRUE(mapped.open(folder.path(), u"en-pt").empty() &&
+                copied.open(folder.path(), u"en-pt").empty());
 
     // "translation|details" where the build changed a line; "-": not found.
     std::u16string night = u"night <s>";
