@@ -1,7 +1,7 @@
 // Word lookup on the FreeDict English-Portuguese set and on a synthetic set of
-// 1,000,000 headwords, both built with the tool's library, and the build of
-// the FreeDict set itself. The sets are written under the build folder
-// (bench-data/); the synthetic one is kept between runs.
+// 1,000,000 headwords, both built with the tool's library, the opening of
+// either set, and the build of the FreeDict set itself. The sets are written
+// under the build folder (bench-data/); the synthetic one is kept between runs.
 
 #include "DictdImporter.h"
 #include "DictionaryBuilder.h"
@@ -12,6 +12,8 @@
 #include "dictionary/Lookup.h"
 
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -153,6 +155,86 @@ void BM_LookupHitNoDetails_Synthetic1M(benchmark::State& state)
     lookup(state, synthetic(), synthetic().hits, true, false);
 }
 
+// Drops a set's files from the page cache, as after a reboot. Pages another
+// mapping holds stay, so the benchmark's own open set is closed first.
+void evict(const std::string& stem)
+{
+    for (const char* extension : {".qlc", ".ind", ".pdt"}) {
+        const int handle = ::open((kDataFolder / (stem + extension)).c_str(), O_RDONLY);
+        if (handle >= 0) {
+            ::posix_fadvise(handle, 0, 0, POSIX_FADV_DONTNEED);
+            ::close(handle);
+        }
+    }
+}
+
+// What activating a catalogue row costs: the files opened (the index order
+// checked), then, unless `lookups` is 0, that many first lookups on the fresh
+// files (hits with details, their pages not yet touched by this process).
+// Cold: the files are first dropped from the page cache.
+void activate(benchmark::State& state, OpenSet& set, const std::string& stem,
+              dictionary::RecordFile::Mode mode, bool cold, int lookups)
+{
+    if (!set.problem.empty()) {
+        state.SkipWithError(set.problem.c_str());
+        return;
+    }
+    if (cold)
+        set.files.close();
+    dictionary::DictionaryFiles files(mode);
+    std::size_t next = 0;
+    std::size_t wrong = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        files.close();
+        if (cold)
+            evict(stem);
+        state.ResumeTiming();
+        wrong += !files.open(kDataFolder, std::u16string(stem.begin(), stem.end())).empty();
+        for (int i = 0; i < lookups; ++i) {
+            next = (next + 7919) % set.hits.size();  // far from the last, so its pages are new
+            wrong += !dictionary::LookupWord(files, set.state, set.hits[next], true);
+        }
+    }
+    if (wrong != 0)
+        state.SkipWithError("an open or a lookup failed");
+}
+
+using Mode = dictionary::RecordFile::Mode;
+void BM_Open_FreeDict(benchmark::State& state)
+{
+    activate(state, freeDict(), "engpor", Mode::ReadOnly, false, 0);
+}
+void BM_Open_Synthetic1M(benchmark::State& state)
+{
+    activate(state, synthetic(), "synthetic", Mode::ReadOnly, false, 0);
+}
+// The files read whole, as before they were mapped.
+void BM_OpenReadWhole_FreeDict(benchmark::State& state)
+{
+    activate(state, freeDict(), "engpor", Mode::ReadOnlyCopy, false, 0);
+}
+void BM_OpenReadWhole_Synthetic1M(benchmark::State& state)
+{
+    activate(state, synthetic(), "synthetic", Mode::ReadOnlyCopy, false, 0);
+}
+void BM_OpenAndFirstLookup_FreeDict(benchmark::State& state)
+{
+    activate(state, freeDict(), "engpor", Mode::ReadOnly, false, 1);
+}
+void BM_OpenAndFirstLookup_Synthetic1M(benchmark::State& state)
+{
+    activate(state, synthetic(), "synthetic", Mode::ReadOnly, false, 1);
+}
+void BM_ColdOpenAndFirstLookup_FreeDict(benchmark::State& state)
+{
+    activate(state, freeDict(), "engpor", Mode::ReadOnly, true, 1);
+}
+void BM_ColdOpenAndFirstLookup_Synthetic1M(benchmark::State& state)
+{
+    activate(state, synthetic(), "synthetic", Mode::ReadOnly, true, 1);
+}
+
 void BM_Build_FreeDict(benchmark::State& state)
 {
     if (!std::filesystem::exists(kIndex)) {
@@ -170,6 +252,42 @@ BENCHMARK(BM_LookupHit_Synthetic1M)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LookupMiss_Synthetic1M)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LookupHitNoDetails_FreeDict)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LookupHitNoDetails_Synthetic1M)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Open_FreeDict)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Open_Synthetic1M)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenAndFirstLookup_FreeDict)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenAndFirstLookup_Synthetic1M)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenReadWhole_FreeDict)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_OpenReadWhole_Synthetic1M)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+// These close the shared open sets, so they run last.
+BENCHMARK(BM_ColdOpenAndFirstLookup_FreeDict)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(20)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ColdOpenAndFirstLookup_Synthetic1M)
+    ->Unit(benchmark::kMicrosecond)
+    ->Iterations(20)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_Build_FreeDict)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
