@@ -10,6 +10,8 @@ namespace {
 
 std::string_view trimmedKey(std::string_view key)
 {
+    if (key.empty() || (key.front() != ' ' && key.back() != ' '))
+        return key;  // as the tool writes them
     const auto first = key.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
@@ -51,36 +53,41 @@ bool keysInOrder(std::string_view lower, std::string_view upper)
 void IndexTable::load(const RecordFile& indexFile)
 {
     clear();
-    m_file = &indexFile;
     m_count = indexFile.recordCount();
+    m_records = indexFile.bytes().substr(0, static_cast<std::size_t>(m_count) * kShortRecordLength);
     for (std::int32_t number = 2; number <= m_count && m_sorted; ++number)
-        m_sorted = keysInOrder(record(number - 1).key, record(number).key);
+        m_sorted = keysInOrder(key(number - 1), key(number));
     // The search touches a few records a lookup; the walk touched them all.
     indexFile.releasePages();
 }
 
 void IndexTable::clear()
 {
-    m_file = nullptr;
+    m_records = {};
     m_count = 0;
     m_sorted = true;
 }
 
-IndexView IndexTable::record(std::int32_t number) const
+std::string_view IndexTable::record(std::int32_t number) const
 {
-    IndexView view = parseIndexView(m_file->recordBytes(number));
-    view.key = trimmedKey(view.key);
-    return view;
+    return m_records.substr(static_cast<std::size_t>(number - 1) * kShortRecordLength,
+                            kShortRecordLength);
+}
+
+std::string_view IndexTable::key(std::int32_t number) const
+{
+    std::size_t offset = 0;
+    return trimmedKey(readCountedText(record(number), offset));
 }
 
 std::int32_t IndexTable::firstOf(std::int32_t number) const
 {
-    return std::max<std::int32_t>(record(number).firstRecord, 1);
+    return std::max<std::int32_t>(parseIndexView(record(number)).firstRecord, 1);
 }
 
 Block IndexTable::blockFor(std::u16string_view folded) const
 {
-    if (sortsBefore(folded, record(1).key))
+    if (sortsBefore(folded, key(1)))
         return {1, m_count >= 2 ? firstOf(2) : kLastBlockEnd};
     if (!m_sorted)
         return linearBlockFor(folded);
@@ -89,7 +96,7 @@ Block IndexTable::blockFor(std::u16string_view folded) const
     std::int32_t high = m_count + 1;
     while (low < high) {
         const std::int32_t middle = low + (high - low) / 2;
-        if (sortsBefore(folded, record(middle).key))
+        if (sortsBefore(folded, key(middle)))
             high = middle;
         else
             low = middle + 1;
@@ -102,7 +109,7 @@ Block IndexTable::blockFor(std::u16string_view folded) const
 Block IndexTable::linearBlockFor(std::u16string_view folded) const
 {
     for (std::int32_t number = 2; number <= m_count; ++number)
-        if (sortsBefore(folded, record(number).key))
+        if (sortsBefore(folded, key(number)))
             return {firstOf(number - 1), firstOf(number)};
     return {firstOf(m_count), kLastBlockEnd};
 }

@@ -25,8 +25,8 @@ struct Block
 class IndexTable
 {
 public:
-    // Checks the order of the keys once. `indexFile` must outlive the table or
-    // be loaded again after it is opened, refreshed or closed.
+    // Checks the order of the keys once. The table reads the file's bytes in
+    // place: load it again after the file is opened, refreshed or closed.
     void load(const RecordFile& indexFile);
     void clear();
 
@@ -37,11 +37,12 @@ public:
     Block blockFor(std::u16string_view folded) const;
 
 private:
-    IndexView record(std::int32_t number) const;
+    std::string_view record(std::int32_t number) const;
+    std::string_view key(std::int32_t number) const;  // trimmed
     std::int32_t firstOf(std::int32_t number) const;
     Block linearBlockFor(std::u16string_view folded) const;
 
-    const RecordFile* m_file = nullptr;
+    std::string_view m_records;
     std::int32_t m_count = 0;
     bool m_sorted = true;
 };

@@ -53,6 +53,7 @@ bool RecordFile::open(const std::filesystem::path& path, Mode mode, std::string&
         m_stream.open(path, std::ios::binary | std::ios::in | std::ios::out);
     }
     m_open = true;
+    viewBytes();
     m_pastEnd = false;
     m_lastRead = 0;
     return true;
@@ -73,12 +74,14 @@ bool RecordFile::refresh()
         if (load(fresh) != FileReadStatus::Read)
             return false;
         m_mapped = std::move(fresh);
+        viewBytes();
         return true;
     }
     std::string bytes;
     if (readRegularFile(m_path, maxFileBytes(), bytes) != FileReadStatus::Read)
         return false;
     m_data = std::move(bytes);
+    viewBytes();
     return true;
 }
 
@@ -91,6 +94,7 @@ void RecordFile::close()
     m_data.clear();
     m_data.shrink_to_fit();
     m_open = false;
+    m_bytes = {};
     m_pastEnd = false;
     m_lastRead = 0;
 }
@@ -101,9 +105,9 @@ std::uintmax_t RecordFile::maxFileBytes() const
     return m_recordLength * (std::uintmax_t{1} << 31) - 1;
 }
 
-std::string_view RecordFile::bytes() const
+void RecordFile::viewBytes()
 {
-    return m_mode == Mode::WriteThrough ? std::string_view(m_data) : m_mapped.bytes();
+    m_bytes = m_mode == Mode::WriteThrough ? std::string_view(m_data) : m_mapped.bytes();
 }
 
 std::int32_t RecordFile::recordCount() const
@@ -174,6 +178,7 @@ RecordError RecordFile::write(std::int32_t number, const EntryRecord& record)
     if (at + m_recordLength > m_data.size())
         m_data.resize(at + m_recordLength);
     m_data.replace(at, m_recordLength, bytes);
+    viewBytes();
     return RecordError::None;
 }
 

@@ -50,6 +50,8 @@ public:
     const std::filesystem::path& path() const { return m_path; }
 
     std::size_t recordLength() const { return m_recordLength; }
+    // Every byte of the file; valid until it is opened, refreshed, written or closed.
+    std::string_view bytes() const { return m_bytes; }
     std::int32_t recordCount() const;
 
     // The bytes of record `number`, or an empty view when it lies past the end.
@@ -70,14 +72,15 @@ public:
 private:
     std::uintmax_t maxFileBytes() const;
     FileReadStatus load(MappedFile& into) const;
-    std::string_view bytes() const;
+    void viewBytes();
     std::string_view touch(std::int32_t number);
 
     std::size_t m_recordLength;
     std::filesystem::path m_path;
     Mode m_mode = Mode::ReadOnly;
-    MappedFile m_mapped;  // read-only modes
-    std::string m_data;   // write-through mode
+    MappedFile m_mapped;       // read-only modes
+    std::string m_data;        // write-through mode
+    std::string_view m_bytes;  // of m_mapped or m_data
     std::fstream m_stream;
     bool m_open = false;
     bool m_pastEnd = false;

@@ -54,8 +54,24 @@ enum class RecordError {
     WriteFailed,      // the system refused the write
 };
 
-// Reads the counted text at `offset` and moves `offset` past it; cut at the end of `record`.
-std::string_view readCountedText(std::string_view record, std::size_t& offset);
+// Reads the counted text at `offset` and moves `offset` past it; cut at the
+// end of `record`. Inline: a lookup reads a few dozen of them.
+inline std::string_view readCountedText(std::string_view record, std::size_t& offset)
+{
+    if (offset + 2 > record.size()) {
+        offset = record.size();
+        return {};
+    }
+    const auto low = static_cast<unsigned char>(record[offset]);
+    const auto high = static_cast<unsigned char>(record[offset + 1]);
+    const std::size_t count = static_cast<std::size_t>(low) | (static_cast<std::size_t>(high) << 8);
+    offset += 2;
+    const std::size_t available = record.size() - offset;
+    const std::size_t taken = count < available ? count : available;
+    const std::string_view text = record.substr(offset, taken);
+    offset += taken;
+    return text;
+}
 
 EntryView parseEntryView(std::string_view record);
 EntryRecord parseEntry(std::string_view record);
