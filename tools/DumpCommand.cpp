@@ -50,6 +50,10 @@ int runDumpCommand(const CommandArguments& arguments, std::ostream& out, std::os
 
             std::size_t number = 0;
             for (std::size_t offset = 0; offset + length <= all.size(); offset += length) {
+                // Every 16 MiB the pages printed so far are let go: a mapped
+                // file of any size costs the program little memory.
+                if (offset % (std::size_t{1} << 24) == 0)
+                    file.mapped.releasePages();
                 const std::string_view record = all.substr(offset, length);
                 ++number;
                 out << "{\"record\": " << number;
