@@ -81,15 +81,16 @@ TEST(DictionaryFiles, MissingFilesAreCreatedEmptyAndOnlyTheUserFilesTakeWrites)
 }
 
 // A FIFO must not block the start-up, nor a device fill the memory; a file with
-// more records than 32-bit numbers can address is refused unread (it is sparse).
+// more records than 32-bit numbers can address is refused unread (a sparse
+// details file: nothing walks it at open, so accepting it fails fast).
 TEST(DictionaryFiles, OnlyRegularFilesOfAnAddressableSizeOpen)
 {
     TempFolder folder;
     ASSERT_EQ(::mkfifo((folder / "d.qlc").c_str(), 0600), 0);
-    std::filesystem::create_directory(folder / "d.pdt");
+    std::filesystem::create_directory(folder / "d.ind");
     std::filesystem::create_symlink("/dev/zero", folder / "d.dcu");
-    writeTextFile(folder / "d.ind", "");
-    std::filesystem::resize_file(folder / "d.ind", std::uintmax_t{128} << 31);
+    writeTextFile(folder / "d.pdt", "");
+    std::filesystem::resize_file(folder / "d.pdt", std::uintmax_t{512} << 31);
     writeTextFile(folder / "d.dtu", "");
     DictionaryFiles files;
     std::string failed;
