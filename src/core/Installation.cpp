@@ -15,10 +15,10 @@ std::u16string normaliseFolder(std::u16string_view folder, char16_t separator)
     return result;
 }
 
-bool checkInstallation(SharedState& state, std::u16string_view programFolder,
+bool checkInstallation(SharedState& state, std::u16string_view dataFolder,
                        const FileExists& fileExists, platform::Dialogs& dialogs, char16_t separator)
 {
-    state.appFolder = normaliseFolder(programFolder, separator);
+    state.appFolder = normaliseFolder(dataFolder, separator);
     for (const char16_t* page : {kPortuguesePage, kEnglishPage}) {
         if (!fileExists(state.appFolder + page)) {
             dialogs.showMessage(platform::MessageIcon::Critical, state.messages[kMsgWarningTitle],

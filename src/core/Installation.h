@@ -1,5 +1,5 @@
 #pragma once
-// The start-up check that the program folder holds a complete installation,
+// The start-up check that the data folder holds a complete installation,
 // and the query text appended to every address of the maker's web pages.
 
 #include "core/Paths.h"
@@ -24,12 +24,12 @@ using FileExists = std::function<bool(const std::u16string& path)>;
 std::u16string normaliseFolder(std::u16string_view folder,
                                char16_t separator = kDirectorySeparator);
 
-// Sets `appFolder` from `programFolder` and checks for the two page files, in
+// Sets `appFolder` from `dataFolder` and checks for the two page files, in
 // order. The first one missing is reported (message 3 titled by message 4,
 // critical icon, OK) and the check stops there, so at most one box is shown.
 // Returns false when the installation is incomplete; the caller then ends the
 // program without writing anything.
-bool checkInstallation(SharedState& state, std::u16string_view programFolder,
+bool checkInstallation(SharedState& state, std::u16string_view dataFolder,
                        const FileExists& fileExists, platform::Dialogs& dialogs,
                        char16_t separator = kDirectorySeparator);
 

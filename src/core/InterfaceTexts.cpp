@@ -1,6 +1,5 @@
 #include "core/InterfaceTexts.h"
 
-#include "BuildConfig.h"
 #include "core/CatalogueFields.h"
 
 namespace quillet::core {
@@ -18,10 +17,10 @@ struct Row
 
 // The main window's title depends on the catalogue; its row only fixes the
 // place in the order.
-std::vector<Row> rows()
+std::vector<Row> rows(const SharedState& state)
 {
     using P = TextProperty;
-    const std::u16string host = build::webHost;
+    const std::u16string& host = state.webHost;
     return {
         {u"frmPrincipal", u"cmdGo", -1, P::Tooltip, u"Inicia a procura da palavra.",
          u"Start search."},
@@ -37,8 +36,12 @@ std::vector<Row> rows()
          u"Add/Change words in the dictionary database."},
         {u"frmTools", u"cmdTool", 4, P::Tooltip, u"Instruções de uso do Quillet.",
          u"Quillet help."},
-        {u"frmTools", u"cmdTool", 5, P::Tooltip, u"Acesso a funcionalidades no site " + host + u".",
-         u"Use the " + host + u" website options."},
+        host.empty() ? Row{u"frmTools", u"cmdTool", 5, P::Tooltip,
+                           u"Indisponível: esta versão do Quillet não tem site.",
+                           u"Unavailable: this build of Quillet has no web site."}
+                     : Row{u"frmTools", u"cmdTool", 5, P::Tooltip,
+                           u"Acesso a funcionalidades no site " + host + u".",
+                           u"Use the " + host + u" website options."},
         {u"frmTools", u"", -1, P::Title, u"Opções", u"Options"},
         {u"frmPrincipal", u"", -1, P::Title, u"", u""},
         {u"frmDetalhes", u"cmdDetalhes", 0, P::Tooltip, u"Escute a pronúncia desta palavra.",
@@ -57,7 +60,7 @@ std::vector<InterfaceText> interfaceTexts(const SharedState& state)
 {
     const bool english = isEnglish(state);
     std::vector<InterfaceText> texts;
-    for (auto& row : rows()) {
+    for (auto& row : rows(state)) {
         std::u16string text = english ? std::move(row.english) : std::move(row.portuguese);
         if (row.window == u"frmPrincipal" && row.property == TextProperty::Title)
             text = mainWindowTitle(state);

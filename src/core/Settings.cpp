@@ -4,6 +4,7 @@
 #include "core/NumberText.h"
 #include "core/Paths.h"
 #include "core/TextUtil.h"
+#include "core/UserFolders.h"
 #include "core/Windows1252.h"
 
 #include <array>
@@ -180,6 +181,9 @@ bool writeSettings(const std::filesystem::path& folder, const std::u16string& la
     std::string bytes;
     for (const auto* line : lines) bytes += fileLine(*line);
 
+    // A user's settings folder is made on the first write.
+    if (!makeUserFolder(folder))
+        return false;
     std::ofstream out(folder / kSettingsFileName, std::ios::binary | std::ios::trunc);
     if (!out)
         return false;

@@ -1,5 +1,5 @@
 #pragma once
-// The settings file "quillet.cfg" beside the program: seven lines, each ended
+// The settings file "quillet.cfg" (where: core/UserFolders.h): seven lines, each ended
 // by CR LF, single-byte (Windows-1252) text, no keys:
 //   1 window top (pixels)   2 window left (pixels)   3 always on top (1/0)
 //   4 reserved, always "0"  5 active dictionary      6 interface language
@@ -70,7 +70,8 @@ SettingsTexts settingsTexts(double topTwips, double leftTwips, const ScreenMetri
 // line 7 is `lastUpdateCheck`. A dictionary text that reads as a number below
 // 0 is written as "0". Line breaks inside a text are dropped so the file
 // always has seven lines; characters outside Windows-1252 are written as "?".
-// Returns false when the file could not be written completely.
+// The folder and its missing parents are created first. Returns false when
+// the file could not be written completely.
 bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
                    const SettingsTexts& texts);
 

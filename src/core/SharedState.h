@@ -4,6 +4,8 @@
 // Integers are 16-bit as stored in the settings file; an interface language
 // is tested only for zero (0 Portuguese, anything else English).
 
+#include "BuildConfig.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -22,6 +24,11 @@ struct SharedState
 {
     bool splashClosed = false;
     std::u16string appFolder;  // always ends with the directory separator
+    // A user's dictionary files, and a catalogue and dictionaries read before
+    // those of appFolder; empty: appFolder itself.
+    std::u16string userFolder;
+    // The maker's web site; empty: no site, so no network request at all.
+    std::u16string webHost = build::webHost;
     MessageTable messages;
     std::int16_t windowTop = 0;   // pixels
     std::int16_t windowLeft = 0;  // pixels

@@ -41,6 +41,11 @@ bool rowPresent(const core::SharedState& state, int row)
     return cells && !core::catalogueField(*cells, CatalogueField::Row).empty();
 }
 
+std::filesystem::path userFolder(const core::SharedState& state)
+{
+    return core::toPath(state.userFolder.empty() ? state.appFolder : state.userFolder);
+}
+
 }  // namespace
 
 int parseRow(std::u16string_view field)
@@ -123,6 +128,14 @@ CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
     return loadCatalogueText(state, decodeCatalogueBytes(bytes));
 }
 
+CatalogueResult LoadDictionaryCatalogue(core::SharedState& state)
+{
+    const std::filesystem::path user = userFolder(state);
+    return LoadDictionaryCatalogue(state, core::isPlainFile(user / core::toPath(kCatalogueFileName))
+                                              ? user
+                                              : core::toPath(state.appFolder));
+}
+
 void showCatalogueMissing(platform::Dialogs& dialogs, const core::SharedState& state)
 {
     dialogs.showMessage(platform::MessageIcon::Critical, state.messages[core::kMsgWarningTitle],
@@ -151,8 +164,10 @@ Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state)
         return activation;
     }
     const auto& cells = state.dictionaryTable[static_cast<std::size_t>(row)];
-    activation.failures = files.open(core::toPath(state.appFolder),
-                                     core::catalogueField(cells, CatalogueField::FileStem));
+    const std::u16string& stem = core::catalogueField(cells, CatalogueField::FileStem);
+    const std::filesystem::path user = userFolder(state);
+    const bool usersOwn = core::isPlainFile(dictionaryFilePath(user, stem, FileRole::Main));
+    activation.failures = files.open(usersOwn ? user : core::toPath(state.appFolder), user, stem);
     activation.pronunciationEnabled = core::catalogueFlag(cells, CatalogueField::Pronunciation);
     activation.mainTitle = std::u16string(kMainTitlePrefix) + dictionaryName(state, row);
     return activation;

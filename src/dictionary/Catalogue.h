@@ -62,6 +62,10 @@ std::u16string decodeCatalogueBytes(std::string_view bytes);
 // Reads `folder` / "dictionaries.cfg" and does loadCatalogueText.
 CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
                                         const std::filesystem::path& folder);
+// The same for the user's catalogue when state.userFolder holds one (a user
+// adds dictionaries without writing to the installed folder), otherwise for
+// the one in state.appFolder.
+CatalogueResult LoadDictionaryCatalogue(core::SharedState& state);
 
 // Shows the missing-catalogue box (message 3, title message 4, critical icon).
 void showCatalogueMissing(platform::Dialogs& dialogs, const core::SharedState& state);
@@ -80,8 +84,10 @@ struct Activation
     std::u16string mainTitle;           // "Quillet 2007 - " + name
 };
 
-// Opens the five files of state.activeDictionary (its file stem) in
-// state.appFolder. At start-up a non-empty `failures` means: release
+// Opens the five files of state.activeDictionary (its file stem): the
+// read-only three from state.userFolder when its main file is there,
+// otherwise from state.appFolder; the user's two from state.userFolder.
+// An empty userFolder stands for appFolder. At start-up a non-empty `failures` means: release
 // always-on-top, report "A07"/"QL" and end the program.
 Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state);
 

@@ -1,6 +1,7 @@
 #include "dictionary/DictionaryFiles.h"
 
 #include "core/Paths.h"
+#include "core/UserFolders.h"
 
 namespace quillet::dictionary {
 
@@ -38,13 +39,16 @@ DictionaryFiles::DictionaryFiles(RecordFile::Mode readOnlyMode)
 }
 
 std::vector<OpenFailure> DictionaryFiles::open(const std::filesystem::path& folder,
+                                               const std::filesystem::path& userFolder,
                                                std::u16string_view stem)
 {
     close();
+    core::makeUserFolder(userFolder);
     std::vector<OpenFailure> failures;
     for (const FileRole role : kFileRoles) {
-        const std::filesystem::path path = dictionaryFilePath(folder, stem, role);
         const bool writable = role == FileRole::User || role == FileRole::UserDetails;
+        const std::filesystem::path path =
+            dictionaryFilePath(writable ? userFolder : folder, stem, role);
         std::string reason;
         if (!file(role).open(path, writable ? RecordFile::Mode::WriteThrough : m_readOnlyMode,
                              reason))

@@ -3,7 +3,8 @@
 // opened and closed as a set; a missing file is created empty. Files that did
 // open stay usable when another of the set failed. The main, index and details
 // files are opened in the read-only mode given at construction, the user files
-// write-through.
+// write-through; the user's two files may live in another folder than the
+// three read-only ones.
 
 #include "dictionary/IndexTable.h"
 #include "dictionary/RecordFile.h"
@@ -46,7 +47,15 @@ public:
 
     // Closes all five, then opens main, index, details, user and user details
     // in that order. Returns the files that could not be opened (none: success).
-    std::vector<OpenFailure> open(const std::filesystem::path& folder, std::u16string_view stem);
+    std::vector<OpenFailure> open(const std::filesystem::path& folder, std::u16string_view stem)
+    {
+        return open(folder, folder, stem);
+    }
+    // The same with the user and user details files in `userFolder`, which
+    // is created when missing.
+    std::vector<OpenFailure> open(const std::filesystem::path& folder,
+                                  const std::filesystem::path& userFolder,
+                                  std::u16string_view stem);
     void close();
     // Opens again, at its present size, each read-only file that was cut short
     // in place since it was opened. Cheap when none was: call before a lookup.

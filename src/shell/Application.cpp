@@ -17,11 +17,16 @@
 #include "shell/ToolbarWindow.h"
 #include "shell/UpdateChecker.h"
 
+#include <cstdlib>
+
 namespace quillet::shell {
 
 Application::Application(core::SharedState& state, const PlatformServices& services,
                          core::LanguageChooser chooseLanguage)
-    : m_state(state), m_services(services), m_chooseLanguage(std::move(chooseLanguage))
+    : m_state(state),
+      m_services(services),
+      m_chooseLanguage(std::move(chooseLanguage)),
+      m_environment([](const char* name) { return std::getenv(name); })
 {
     m_checker = std::make_unique<UpdateChecker>(m_state, m_services.http, m_services.dialogs,
                                                 m_services.browser);
@@ -37,14 +42,12 @@ Application::~Application()
     m_main.reset();
 }
 
-std::filesystem::path Application::settingsFolder() const
-{
-    return core::toPath(m_services.system.programFolder());
-}
-
 bool Application::startUp()
 {
     m_state.splashClosed = false;
+    m_folders = core::chooseUserFolders(core::toPath(m_services.system.programFolder()),
+                                        m_environment, m_writable);
+    m_state.userFolder = core::normaliseFolder(core::fromPath(m_folders.userData));
     core::readSettings(m_state, settingsFolder(), core::screenMetrics(m_services.screen),
                        m_chooseLanguage);
     core::loadMessages(m_state);
@@ -53,7 +56,7 @@ bool Application::startUp()
     createWindows();
     applyLanguage();
 
-    if (!core::checkInstallation(m_state, m_services.system.programFolder(), core::plainFileExists,
+    if (!core::checkInstallation(m_state, core::fromPath(m_folders.data), core::plainFileExists,
                                  m_services.dialogs)) {
         endProgram();
         return false;
@@ -65,8 +68,7 @@ bool Application::startUp()
     m_splash->show();
     m_splash->repaint();
 
-    const dictionary::CatalogueResult catalogue =
-        dictionary::LoadDictionaryCatalogue(m_state, core::toPath(m_state.appFolder));
+    const dictionary::CatalogueResult catalogue = dictionary::LoadDictionaryCatalogue(m_state);
     if (!catalogue.usable) {
         dictionary::showCatalogueMissing(m_services.dialogs, m_state);
         endProgram();
@@ -130,8 +132,7 @@ void Application::reloadCatalogue()
 {
     const core::DictionaryTable table = m_state.dictionaryTable;
     const auto active = m_state.activeDictionary;
-    const dictionary::CatalogueResult catalogue =
-        dictionary::LoadDictionaryCatalogue(m_state, core::toPath(m_state.appFolder));
+    const dictionary::CatalogueResult catalogue = dictionary::LoadDictionaryCatalogue(m_state);
     if (!catalogue.usable) {
         // A catalogue gone or spoilt since the start: the dictionary in use
         // still works, so the program keeps the table and list it has.

@@ -7,6 +7,7 @@
 
 #include "core/Settings.h"
 #include "core/SharedState.h"
+#include "core/UserFolders.h"
 #include "dictionary/DictionaryFiles.h"
 
 #include <QObject>
@@ -78,8 +79,15 @@ public:
     UpdateChecker& updateChecker() { return *m_checker; }
     dictionary::DictionaryFiles& dictionaryFiles() { return m_files; }
 
-    // Where "quillet.cfg" lives: the program's folder.
-    std::filesystem::path settingsFolder() const;
+    // Where "quillet.cfg" lives; chosen at start-up (core/UserFolders.h).
+    std::filesystem::path settingsFolder() const { return m_folders.settings; }
+    // What the folder choice asks of the system; the real environment and
+    // access() unless a test sets others before startUp.
+    void setFolderRules(core::Environment environment, core::FolderWritable writable)
+    {
+        m_environment = std::move(environment);
+        m_writable = std::move(writable);
+    }
 
 private:
     // Builds every window once, hidden, and wires them to each other.
@@ -93,6 +101,9 @@ private:
     core::SharedState& m_state;
     PlatformServices m_services;
     core::LanguageChooser m_chooseLanguage;
+    core::Environment m_environment;
+    core::FolderWritable m_writable = core::folderWritable;
+    core::UserFolders m_folders;
     dictionary::DictionaryFiles m_files;
     std::unique_ptr<UpdateChecker> m_checker;
     std::unique_ptr<DetailsWindow> m_details;

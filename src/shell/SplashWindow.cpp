@@ -1,6 +1,5 @@
 #include "shell/SplashWindow.h"
 
-#include "BuildConfig.h"
 #include "core/UpdateDecision.h"
 #include "platform/Screen.h"
 #include "platform/SystemInfo.h"
@@ -83,7 +82,8 @@ SplashWindow::SplashWindow(core::SharedState& state, const platform::Screen& scr
         QStringLiteral("Quillet 2007 \u2013 English \u21C4 Portugu\u00EAs\n"
                        "Made by the Quillet developers"));
     QLabel* address = splashLabel(this, 4, twips.rect(1080, 2760, 3735, 255), false);
-    address->setText(QStringLiteral("https://") + platform::toQString(build::webHost));
+    if (!m_state.webHost.empty())
+        address->setText(QStringLiteral("https://") + platform::toQString(m_state.webHost));
 
     pinOnTop(*this);
 
@@ -115,7 +115,8 @@ void SplashWindow::tick()
         return;  // a check is waiting for the network
     m_updateStarted = true;
     const std::u16string today = m_system.today();
-    if (core::updateCheckDue(m_state.lastUpdateCheck, today)) {
+    // A build without a web site never asks the network.
+    if (!m_state.webHost.empty() && core::updateCheckDue(m_state.lastUpdateCheck, today)) {
         // Set before asking, so that a failed check is not repeated today.
         m_state.lastUpdateCheck = today;
         checkForUpdate();

@@ -1,6 +1,6 @@
 #include "shell/ToolbarWindow.h"
 
-#include "BuildConfig.h"
+#include "core/Installation.h"
 #include "core/InterfaceTexts.h"
 #include "core/Messages.h"
 #include "platform/Browser.h"
@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QToolButton>
+#include <QUrl>
 
 #include <string>
 
@@ -91,6 +92,8 @@ void ToolbarWindow::applyLanguage()
         cmdTool(i)->setToolTip(tip);
         cmdTool(i)->setAccessibleName(tip);
     }
+    // The user's page exists only on the web site; help has a local copy.
+    cmdTool(5)->setEnabled(!m_state.webHost.empty());
 }
 
 void ToolbarWindow::showModePicture()
@@ -119,7 +122,10 @@ void ToolbarWindow::cmdToolClick(int index)
             openEditor();
             break;
         case 4:
-            openWebPage(kHelpPath);
+            if (m_state.webHost.empty())
+                openLocalHelp();
+            else
+                openWebPage(kHelpPath);
             break;
         case 5:
             openWebPage(kUserHomePath);
@@ -186,10 +192,18 @@ void ToolbarWindow::openEditor()
 void ToolbarWindow::openWebPage(std::u16string_view path)
 {
     std::u16string address = u"https://";
-    address += build::webHost;
+    address += m_state.webHost;
     address += path;
     address += m_state.webQuery;
     m_browser.open(address);
+}
+
+void ToolbarWindow::openLocalHelp()
+{
+    const std::u16string page =
+        m_state.appFolder + (core::isEnglish(m_state) ? core::kEnglishPage : core::kPortuguesePage);
+    m_browser.open(platform::toU16(
+        QUrl::fromLocalFile(platform::toQString(page)).toString(QUrl::FullyEncoded)));
 }
 
 bool ToolbarWindow::event(QEvent* event)

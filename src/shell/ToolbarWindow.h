@@ -3,6 +3,7 @@
 // The options button opens it. One handler dispatches on the button's index:
 //   0 window mode, 1 dictionary chooser, 2 interface language,
 //   3 user dictionary editor, 4 help page, 5 the user's page on the web site.
+// A build without a web site opens the local help page and disables button 5.
 // Buttons 0 and 2 show their state with pictures taken from `picButton`.
 // The close box only hides the window.
 
@@ -83,6 +84,7 @@ private:
     void toggleLanguage();
     void openEditor();
     void openWebPage(std::u16string_view path);
+    void openLocalHelp();
 
     core::SharedState& m_state;
     platform::Browser& m_browser;

@@ -1,6 +1,5 @@
 #include "shell/UpdateChecker.h"
 
-#include "BuildConfig.h"
 #include "core/Messages.h"
 #include "core/UpdateDecision.h"
 #include "platform/Browser.h"
@@ -15,15 +14,19 @@ UpdateChecker::UpdateChecker(const core::SharedState& state, platform::HttpClien
       m_http(http),
       m_dialogs(dialogs),
       m_browser(browser),
-      m_siteBase(std::u16string(u"https://") + build::webHost),
       m_self(std::make_shared<UpdateChecker*>(this))
 {
+}
+
+std::u16string UpdateChecker::siteBase() const
+{
+    return u"https://" + m_state.webHost;
 }
 
 void UpdateChecker::check(Done done)
 {
     std::weak_ptr<UpdateChecker*> self = m_self;
-    m_http.get(core::versionPageAddress(m_siteBase, m_state.webQuery), kTimeout,
+    m_http.get(core::versionPageAddress(siteBase(), m_state.webQuery), kTimeout,
                [self, done = std::move(done)](const platform::HttpReply& reply) {
                    if (auto alive = self.lock())
                        (*alive)->onReply(reply, done);
@@ -38,7 +41,7 @@ void UpdateChecker::onReply(const platform::HttpReply& reply, const Done& done)
                                                   m_state.messages[core::kMsgNewVersion],
                                                   platform::MessageButtons::YesNo);
         if (answer == platform::MessageAnswer::Yes) {
-            m_browser.open(core::downloadPageAddress(m_siteBase, m_state.webQuery));
+            m_browser.open(core::downloadPageAddress(siteBase(), m_state.webQuery));
             outcome = Outcome::Accepted;
         } else {
             outcome = Outcome::Declined;

@@ -38,12 +38,12 @@ public:
 
 private:
     void onReply(const platform::HttpReply& reply, const Done& done);
+    std::u16string siteBase() const;
 
     const core::SharedState& m_state;
     platform::HttpClient& m_http;
     platform::Dialogs& m_dialogs;
     platform::Browser& m_browser;
-    std::u16string m_siteBase;
     std::shared_ptr<UpdateChecker*> m_self;
 };
 

@@ -75,3 +75,32 @@ TEST(Catalogue, BytesAreReadAsUtf8OrElseWindows1252)
     EXPECT_EQ(decodeCatalogueBytes("\xEF\xBB\xBFIngl\xC3\xAAs"), u"Inglês");
     EXPECT_EQ(decodeCatalogueBytes("Ingl\xEAs"), u"Inglês");
 }
+
+// Switching and the failure report are driven through the windows' tests. A
+// catalogue and a dictionary in the user's folder come first; the user's
+// files are made there whichever folder holds the rest.
+TEST(Activation, OpensTheActiveRowsFilesTheUsersOwnFirstAndDescribesTheWindow)
+{
+    TempFolder data, home;
+    writeInstallation(data.path());
+    writeTextFile(home / "dictionaries.cfg", "Minha|Mine|mine|0|S|N\nX|Y|engpor|1|s|S");
+    writePlainDictionary(home.path(), "mine", {});
+    core::SharedState state;
+    state.appFolder = data.appFolder();
+    state.userFolder = home.appFolder();
+    for (const auto& [row, language, expected] :
+         {std::tuple{0, 1, "S Quillet 2007 - Mine: user user"},
+          {1, 0, "N Quillet 2007 - X: data user"}}) {
+        state.activeDictionary = static_cast<std::int16_t>(row);
+        state.interfaceLanguage = static_cast<std::int16_t>(language);
+        LoadDictionaryCatalogue(state);
+        DictionaryFiles files;
+        const Activation activation = OpenDictionaryFiles(files, state);
+        EXPECT_TRUE(activation.failures.empty());
+        std::u16string text =
+            (activation.pronunciationEnabled ? u"S " : u"N ") + activation.mainTitle + u":";
+        for (RecordFile* file : {&files.main(), &files.user()})
+            text += file->path().parent_path() == data.path() ? u" data" : u" user";
+        EXPECT_EQ(core::toUtf8(text), expected);
+    }
+}

@@ -6,6 +6,7 @@
 // dictionary chooser, the interface language and the web pages.
 
 #include "BuildConfig.h"
+#include "core/InterfaceTexts.h"
 #include "dictionary/ui/DictionaryChooser.h"
 #include "dictionary/ui/UserDictionaryEditor.h"
 #include "fakes/FakeBrowser.h"
@@ -15,6 +16,7 @@
 #include "fakes/FakeScreen.h"
 #include "fakes/FakeSpeech.h"
 #include "fakes/FakeSystemInfo.h"
+#include "platform/qt/QtText.h"
 #include "shell/Application.h"
 #include "shell/DetailsWindow.h"
 #include "shell/MainWindow.h"
@@ -43,6 +45,7 @@ namespace {
 struct ProgramRig
 {
     testsupport::TempFolder folder;
+    const std::string home = (folder / "home").string();
     core::SharedState state;
     fakes::FakeClipboard clipboard;
     fakes::FakeDialogs dialogs;
@@ -66,6 +69,12 @@ struct ProgramRig
                 ++chooserCalls;
                 chosen.interfaceLanguage = 1;
             });
+        // Whatever the folder choice does, never the tester's own home.
+        app->setFolderRules(
+            [this](const char* name) {
+                return name == std::string_view("HOME") ? home.c_str() : nullptr;
+            },
+            core::folderWritable);
     }
 
     // Lines: top, left, mode, "0", dictionary, language, last update check.
@@ -270,6 +279,44 @@ private slots:
             r.app->splashWindow()->tick();
             QVERIFY(r.state.splashClosed);
         }
+    }
+
+    // An installed program built without a web site, in a fresh home: the
+    // language is asked, nothing goes to the network, help is the local page
+    // and the user's page is off; the settings and the user's files go to the
+    // XDG folders, made private, and nothing to the program's folders.
+    void anInstalledProgramWithoutAWebSite()
+    {
+        ProgramRig& r = *m_rig;
+        const fs::path usr = r.folder / "usr", share = usr / "share/quillet/", home = r.home;
+        for (const fs::path& folder : {share, usr / "bin"}) fs::create_directories(folder);
+        r.system.folder = (usr / "bin/").u16string();
+        testsupport::writeInstallation(share);
+        for (const char* file : {"engpor.dcu", "engpor.dtu"}) fs::remove(share / file);
+        const auto count = [&] { return std::distance(fs::recursive_directory_iterator(usr), {}); };
+        const auto before = count();
+        r.state.webHost.clear();
+        QVERIFY(r.app->startUp());
+        QCOMPARE(r.chooserCalls, 1);
+        for (int tick = 0; tick < 2; ++tick) r.app->splashWindow()->tick();
+        QVERIFY(r.state.splashClosed && r.http.addresses.empty());
+        for (const char16_t* page : {u"quillete.htm", u"quillet.htm"}) {
+            toolbar()->cmdToolClick(4);
+            QCOMPARE(r.browser.opened.back(), share.u16string().insert(0, u"file://") + page);
+            // Not the site's tooltip with the site's name left out.
+            core::SharedState withSite = r.state;
+            withSite.webHost = u"#";
+            const QString siteTip =
+                platform::toQString(core::interfaceText(withSite, u"frmTools", u"cmdTool", 5));
+            QVERIFY(!toolbar()->cmdTool(5)->isEnabled());
+            QVERIFY(toolbar()->cmdTool(5)->toolTip() != QString(siteTip).remove(u'#'));
+            toolbar()->cmdToolClick(2);
+        }
+        bar()->close();
+        for (const char* file : {".config/quillet/quillet.cfg", ".local/share/quillet/engpor.dcu"})
+            QVERIFY2(fs::is_regular_file(home / file), file);
+        QCOMPARE(fs::status(home / ".config").permissions() & fs::perms::all, fs::perms::owner_all);
+        QCOMPARE(count(), before);
     }
 
     void aCopiedWordFillsTheBarAndTheDetails()

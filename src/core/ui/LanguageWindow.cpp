@@ -1,6 +1,5 @@
 #include "core/ui/LanguageWindow.h"
 
-#include "BuildConfig.h"
 #include "core/TextUtil.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
@@ -95,12 +94,11 @@ bool isAcceptableEmail(const std::u16string& trimmedAddress)
            trimmedAddress.find(u'.') != std::u16string::npos;
 }
 
-std::u16string signUpAddress(const std::u16string& name, const std::u16string& email,
-                             std::int16_t language)
+std::u16string signUpAddress(const std::u16string& host, const std::u16string& name,
+                             const std::u16string& email, std::int16_t language)
 {
-    return u"https://" + std::u16string(build::webHost) + u"/quillet/cadastro.asp?name=" +
-           percentEncoded(name) + u"&email=" + percentEncoded(email) + u"&idioma=" +
-           decimal(language);
+    return u"https://" + host + u"/quillet/cadastro.asp?name=" + percentEncoded(name) + u"&email=" +
+           percentEncoded(email) + u"&idioma=" + decimal(language);
 }
 
 LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
@@ -121,6 +119,14 @@ LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
     setTabOrder(m_language, m_data[0]);
     setTabOrder(m_data[0], m_data[1]);
     setTabOrder(m_data[1], m_ok);
+    // Without a web site there is nowhere to send the data.
+    for (QLineEdit* box : m_data) {
+        box->setEnabled(!m_state.webHost.empty());
+        if (m_state.webHost.empty())
+            box->setToolTip(
+                QStringLiteral("Esta versão não tem site: cadastro indisponível. / "
+                               "This build has no web site: sign-up is unavailable."));
+    }
 
     connect(m_ok, &QPushButton::clicked, this, &LanguageWindow::confirm);
 
@@ -136,7 +142,7 @@ void LanguageWindow::confirm()
 
     const std::u16string name = trimSpaces(platform::toU16(m_data[0]->text()));
     const std::u16string email = trimSpaces(platform::toU16(m_data[1]->text()));
-    if (name.empty() && email.empty()) {
+    if ((name.empty() && email.empty()) || m_state.webHost.empty()) {
         accept();
         return;
     }
@@ -146,7 +152,7 @@ void LanguageWindow::confirm()
         m_data[1]->setFocus();
         return;
     }
-    m_browser.open(signUpAddress(name, email, m_state.interfaceLanguage));
+    m_browser.open(signUpAddress(m_state.webHost, name, email, m_state.interfaceLanguage));
     accept();
 }
 

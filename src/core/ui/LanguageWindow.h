@@ -24,10 +24,10 @@ namespace quillet::core::ui {
 // Not empty, with an at sign and a point anywhere in it; nothing else counts.
 bool isAcceptableEmail(const std::u16string& trimmedAddress);
 
-// The sign-up page on the maker's host. Name and address are percent-encoded
+// The sign-up page on the maker's `host`. Name and address are percent-encoded
 // as UTF-8, so no character of theirs can end a value or start another key.
-std::u16string signUpAddress(const std::u16string& name, const std::u16string& email,
-                             std::int16_t language);
+std::u16string signUpAddress(const std::u16string& host, const std::u16string& name,
+                             const std::u16string& email, std::int16_t language);
 
 class LanguageWindow : public QDialog
 {

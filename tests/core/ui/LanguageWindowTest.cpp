@@ -37,6 +37,8 @@ private slots:
         // Reserved characters must neither break the request nor add a key to it.
         QTest::newRow("reserved characters")
             << u" João & Maria #1 idioma=9 "_qs << u"  a+b@example.org  "_qs << u"sends"_qs;
+        // Without a web site there is nowhere to send the data.
+        QTest::newRow("no web site") << u"Ana"_qs << u"a@b.c"_qs << u"closes"_qs;
     }
 
     void okFollowsTheAddressRule()
@@ -45,6 +47,8 @@ private slots:
         QFETCH(QString, email);
         QFETCH(QString, outcome);
         core::SharedState state;
+        if (QTest::currentDataTag() == QByteArray("no web site"))
+            state.webHost.clear();
         fakes::FakeDialogs dialogs;
         fakes::FakeBrowser browser;
         core::ui::LanguageWindow window(state, dialogs, browser);
