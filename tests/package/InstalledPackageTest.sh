@@ -19,8 +19,11 @@ session() {
   runtime=$(mktemp -d)
   export XDG_RUNTIME_DIR=$runtime DISPLAY=:7
   Xvfb :7 -screen 0 1280x1024x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1 &
+  local xvfb=$!
   for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
   openbox >/dev/null 2>&1 &
+  local wm=$!
+  trap 'kill ${pid:+"$pid"} ${owner:+"$owner"} "$wm" "$xvfb" 2>/dev/null' RETURN
   sleep 1
 
   # The desktop's way in: the entry's Exec line, field codes dropped.
@@ -134,7 +137,6 @@ session() {
   wait_for_bar || { fail "no bar on the second run"; cat "$runtime/quillet.log"; return; }
   check house "house -> lar doce lar"
   close_bar
-  kill ${owner:+"$owner"} 2>/dev/null
 }
 
 if [ "${1:-}" = --session ]; then
