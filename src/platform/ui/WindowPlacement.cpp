@@ -22,6 +22,14 @@ QMargins frameMargins(const QWidget& window)
             frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
+// Whether the margins are the window manager's finished frame. While it is
+// still framing a window, Qt may see the client at the frame's very corner
+// and keep that until the next time it asks.
+bool knownFrame(const QMargins& margins)
+{
+    return margins.left() > 0 || margins.top() > 0;
+}
+
 // Places the companion's frame by the rule, counting `margins` as its frame.
 void placeWith(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth,
                QMargins margins)
@@ -93,7 +101,7 @@ private:
         if (!m_companion.isVisible() || !m_anchor)
             return;
         const QMargins margins = frameMargins(m_companion);
-        if (!margins.isNull() && margins != m_placedBy) {
+        if (knownFrame(margins) && margins != m_placedBy) {
             m_placedBy = margins;
             placeWith(m_companion, *m_anchor, m_base, m_matchWidth, margins);
         }
@@ -120,7 +128,7 @@ void place(QWidget& companion, const QWidget& anchor, const QWidget* base, bool 
     delete companion.findChild<QObject*>(QLatin1String(FrameWatch::kName),
                                          Qt::FindDirectChildrenOnly);
     QMargins margins = frameMargins(companion);
-    const bool framed = !margins.isNull();
+    const bool framed = knownFrame(margins);
     if (!framed)
         margins = frameMargins(anchor);
     placeWith(companion, anchor, base, matchWidth, margins);
