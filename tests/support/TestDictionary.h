@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillet::testsupport {
@@ -92,11 +93,8 @@ inline void writeDictionary(const std::filesystem::path& folder, const std::stri
     }
 }
 
-struct Entry
-{
-    std::u16string term;
-    std::u16string body;
-};
+// A term and its text.
+using Entry = std::pair<std::u16string, std::u16string>;
 
 // Plain texts per file; `main` must be sorted by headword. One index block
 // covers the whole main file.
@@ -113,12 +111,12 @@ inline void writePlainDictionary(const std::filesystem::path& folder, const std:
 {
     DictionaryContent content(5);
     content[1].push_back(indexRecord(u"a", 1));
-    for (const Entry& entry : plain.main) content[0].push_back(mainRecord(entry.term, entry.body));
-    for (const Entry& entry : plain.details)
-        content[2].push_back(detailsRecord(entry.term, entry.body));
-    for (const Entry& entry : plain.user) content[3].push_back(userRecord(entry.term, entry.body));
-    for (const Entry& entry : plain.userDetails)
-        content[4].push_back(userRecord(entry.term, entry.body, dictionary::kLongRecordLength));
+    for (const auto& [term, body] : plain.main) content[0].push_back(mainRecord(term, body));
+    for (const auto& [headword, note] : plain.details)
+        content[2].push_back(detailsRecord(headword, note));
+    for (const auto& [term, body] : plain.user) content[3].push_back(userRecord(term, body));
+    for (const auto& [term, note] : plain.userDetails)
+        content[4].push_back(userRecord(term, note, dictionary::kLongRecordLength));
     writeDictionary(folder, stem, content);
 }
 
