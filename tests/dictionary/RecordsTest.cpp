@@ -66,7 +66,11 @@ TEST(RecordFile, LastRecordIsReadableAndTheOneAfterSetsTheEndFlag)
     EXPECT_EQ(readFile(folder / "u.dcu"), written);
 }
 
-TEST(DictionaryFiles, MissingFilesAreCreatedEmptyAndOnlyTheUserFilesTakeWrites)
+// Missing files are made empty. A FIFO must not block the start-up, nor a
+// device fill the memory; a file with more records than 32-bit numbers can
+// address is refused unread (a sparse details file: nothing walks it at open,
+// so accepting it fails fast).
+TEST(DictionaryFiles, MissingFilesAreMadeAndOnlyRegularFilesOfAnAddressableSizeOpen)
 {
     TempFolder folder;
     DictionaryFiles files;
@@ -78,21 +82,13 @@ TEST(DictionaryFiles, MissingFilesAreCreatedEmptyAndOnlyTheUserFilesTakeWrites)
     EXPECT_EQ(files.userDetails().write(1, {u"casa", u"note"}), RecordError::None);
     EXPECT_EQ(std::filesystem::file_size(folder / "novo.dcu"), 128u);
     EXPECT_EQ(std::filesystem::file_size(folder / "novo.dtu"), 512u);
-}
 
-// A FIFO must not block the start-up, nor a device fill the memory; a file with
-// more records than 32-bit numbers can address is refused unread (a sparse
-// details file: nothing walks it at open, so accepting it fails fast).
-TEST(DictionaryFiles, OnlyRegularFilesOfAnAddressableSizeOpen)
-{
-    TempFolder folder;
     ASSERT_EQ(::mkfifo((folder / "d.qlc").c_str(), 0600), 0);
     std::filesystem::create_directory(folder / "d.ind");
     std::filesystem::create_symlink("/dev/zero", folder / "d.dcu");
     writeTextFile(folder / "d.pdt", "");
     std::filesystem::resize_file(folder / "d.pdt", std::uintmax_t{512} << 31);
     writeTextFile(folder / "d.dtu", "");
-    DictionaryFiles files;
     std::string failed;
     for (const OpenFailure& failure : files.open(folder.path(), u"d"))
         failed += failure.path.extension().string();
