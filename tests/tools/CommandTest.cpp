@@ -60,19 +60,18 @@ TEST(Commands, BadArgumentsGiveStatusTwoAndTheUsage)
 {
     // clang-format off
     const CommandFunction translate = runTranslateCommand;
-    std::vector<std::pair<CommandFunction, CommandArguments>> rows = {
+    const std::vector<std::pair<CommandFunction, CommandArguments>> rows = {
         {runDumpCommand, {}}, {runDumpCommand, {"a.qlc", "b.qlc"}}, {runDumpCommand, {"file.txt"}},
         {runBuildCommand, {"--tsv", "x.tsv", "--out", "dir"}},
         {runBuildCommand, {"--tsv", "x.tsv", "--out", "dir", "--stem"}},
         {runBuildCommand, {"--tsv", "x.tsv", "--out", "dir", "--stem", "s", "--extra", "1"}},
         {runBuildCommand, {"--tsv", "x.tsv", "--tsv", "y.tsv", "--out", "dir", "--stem", "s"}},
+        // The catalogue's stem rule, and no "|", which would split its line.
+        {runBuildCommand, {"--tsv", "x.tsv", "--out", "dir", "--stem", ".."}},
+        {runBuildCommand, {"--tsv", "x.tsv", "--out", "dir", "--stem", "a|b"}},
         {runImportDictdCommand, {"--index", "i", "--out", "dir", "--stem", "s"}},
         {translate, {"--language", "2", "app", "1"}}};
     // clang-format on
-    for (const std::string& stem :
-         std::vector<std::string>{"", ".", "..", "a/b", "a\\b", "a|b", "a\nb",
-                                  std::string("a\0b", 3), "a\x7f", "a\xc2\x85"})
-        rows.push_back({runBuildCommand, {"--tsv", "x.tsv", "--out", "dir", "--stem", stem}});
     for (const auto& [command, arguments] : rows) {
         const std::string result = run(command, arguments);
         EXPECT_EQ(result.rfind("2 quillet-dict: ", 0), 0u) << result;
@@ -84,7 +83,6 @@ TEST(Commands, UnreadableInputGivesStatusOneNamingTheFile)
 {
     const testsupport::TempFolder folder;
     const std::string base = folder.path().string(), out = base + "/out";
-    testsupport::writeTextFile(folder / "bad.index", "word\t!!\tB\n");
     testsupport::writeTextFile(folder / "short.dcu", std::string(130, 'x'));
     // Row 0 lacks its user file, row 1 every file.
     testsupport::writeTextFile(folder / "dictionaries.cfg", "a|b|f|0|S|S\nc|d|g|1|S|S\n");
@@ -96,8 +94,6 @@ TEST(Commands, UnreadableInputGivesStatusOneNamingTheFile)
     const std::vector<std::tuple<CommandFunction, CommandArguments, std::string>> rows = {
         {runBuildCommand, {"--tsv", base + "/none.tsv", "--out", out, "--stem", "s"}, "1 quillet-dict: " + base + "/none.tsv: "},
         {runBuildCommand, {"--tsv", base, "--out", out, "--stem", "s"}, "1 quillet-dict: " + base + ": is a folder"},
-        {runImportDictdCommand, {"--index", base + "/bad.index", "--dict", base + "/bad.index", "--out", out, "--stem", "s"},
-         "1 quillet-dict: " + base + "/bad.index:1: offset"},
         {runDumpCommand, {base + "/none.ind"}, "1 quillet-dict: " + base + "/none.ind: "},
         {runDumpCommand, {base + "/short.dcu"}, "0 quillet-dict: " + base + "/short.dcu: the last 2 bytes are a short record"},
         {runLookupCommand, {base, "0", "w"}, "1 quillet-dict: " + base + "/f.dcu: "},
