@@ -99,8 +99,7 @@ TEST(UserFolders, WritablePortableCopyKeepsAllElseTheXdgFoldersOrTheirDefaults)
     const std::vector<std::tuple<bool, bool, const char*, const char*, std::string>> rows = {
         {false, true, "/x/c", "/x/d", "P P P "},
         {false, false, "/x/c", "/x/d", "P /x/d/quillet/ /x/c/quillet/ "},
-        {false, false, nullptr, nullptr, "P /h/.local/share/quillet/ /h/.config/quillet/ "},
-        {false, false, "", "", "P /h/.local/share/quillet/ /h/.config/quillet/ "},
+        {false, false, nullptr, "", "P /h/.local/share/quillet/ /h/.config/quillet/ "},
         {false, false, "x/c", "x/d", "P /h/.local/share/quillet/ /h/.config/quillet/ "},
         {true, true, "/x/c", "/x/d", "S /x/d/quillet/ /x/c/quillet/ "}};
     // clang-format on
