@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <tuple>
+
 using namespace quillet::platform;
 
 class WindowGeometryTest : public QObject
@@ -32,15 +34,13 @@ private slots:
     // Halves to even, the factor of each axis.
     void twipsConvertWithHalvesToEven()
     {
-        const struct
-        {
-            double twips, factor;
-            int pixels;
-        } rows[] = {
+        // Twips, twips per pixel, pixels.
+        const std::tuple<double, double, int> rows[] = {
             {6950, 15, 463}, {22.5, 15, 2},   {37.5, 15, 2},   {52.5, 15, 4}, {37.6, 15, 3},
             {22.4, 15, 1},   {1440, 12, 120}, {-37.5, 15, -2}, {1440, 0, 0},  {1440, -15, 0},
         };
-        for (const auto& row : rows) QCOMPARE(twipsToPixels(row.twips, row.factor), row.pixels);
+        for (const auto& [twips, factor, pixels] : rows)
+            QCOMPARE(twipsToPixels(twips, factor), pixels);
         QCOMPARE(twipsPerPixel(96.0), 15.0);
         QCOMPARE(twipsPerPixel(144.0), 10.0);
         QCOMPARE(twipsPerPixel(0.0), 15.0);
@@ -52,13 +52,9 @@ private slots:
         const QRect wide(0, 0, 1280, 1024);
         const QRect small(0, 0, 640, 300);
         const QRect beside(1280, 30, 1024, 738);
-        const struct
-        {
-            QRect anchor;
-            QSize companion;
-            QRect screen;
-            QPoint frameTopLeft;
-        } rows[] = {
+        // The anchor's frame, the companion's frame size, the screen, where the
+        // companion's frame goes.
+        const std::tuple<QRect, QSize, QRect, QPoint> rows[] = {
             // Below, down to the last pixel row; one lower goes above.
             {{60, 40, 532, 49}, {534, 252}, wide, {60, 89}},
             {{60, 723, 532, 49}, {534, 252}, wide, {60, 772}},
@@ -78,9 +74,8 @@ private slots:
             {{1300, 429, 532, 49}, {475, 400}, beside, {1300, 30}},
             {{1300, 250, 532, 49}, {475, 600}, beside, {1300, 299}},
         };
-        for (const auto& row : rows)
-            QCOMPARE(companionFramePosition(row.anchor, row.companion, row.screen),
-                     row.frameTopLeft);
+        for (const auto& [anchor, companion, screen, frameTopLeft] : rows)
+            QCOMPARE(companionFramePosition(anchor, companion, screen), frameTopLeft);
     }
 
     // A window never shown takes its anchor's frame margins as a guess and

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <optional>
+#include <tuple>
 
 using namespace quillet::platform;
 
@@ -68,12 +69,8 @@ private slots:
     {
         const std::string plain = "text/plain", utf8 = "UTF8_STRING";
         const std::string best = "text/plain;charset=utf-8";
-        const struct
-        {
-            std::map<std::string, QByteArray> offer;
-            std::string stalled;
-            std::u16string text;
-        } rows[] = {
+        // The offer's types and bytes, the type whose owner stalls, the text read.
+        const std::tuple<std::map<std::string, QByteArray>, std::string, std::u16string> rows[] = {
             {{{plain, "plain"}, {utf8, "utf8"}}, {}, u"utf8"},
             {{{utf8, "x"}, {plain, "y"}, {best, "best"}}, {}, u"best"},
             {{{plain, "casa"}}, {}, u"casa"},
@@ -87,7 +84,7 @@ private slots:
             {{{utf8, "par"}}, utf8, u"par"},
             {{{utf8, "hunter2"}, {kHint, "public"}}, kHint, u""},
         };
-        for (const auto& row : rows) QCOMPARE(readOffer(row.offer, row.stalled), row.text);
+        for (const auto& [offer, stalled, text] : rows) QCOMPARE(readOffer(offer, stalled), text);
     }
 
     // More than a pipe holds, so both ends wait on each other many times.
