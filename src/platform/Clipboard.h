@@ -6,6 +6,12 @@
 
 namespace quillet::platform {
 
+// What every clipboard service keeps of another program's text: a longer text
+// is far past the longest search text, so its first bytes stand for it. And
+// how long it waits for the owner's answer before giving up.
+inline constexpr int kClipboardTextBytes = 16 * 1024;
+inline constexpr int kClipboardAnswerMilliseconds = 1000;
+
 class Clipboard
 {
 public:

@@ -3,6 +3,8 @@
 // thread: an owner that never answers costs that thread a time-out, never the
 // user-interface thread a wait.
 
+#include "platform/Clipboard.h"
+
 #include <QString>
 
 #include <atomic>
@@ -13,11 +15,8 @@ namespace quillet::platform {
 class XcbClipboardReader
 {
 public:
-    // How long one answer from the owner may take before the read gives up.
-    static constexpr int kAnswerMilliseconds = 1000;
-    // The most text bytes kept: any longer text is far past the longest search
-    // text, so its first bytes stand for it.
-    static constexpr int kMaxTextBytes = 16 * 1024;
+    static constexpr int kAnswerMilliseconds = kClipboardAnswerMilliseconds;
+    static constexpr int kMaxTextBytes = kClipboardTextBytes;
 
     // Null when the display cannot be reached.
     static std::unique_ptr<XcbClipboardReader> connect();

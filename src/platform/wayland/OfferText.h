@@ -2,6 +2,8 @@
 // The text of a clipboard offer on Wayland, where every type is read through
 // a pipe the owner writes into.
 
+#include "platform/Clipboard.h"
+
 #include <QObject>
 
 #include <functional>
@@ -14,9 +16,7 @@ namespace quillet::platform {
 inline const std::vector<std::string> kTextTypes = {"text/plain;charset=utf-8", "UTF8_STRING",
                                                     "text/plain"};
 
-// The most text bytes kept, as on X: any longer text is far past the longest
-// search text, so its first bytes stand for it.
-constexpr int kMaxTextBytes = 16 * 1024;
+constexpr int kMaxTextBytes = kClipboardTextBytes;
 
 // The best of kTextTypes among `offered`; empty when none is.
 std::string chooseTextType(const std::vector<std::string>& offered);

@@ -3,6 +3,8 @@
 // other end may be slow, stuck or gone, and the user-interface thread never
 // waits on it.
 
+#include "platform/Clipboard.h"
+
 #include <QByteArray>
 
 #include <functional>
@@ -12,7 +14,7 @@ class QObject;
 namespace quillet::platform {
 
 // How long one transfer may take before it gives up.
-constexpr int kPipeMilliseconds = 1000;
+constexpr int kPipeMilliseconds = kClipboardAnswerMilliseconds;
 
 // Reads `fd` (taken over and closed) to its end, then calls `done` with the
 // first maxBytes and `whole` set. Bytes past maxBytes are read and dropped,
