@@ -18,6 +18,17 @@ namespace quillet::tool {
 
 namespace {
 
+// A headword as the report quotes it: a long one by its first characters.
+std::string shownHeadword(std::u16string_view headword)
+{
+    constexpr std::size_t kShown = 60;
+    if (headword.size() <= kShown)
+        return core::toUtf8(headword);
+    // A surrogate pair is kept whole or left out.
+    const bool pairCut = headword[kShown - 1] >= 0xD800 && headword[kShown - 1] < 0xDC00;
+    return core::toUtf8(headword.substr(0, kShown - pairCut)) + "\xE2\x80\xA6";  // U+2026
+}
+
 void printReport(const BuiltDictionary& built, const std::string& origin,
                  const std::filesystem::path& folder, const std::string& stem, std::ostream& out)
 {
@@ -30,7 +41,7 @@ void printReport(const BuiltDictionary& built, const std::string& origin,
     out << "Skipped " << counts[0] << ", cut " << counts[1] << ", padded " << counts[2]
         << ", duplicate headwords " << counts[3] << "\n";
     for (const BuildNote& note : built.notes) {
-        out << "  " << origin << " " << note.origin << " \"" << core::toUtf8(note.headword)
+        out << "  " << origin << " " << note.origin << " \"" << shownHeadword(note.headword)
             << "\": " << kindName(note.kind) << ": " << note.reason << "\n";
     }
 }

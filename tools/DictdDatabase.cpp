@@ -104,8 +104,13 @@ std::optional<std::uint64_t> decodeDictdNumber(std::string_view digits)
 
 std::vector<DictdIndexLine> parseDictdIndex(std::string_view bytes, const std::string& fileName)
 {
-    std::vector<DictdIndexLine> lines;
     LineReader reader(bytes, fileName);
+    return parseDictdIndex(reader);
+}
+
+std::vector<DictdIndexLine> parseDictdIndex(LineReader& reader)
+{
+    std::vector<DictdIndexLine> lines;
     while (reader.next()) {
         const std::string_view line = reader.line();
         const std::string where = reader.where();
@@ -134,12 +139,12 @@ std::string readDictdData(const std::string& path, std::size_t limit)
     std::error_code error;
     if (std::filesystem::file_size(path, error) > limit && !error)
         throw tooLarge(path, limit);
-    std::string bytes = readFileBytes(path);
+    std::string bytes = readFileBytes(path, limit);
+    if (bytes.size() > limit)
+        throw tooLarge(path, limit);
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0x1F &&
         static_cast<unsigned char>(bytes[1]) == 0x8B)
         return inflateGzip(bytes, path, limit);
-    if (bytes.size() > limit)
-        throw tooLarge(path, limit);
     return bytes;
 }
 

@@ -12,6 +12,8 @@
 
 namespace quillet::tool {
 
+class LineReader;
+
 struct DictdIndexLine
 {
     std::string headword;  // UTF-8, as the index spells it
@@ -27,6 +29,7 @@ std::optional<std::uint64_t> decodeDictdNumber(std::string_view digits);
 // Throws FileError naming the file and line. The database's own
 // "00-database-..." entries are left out.
 std::vector<DictdIndexLine> parseDictdIndex(std::string_view bytes, const std::string& fileName);
+std::vector<DictdIndexLine> parseDictdIndex(LineReader& lines);
 
 // Far more than a real database holds (the FreeDict ones inflate to a few
 // megabytes), and few enough to keep in memory: a small file that inflates to

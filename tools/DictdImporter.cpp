@@ -1,8 +1,8 @@
 #include "DictdImporter.h"
 
 #include "DictdDatabase.h"
-#include "FileBytes.h"
 #include "FreeDictEntry.h"
+#include "LineReader.h"
 #include "ToolError.h"
 
 #include "core/TextUtil.h"
@@ -12,8 +12,10 @@
 
 namespace quillet::tool {
 
-std::vector<SourceEntry> importDictd(std::string_view indexBytes, const std::string& indexName,
-                                     std::string_view data, const std::string& dataName)
+namespace {
+
+std::vector<SourceEntry> mergeEntries(const std::vector<DictdIndexLine>& index,
+                                      std::string_view data, const std::string& dataName)
 {
     struct Merged
     {
@@ -23,7 +25,7 @@ std::vector<SourceEntry> importDictd(std::string_view indexBytes, const std::str
     std::vector<Merged> merged;
     std::unordered_map<std::u16string, std::size_t> byHeadword;
 
-    for (const DictdIndexLine& line : parseDictdIndex(indexBytes, indexName)) {
+    for (const DictdIndexLine& line : index) {
         std::string_view text = entryText(data, line, dataName);
         if (!core::isValidUtf8(text))
             throw FileError(dataName, "entry '" + line.headword + "' is not valid UTF-8");
@@ -57,11 +59,19 @@ std::vector<SourceEntry> importDictd(std::string_view indexBytes, const std::str
     return entries;
 }
 
+}  // namespace
+
+std::vector<SourceEntry> importDictd(std::string_view indexBytes, const std::string& indexName,
+                                     std::string_view data, const std::string& dataName)
+{
+    return mergeEntries(parseDictdIndex(indexBytes, indexName), data, dataName);
+}
+
 std::vector<SourceEntry> importDictdFiles(const std::string& indexPath, const std::string& dataPath)
 {
-    const std::string index = readFileBytes(indexPath);
-    const std::string data = readDictdData(dataPath);
-    return importDictd(index, indexPath, data, dataPath);
+    LineReader lines{std::filesystem::path(indexPath)};
+    const std::vector<DictdIndexLine> index = parseDictdIndex(lines);
+    return mergeEntries(index, readDictdData(dataPath), dataPath);
 }
 
 }  // namespace quillet::tool

@@ -1,5 +1,6 @@
 #include "DictionaryBuilder.h"
 
+#include "FileBytes.h"
 #include "ToolError.h"
 
 #include "core/TextUtil.h"
@@ -11,15 +12,9 @@
 #include "dictionary/Records.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <stdexcept>
 #include <utility>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace quillet::tool {
 
@@ -257,83 +252,15 @@ BuiltDictionary buildDictionary(const std::vector<SourceEntry>& entries,
 
 namespace {
 
-// A file written through its descriptor, so that every failure, the last
-// flush and close included, is seen with its cause.
-class OutputFile
-{
-public:
-    explicit OutputFile(std::filesystem::path path)
-        : m_path(std::move(path)),
-          m_descriptor(::open(m_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644))
-    {
-        if (m_descriptor < 0)
-            fail(errno);
-    }
-    ~OutputFile()
-    {
-        if (m_descriptor >= 0)
-            ::close(m_descriptor);
-    }
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
-
-    void write(std::string_view bytes)
-    {
-        while (!bytes.empty()) {
-            const ssize_t written = ::write(m_descriptor, bytes.data(), bytes.size());
-            if (written < 0 && errno != EINTR)
-                fail(errno);
-            if (written > 0)
-                bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-    }
-
-    // On the disk and closed, or a FileError.
-    void finish()
-    {
-        const int descriptor = std::exchange(m_descriptor, -1);
-        if (::fsync(descriptor) != 0) {
-            const int error = errno;
-            ::close(descriptor);
-            fail(error);
-        }
-        if (::close(descriptor) != 0)
-            fail(errno);
-    }
-
-private:
-    [[noreturn]] void fail(int error) const
-    {
-        throw FileError(m_path.string(), std::strerror(error));
-    }
-
-    std::filesystem::path m_path;
-    int m_descriptor;
-};
-
-// "STEM.qlc.tmp" replaces "STEM.qlc".
-void renameIntoPlace(const std::filesystem::path& temporary)
-{
-    const std::filesystem::path target = temporary.parent_path() / temporary.stem();
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error)
-        throw FileError(target.string(), error.message());
-}
-
-// Writes the records to `temporary`, noted in `written` first so that a
-// failure anywhere can remove it.
+// Writes the records to `file`, finished on the disk.
 template <typename Record, typename Serialize>
-void writeRecords(const std::filesystem::path& temporary, const std::vector<Record>& records,
-                  Serialize serialize, std::vector<std::filesystem::path>& written)
+void writeRecords(TemporaryFile& file, const std::vector<Record>& records, Serialize serialize)
 {
-    written.push_back(temporary);
-    OutputFile file(temporary);
     std::string bytes;
     std::string buffer;
     for (const Record& record : records) {
         if (serialize(record, bytes) != dict::RecordError::None)
-            throw FileError(temporary.string(), "a record does not fit its layout");
+            throw std::logic_error("a record does not fit its layout");
         buffer += bytes;
         if (buffer.size() >= (1u << 20)) {
             file.write(buffer);
@@ -342,16 +269,6 @@ void writeRecords(const std::filesystem::path& temporary, const std::vector<Reco
     }
     file.write(buffer);
     file.finish();
-}
-
-void createIfMissing(const std::filesystem::path& path)
-{
-    std::error_code error;
-    if (std::filesystem::exists(path, error))
-        return;
-    std::ofstream file(path, std::ios::binary);
-    if (!file)
-        throw FileError(path.string(), std::strerror(errno));
 }
 
 }  // namespace
@@ -374,24 +291,21 @@ void writeDictionary(const BuiltDictionary& dictionary, const std::filesystem::p
         if (std::filesystem::is_directory(pathOf(extension)))
             throw FileError(pathOf(extension).string(), "is a folder, not a file");
     // The new files are written beside the old ones, which they replace only
-    // once all three are complete: a failure leaves the old set as it was.
-    std::vector<std::filesystem::path> written;
-    try {
-        writeRecords(pathOf(".qlc.tmp"), dictionary.main, entry(dict::kShortRecordLength), written);
-        writeRecords(
-            pathOf(".ind.tmp"), dictionary.index,
-            [](const dict::IndexRecord& record, std::string& out) {
-                return dict::serializeIndex(record, out);
-            },
-            written);
-        writeRecords(pathOf(".pdt.tmp"), dictionary.details, entry(dict::kLongRecordLength),
-                     written);
-        for (const std::filesystem::path& temporary : written) renameIntoPlace(temporary);
-    } catch (...) {
-        // Files only: a folder that took a temporary name is the user's.
-        for (const std::filesystem::path& temporary : written) ::unlink(temporary.c_str());
-        throw;
-    }
+    // once all three are complete: a failure leaves the old set as it was, and
+    // removes the new files.
+    for (const char* extension : {".qlc.tmp", ".ind.tmp", ".pdt.tmp"})
+        TemporaryFile::removeLeftover(pathOf(extension));
+    TemporaryFile main(pathOf(".qlc.tmp"));
+    writeRecords(main, dictionary.main, entry(dict::kShortRecordLength));
+    TemporaryFile index(pathOf(".ind.tmp"));
+    writeRecords(index, dictionary.index, [](const dict::IndexRecord& record, std::string& out) {
+        return dict::serializeIndex(record, out);
+    });
+    TemporaryFile details(pathOf(".pdt.tmp"));
+    writeRecords(details, dictionary.details, entry(dict::kLongRecordLength));
+    main.replace(pathOf(".qlc"));
+    index.replace(pathOf(".ind"));
+    details.replace(pathOf(".pdt"));
     createIfMissing(pathOf(".dcu"));
     createIfMissing(pathOf(".dtu"));
 }

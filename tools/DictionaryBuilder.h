@@ -57,7 +57,9 @@ BuiltDictionary buildDictionary(const std::vector<SourceEntry>& entries,
 // Writes stem.qlc, stem.ind and stem.pdt into `folder` (created if needed),
 // replacing the three together or, on any failure, none; then creates empty
 // stem.dcu and stem.dtu unless they exist: those hold the user's own entries.
-// Throws FileError naming the file and the cause.
+// The new files are first written as stem.qlc.tmp and so on: a file or a link
+// of such a name, left by a killed run, is removed first; anything else there
+// stops the build. Throws FileError naming the file and the cause.
 void writeDictionary(const BuiltDictionary& dictionary, const std::filesystem::path& folder,
                      const std::string& stem);
 

@@ -41,7 +41,7 @@ int runDumpCommand(const CommandArguments& arguments, std::ostream& out, std::os
                 throw UsageError("dump takes exactly one file");
             const std::filesystem::path path = arguments[0];
             const dict::FileRole kind = roleOf(path);
-            const InputFile file = mapFileBytes(arguments[0]);
+            const dict::MappedFile file = mapDictionaryFile(path);
             const bool longRecords =
                 kind == dict::FileRole::Details || kind == dict::FileRole::UserDetails;
             const std::size_t length =
@@ -53,7 +53,7 @@ int runDumpCommand(const CommandArguments& arguments, std::ostream& out, std::os
                 // Every 16 MiB the pages printed so far are let go: a mapped
                 // file of any size costs the program little memory.
                 if (offset % (std::size_t{1} << 24) == 0)
-                    file.mapped.releasePages();
+                    file.releasePages();
                 const std::string_view record = all.substr(offset, length);
                 ++number;
                 out << "{\"record\": " << number;

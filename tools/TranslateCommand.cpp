@@ -25,6 +25,7 @@
 #include "core/Utf8.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
+#include "platform/Clipboard.h"
 #include "translation/CaptureRun.h"
 
 #include <array>
@@ -115,6 +116,26 @@ void printLine(std::ostream& out, std::u16string_view captured, const tr::Captur
     out << "]}\n";
 }
 
+// No clipboard service keeps a longer text than a line may hold.
+constexpr std::size_t kLongestLine = platform::kClipboardTextBytes;
+
+// Line `number` of `in` into `bytes`, without its LF; false at the end.
+bool readCopiedText(std::istream& in, std::string& bytes, std::size_t number)
+{
+    bytes.clear();
+    std::streambuf& buffer = *in.rdbuf();
+    for (int c = buffer.sbumpc(); c != std::char_traits<char>::eof(); c = buffer.sbumpc()) {
+        if (c == '\n')
+            return true;
+        if (bytes.size() == kLongestLine)
+            throw FileError("standard input:" + std::to_string(number),
+                            "line longer than " + std::to_string(kLongestLine) +
+                                " bytes, more than the program keeps of a copied text");
+        bytes.push_back(static_cast<char>(c));
+    }
+    return !bytes.empty();
+}
+
 }  // namespace
 
 int runTranslateCommand(const CommandArguments& arguments, std::ostream& out, std::ostream& err)
@@ -143,7 +164,7 @@ int runTranslateCommand(const CommandArguments& arguments, std::istream& in, std
             state.splashClosed = true;
 
             std::string bytes;
-            while (std::getline(in, bytes)) {
+            for (std::size_t number = 1; readCopiedText(in, bytes, number); ++number) {
                 std::u16string clipboard = core::fromUtf8(bytes);
                 if (!clipboard.empty() && clipboard.back() == u'\r')
                     clipboard.push_back(u'\n');

@@ -1,6 +1,5 @@
 #include "TsvReader.h"
 
-#include "FileBytes.h"
 #include "LineReader.h"
 #include "ToolError.h"
 
@@ -41,16 +40,15 @@ std::u16string unescapeDetails(std::u16string_view text)
     return result;
 }
 
-}  // namespace
-
-std::vector<SourceEntry> parseTsv(std::string_view bytes, const std::string& fileName)
+std::vector<SourceEntry> readEntries(LineReader& lines)
 {
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
     std::vector<SourceEntry> entries;
-    LineReader lines(bytes, fileName);
     while (lines.next()) {
-        const std::string_view line = lines.line();
+        std::string_view line = lines.line();
+        if (lines.number() == 1 && line.starts_with("\xEF\xBB\xBF"))
+            line.remove_prefix(3);
+        if (line.empty())
+            continue;
         const std::string where = lines.where();
         if (!core::isValidUtf8(line))
             throw FileError(where, "not valid UTF-8");
@@ -69,9 +67,18 @@ std::vector<SourceEntry> parseTsv(std::string_view bytes, const std::string& fil
     return entries;
 }
 
-std::vector<SourceEntry> readTsvFile(const std::string& path)
+}  // namespace
+
+std::vector<SourceEntry> parseTsv(std::string_view bytes, const std::string& fileName)
 {
-    return parseTsv(readFileBytes(path), path);
+    LineReader lines(bytes, fileName);
+    return readEntries(lines);
+}
+
+std::vector<SourceEntry> readTsvFile(const std::filesystem::path& path)
+{
+    LineReader lines(path);
+    return readEntries(lines);
 }
 
 }  // namespace quillet::tool

@@ -84,6 +84,7 @@ TEST(Commands, UnreadableInputGivesStatusOneNamingTheFile)
     const testsupport::TempFolder folder;
     const std::string base = folder.path().string(), out = base + "/out";
     testsupport::writeTextFile(folder / "short.dcu", std::string(130, 'x'));
+    std::filesystem::create_symlink("/dev/null", folder / "null.qlc");
     // Row 0 lacks its user file, row 1 every file.
     testsupport::writeTextFile(folder / "dictionaries.cfg", "a|b|f|0|S|S\nc|d|g|1|S|S\n");
     testsupport::writePlainDictionary(folder.path(), "f", {});
@@ -96,6 +97,7 @@ TEST(Commands, UnreadableInputGivesStatusOneNamingTheFile)
         {runBuildCommand, {"--tsv", base, "--out", out, "--stem", "s"}, "1 quillet-dict: " + base + ": is a folder"},
         {runDumpCommand, {base + "/none.ind"}, "1 quillet-dict: " + base + "/none.ind: "},
         {runDumpCommand, {base + "/short.dcu"}, "0 quillet-dict: " + base + "/short.dcu: the last 2 bytes are a short record"},
+        {runDumpCommand, {base + "/null.qlc"}, "1 quillet-dict: " + base + "/null.qlc: is a device"},
         {runLookupCommand, {base, "0", "w"}, "1 quillet-dict: " + base + "/f.dcu: "},
         {runLookupCommand, {base, "5", "w"}, "1 quillet-dict: " + base + "/dictionaries.cfg: has no row 5"},
         {translate, {base, "1"}, "1 quillet-dict: " + base + "/g.qlc: "},
@@ -125,13 +127,20 @@ TEST(Commands, AFailedRebuildLeavesTheOldSetAsItWas)
         {"--tsv", (golden / "en-pt.tsv").string(), "--out", out, "--stem", "en-pt"}, 4096,
         "1 quillet-dict: " + out + "/en-pt.qlc.tmp: File too large\n"));
     EXPECT_TRUE(folderContent(out) == before) << "the old set changed";
+    EXPECT_EQ(build("/proc/self/mem"), "1 quillet-dict: /proc/self/mem: Input/output error\n");
+    // Not a file this tool leaves behind, so not removed.
     std::filesystem::create_directory(folder / "out/en-pt.pdt.tmp");
     EXPECT_EQ(build(golden / "en-pt.tsv"),
-              "1 quillet-dict: " + out + "/en-pt.pdt.tmp: Is a directory\n");
+              "1 quillet-dict: " + out +
+                  "/en-pt.pdt.tmp: is in the way, and not a file this tool leaves behind\n");
     std::filesystem::remove(folder / "out/en-pt.pdt.tmp");
     EXPECT_TRUE(folderContent(out) == before) << "the old set changed";
 
+    // What a killed run may leave: a file, or a link someone put in its place.
+    testsupport::writeTextFile(folder / "out/en-pt.ind.tmp", "stale");
+    std::filesystem::create_symlink(folder / "old.tsv", folder / "out/en-pt.qlc.tmp");
     ASSERT_EQ(build(golden / "en-pt.tsv"), "0 ");
+    EXPECT_EQ(testsupport::readFile(folder / "old.tsv"), "cat\tgato\tnote\n");
     EXPECT_TRUE(testsupport::readFile(folder / "out/en-pt.qlc") ==
                 testsupport::readFile(golden / "en-pt.qlc"));
 }

@@ -42,7 +42,8 @@ TEST(SourceFormats, DamageIsAnErrorNamingItsPlace)
         {[] { importDictd("w\tA\tB\n", "t.index", "\xff", "t.dict"); }, "t.dict: entry 'w' is not valid UTF-8"},
         {[] { parseTsv("a\tb\n\nno tab here\n", "t.tsv"); }, "t.tsv:3: expected"},
         {[] { parseTsv("a\tb\tc\td\n", "t.tsv"); }, "t.tsv:1: expected"},
-        {[] { parseTsv("ok\tfine\nbad\t\xC3\x28\n", "t.tsv"); }, "t.tsv:2: not valid UTF-8"}};
+        {[] { parseTsv("ok\tfine\nbad\t\xC3\x28\n", "t.tsv"); }, "t.tsv:2: not valid UTF-8"},
+        {[] { parseTsv("a\t" + std::string(65533, 'b') + "\n" + std::string(65536, 'c'), "t.tsv"); }, "t.tsv:2: line longer than 65535 bytes"}};
     // clang-format on
     for (const auto& [call, message] : rows)
         EXPECT_EQ(fileErrorOf(call).rfind(message, 0), 0u) << message;

@@ -34,11 +34,13 @@ TEST(TranslateCommand, PrintsOneLinePerTextReadWithTheRowsRules)
     testsupport::writeTextFile(folder / "en-pt.dtu", "");
     testsupport::writeTextFile(folder / "dictionaries.cfg",
                                "a|English-Portuguese|en-pt|0|S|S\nb|b|en-pt|1|N|S\n");
-    const auto translate = [&](const CommandArguments& arguments, const std::string& input) {
+    // What the command prints, then what it reports.
+    const auto translate = [&](const CommandArguments& arguments, const std::string& input,
+                               int status = exitOk) {
         std::istringstream in(input);
         std::ostringstream out, err;
-        EXPECT_EQ(runTranslateCommand(arguments, in, out, err), exitOk) << err.str();
-        return out.str();
+        EXPECT_EQ(runTranslateCommand(arguments, in, out, err), status) << err.str();
+        return out.str() + err.str();
     };
     const std::string app = folder.path().string();
     EXPECT_EQ(
@@ -53,6 +55,11 @@ TEST(TranslateCommand, PrintsOneLinePerTextReadWithTheRowsRules)
             json(R"(hand\r\n)"));
     EXPECT_EQ(translate({"--language", "0", app, "1"}, "running\n"),
               json("running", "running -> Não encontrado!"));
+    // Line 1 is as long as the program keeps of a copied text.
+    EXPECT_TRUE(
+        translate({app, "0"}, std::string(16384, 'x') + "\n" + std::string(16385, 'x'), exitFailure)
+            .ends_with("]}\nquillet-dict: standard input:2: line longer than 16384 "
+                       "bytes, more than the program keeps of a copied text\n"));
 }
 
 }  // namespace

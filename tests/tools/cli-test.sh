@@ -27,6 +27,11 @@ grep -q "import-dictd" "$work/out" || { echo "FAIL: help lists no commands"; fai
 expect_status 1 "$tool" build --tsv "$work/missing.tsv" --out "$work/o" --stem s
 grep -q "$work/missing.tsv" "$work/err" || { echo "FAIL: error names no file"; failures=$((failures + 1)); }
 expect_status 0 "$tool" build --tsv "$source/data/sample-en-pt.tsv" --out "$work/o" --stem s
+# The report quotes a skipped line by its first 60 characters.
+{ printf 'cat\tgato\n'; printf '%0200d\tx\n' 0; } >"$work/long.tsv"
+expect_status 0 "$tool" build --tsv "$work/long.tsv" --out "$work/o" --stem long
+grep -qx "  line 2 \"$(printf '%060d\342\200\246' 0)\": skipped: .*" "$work/out" ||
+  { echo "FAIL: the report does not cut a long line"; cat "$work/out"; failures=$((failures + 1)); }
 expect_status 0 "$tool" dump "$work/o/s.qlc"
 [ "$(wc -l <"$work/out")" -eq "$(grep -c . "$source/data/sample-en-pt.tsv")" ] ||
   { echo "FAIL: dump does not give one line per sample entry"; failures=$((failures + 1)); }
