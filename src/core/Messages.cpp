@@ -65,6 +65,26 @@ constexpr MessageText kMessages[] = {
      u"The user dictionary cannot store the character %1. Remove it and save again."},
     {kMsgUserWriteFailed, u"Não foi possível gravar no dicionário do usuário.",
      u"Could not write to the user dictionary."},
+    {kMsgUserFolderUnusable,
+     u"A pasta %1 não pode ser usada: %2. O dicionário funciona, mas as palavras incluídas "
+     u"e as configurações não serão gravadas nela.",
+     u"The folder %1 cannot be used: %2. The dictionary works, but your words and settings "
+     u"will not be saved there."},
+    {kMsgUserFileUnusable,
+     u"O arquivo do dicionário do usuário %1 não pode ser usado: %2. O dicionário funciona, "
+     u"mas as palavras incluídas não serão gravadas.",
+     u"The user dictionary file %1 cannot be used: %2. The dictionary works, but the words "
+     u"you add will not be saved."},
+    {kMsgUserCatalogueUnusable,
+     u"O catálogo de dicionários %1 não tem nenhuma linha utilizável; será usado o catálogo "
+     u"instalado.",
+     u"The dictionary catalogue %1 has no usable line; the installed catalogue is used "
+     u"instead."},
+    {kMsgReasonNotRegular, u"não é um arquivo comum", u"it is not a regular file"},
+    {kMsgReasonTooLarge, u"é grande demais", u"it is too large"},
+    {kMsgReasonCannotCreate, u"falha ao criar ou ler", u"it cannot be created or read"},
+    {kMsgReasonNotPrivate, u"pertence a outro usuário ou outros usuários podem gravar nela",
+     u"it belongs to another user or other users can write to it"},
 };
 
 }  // namespace

@@ -38,6 +38,16 @@ inline constexpr int kMsgUserWordTooLong = 92;
 inline constexpr int kMsgUserNoteTooLong = 93;
 inline constexpr int kMsgUserTextNotStorable = 94;
 inline constexpr int kMsgUserWriteFailed = 95;
+// The user's folders and files that cannot be used; the program goes on
+// without saving there. %1 is the path, %2 one of the reasons below.
+inline constexpr int kMsgUserFolderUnusable = 96;
+inline constexpr int kMsgUserFileUnusable = 97;
+// %1 is the path of the user's catalogue; the installed one is used instead.
+inline constexpr int kMsgUserCatalogueUnusable = 98;
+inline constexpr int kMsgReasonNotRegular = 99;
+inline constexpr int kMsgReasonTooLarge = 100;
+inline constexpr int kMsgReasonCannotCreate = 77;
+inline constexpr int kMsgReasonNotPrivate = 78;
 
 // Overwrites every numbered message for `state.interfaceLanguage`
 // (0 Portuguese, anything else English) and empties the others.

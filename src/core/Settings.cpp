@@ -2,15 +2,15 @@
 
 #include "core/Messages.h"
 #include "core/NumberText.h"
+#include "core/OpenFile.h"
 #include "core/Paths.h"
 #include "core/TextUtil.h"
 #include "core/UserFolders.h"
 #include "core/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -20,19 +20,6 @@ namespace {
 constexpr int kLineCount = 7;
 // The settings file is a few dozen bytes; the cap keeps a huge stray file cheap.
 constexpr std::size_t kMaxBytesRead = 64 * 1024;
-
-std::optional<std::string> readCapped(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes(kMaxBytesRead, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
-}
 
 // Lines end at LF; one CR before the LF belongs to the ending. A last line
 // without an ending still counts.
@@ -114,13 +101,11 @@ ScreenMetrics screenMetrics(const platform::Screen& screen)
 void readSettings(SharedState& state, const std::filesystem::path& folder,
                   const ScreenMetrics& screen, const LanguageChooser& chooseLanguage)
 {
-    const auto path = folder / kSettingsFileName;
-    std::optional<std::string> bytes;
-    if (isPlainFile(path))
-        bytes = readCapped(path);
-
-    if (bytes) {
-        const auto lines = splitLines(*bytes);
+    std::string bytes;
+    const FileReadStatus status =
+        readRegularFile(folder / kSettingsFileName, kMaxBytesRead, bytes, OpenMode::ReadNoLinks);
+    if (status == FileReadStatus::Read) {
+        const auto lines = splitLines(bytes);
         state.windowTop = numberOr(lines, 0, 0);
         state.windowLeft = numberOr(lines, 1, 0);
         state.alwaysOnTop = numberOr(lines, 2, 1);
@@ -160,8 +145,8 @@ SettingsTexts settingsTexts(double topTwips, double leftTwips, const ScreenMetri
     return texts;
 }
 
-bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
-                   const SettingsTexts& texts)
+FileWriteStatus writeSettings(const std::filesystem::path& folder,
+                              const std::u16string& lastUpdateCheck, const SettingsTexts& texts)
 {
     // A number below 0 means nothing was selected; so does a negative text
     // too large for 16 bits.
@@ -183,22 +168,21 @@ bool writeSettings(const std::filesystem::path& folder, const std::u16string& la
 
     // A user's settings folder is made on the first write.
     if (!makeUserFolder(folder))
-        return false;
-    std::ofstream out(folder / kSettingsFileName, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+        return FileWriteStatus::Failed;
+    return replaceFile(folder / kSettingsFileName, bytes);
 }
 
 bool writeSettingsOrReport(const std::filesystem::path& folder, const SharedState& state,
                            const SettingsTexts& texts, platform::Dialogs& dialogs)
 {
-    if (writeSettings(folder, state.lastUpdateCheck, texts))
+    const FileWriteStatus status = writeSettings(folder, state.lastUpdateCheck, texts);
+    if (status == FileWriteStatus::Written)
         return true;
-    dialogs.showMessage(platform::MessageIcon::Critical, state.messages[kMsgWarningTitle],
-                        state.messages[kMsgSettingsNotSaved] + fromPath(folder / kSettingsFileName),
+    std::u16string text =
+        state.messages[kMsgSettingsNotSaved] + fromPath(folder / kSettingsFileName);
+    if (status == FileWriteStatus::NotRegular)
+        text += u": " + state.messages[kMsgReasonNotRegular];
+    dialogs.showMessage(platform::MessageIcon::Critical, state.messages[kMsgWarningTitle], text,
                         platform::MessageButtons::Ok);
     return false;
 }

@@ -6,6 +6,7 @@
 //   7 date of the last update check, "YYYYMMDD", kept as text
 // Lines 1 to 6 are 16-bit numbers (see NumberText.h for what counts as one).
 
+#include "core/OpenFile.h"
 #include "core/SharedState.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
@@ -36,8 +37,8 @@ using LanguageChooser = std::function<void(SharedState&)>;
 // Fills windowTop, windowLeft, alwaysOnTop, activeDictionary,
 // interfaceLanguage and lastUpdateCheck.
 //
-// No file (or a directory or unreadable file of that name): the first-run
-// defaults (0, 0, always on top, dictionary 0, "20061001") and the chooser.
+// No file (or a directory, FIFO, link, huge or unreadable file of that name):
+// the first-run defaults (0, 0, always on top, dictionary 0, "20061001") and the chooser.
 // A damaged file never stops the program: a missing line, or one that is not
 // a number or does not fit 16 bits, takes that line's default (language 0);
 // an absent or empty line 7 gives "20061001"; lines after the seventh are
@@ -70,14 +71,16 @@ SettingsTexts settingsTexts(double topTwips, double leftTwips, const ScreenMetri
 // line 7 is `lastUpdateCheck`. A dictionary text that reads as a number below
 // 0 is written as "0". Line breaks inside a text are dropped so the file
 // always has seven lines; characters outside Windows-1252 are written as "?".
-// The folder and its missing parents are created first. Returns false when
-// the file could not be written completely.
-bool writeSettings(const std::filesystem::path& folder, const std::u16string& lastUpdateCheck,
-                   const SettingsTexts& texts);
+// The folder and its missing parents are created first; the file is replaced
+// whole (core/OpenFile.h), so a failed write keeps the old one, and something
+// else than a regular file under its name is refused.
+FileWriteStatus writeSettings(const std::filesystem::path& folder,
+                              const std::u16string& lastUpdateCheck, const SettingsTexts& texts);
 
 // Writes as above; on failure tells the user, in the interface language,
-// which file could not be saved (message 91 and the path, titled by message
-// 4, critical icon, OK). The program's other data is unaffected either way.
+// which file could not be saved (message 91 and the path, then why when it is
+// not a regular file, titled by message 4, critical icon, OK). The program's other data is
+// unaffected either way.
 bool writeSettingsOrReport(const std::filesystem::path& folder, const SharedState& state,
                            const SettingsTexts& texts, platform::Dialogs& dialogs);
 

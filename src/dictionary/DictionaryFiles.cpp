@@ -43,16 +43,17 @@ std::vector<OpenFailure> DictionaryFiles::open(const std::filesystem::path& fold
                                                std::u16string_view stem)
 {
     close();
-    core::makeUserFolder(userFolder);
+    if (m_userFilesWritable)
+        core::makeUserFolder(userFolder);
+    const RecordFile::Mode userMode =
+        m_userFilesWritable ? RecordFile::Mode::WriteThrough : RecordFile::Mode::UserReadOnly;
     std::vector<OpenFailure> failures;
     for (const FileRole role : kFileRoles) {
-        const bool writable = role == FileRole::User || role == FileRole::UserDetails;
         const std::filesystem::path path =
-            dictionaryFilePath(writable ? userFolder : folder, stem, role);
+            dictionaryFilePath(isUserRole(role) ? userFolder : folder, stem, role);
         std::string reason;
-        if (!file(role).open(path, writable ? RecordFile::Mode::WriteThrough : m_readOnlyMode,
-                             reason))
-            failures.push_back({role, path, reason});
+        if (!file(role).open(path, isUserRole(role) ? userMode : m_readOnlyMode, reason))
+            failures.push_back({role, path, reason, file(role).openStatus()});
     }
     m_indexTable.load(index());
     return failures;
@@ -61,9 +62,9 @@ std::vector<OpenFailure> DictionaryFiles::open(const std::filesystem::path& fold
 void DictionaryFiles::reopenCutFiles()
 {
     for (const FileRole role : {FileRole::Main, FileRole::Details})
-        if (file(role).wasCut())
+        if (file(role).isStale())
             file(role).refresh();
-    if (index().wasCut()) {
+    if (index().isStale()) {
         index().refresh();
         m_indexTable.load(index());
     }

@@ -35,7 +35,13 @@ struct OpenFailure
     FileRole role;
     std::filesystem::path path;
     std::string reason;
+    FileReadStatus status = FileReadStatus::Failed;
 };
+
+inline bool isUserRole(FileRole role)
+{
+    return role == FileRole::User || role == FileRole::UserDetails;
+}
 
 class DictionaryFiles
 {
@@ -57,8 +63,12 @@ public:
                                   const std::filesystem::path& userFolder,
                                   std::u16string_view stem);
     void close();
+    // False: the user's files are only read from then on, never made or
+    // changed (their folder cannot be trusted or made).
+    void setUserFilesWritable(bool writable) { m_userFilesWritable = writable; }
     // Opens again, at its present size, each read-only file that was cut short
-    // in place since it was opened. Cheap when none was: call before a lookup.
+    // in place since it was opened or was empty then (it may have been caught
+    // between a cut and a rewrite). Cheap when none was: call before a lookup.
     void reopenCutFiles();
 
     RecordFile& file(FileRole role) { return m_files[static_cast<std::size_t>(role)]; }
@@ -73,6 +83,7 @@ public:
 
 private:
     RecordFile::Mode m_readOnlyMode;
+    bool m_userFilesWritable = true;
     std::array<RecordFile, 5> m_files;
     IndexTable m_indexTable;
 };

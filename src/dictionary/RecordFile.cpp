@@ -1,5 +1,6 @@
 #include "dictionary/RecordFile.h"
 
+#include <fstream>
 #include <utility>
 
 namespace quillet::dictionary {
@@ -20,7 +21,9 @@ const char* describe(FileReadStatus status)
         case FileReadStatus::NotRegular:
             return "is not a regular file";
         case FileReadStatus::TooLarge:
-            return "has more records than can be numbered";
+            return "is too large";
+        case FileReadStatus::Missing:
+            return "cannot be created";
         default:
             return "cannot be read";
     }
@@ -35,28 +38,37 @@ bool RecordFile::open(const std::filesystem::path& path, Mode mode, std::string&
     close();
     m_path = path;
     m_mode = mode;
-    FileReadStatus status =
-        mode == Mode::WriteThrough ? readRegularFile(path, maxFileBytes(), m_data) : load(m_mapped);
-    if (status == FileReadStatus::Missing) {
-        if (!std::ofstream(path, std::ios::binary)) {
-            reason = describe(path, "cannot be created");
-            return false;
-        }
-        status = FileReadStatus::Read;
+    FileReadStatus status = FileReadStatus::Read;
+    if (isUserFile()) {
+        status = openUserFile(m_userFile, m_data);
+    } else {
+        status = load(m_mapped);
+        if (status == FileReadStatus::Missing && std::ofstream(path, std::ios::binary))
+            status = FileReadStatus::Read;  // made empty, as a new set needs
     }
+    m_openStatus = status;
     if (status != FileReadStatus::Read) {
+        m_userFile.close();
         reason = describe(path, describe(status));
         return false;
-    }
-    if (mode == Mode::WriteThrough) {
-        // Left closed on read-only media: reads still work, writes are refused.
-        m_stream.open(path, std::ios::binary | std::ios::in | std::ios::out);
     }
     m_open = true;
     viewBytes();
     m_pastEnd = false;
     m_lastRead = 0;
     return true;
+}
+
+FileReadStatus RecordFile::openUserFile(core::OpenFile& file, std::string& bytes) const
+{
+    const bool writable = m_mode == Mode::WriteThrough;
+    const FileReadStatus status = file.open(
+        m_path, maxFileBytes(), writable ? core::OpenMode::Update : core::OpenMode::ReadNoLinks);
+    if (status == FileReadStatus::Missing && !writable) {
+        bytes.clear();  // nothing saved yet
+        return FileReadStatus::Read;
+    }
+    return status == FileReadStatus::Read ? file.readAll(bytes) : status;
 }
 
 FileReadStatus RecordFile::load(MappedFile& into) const
@@ -69,7 +81,7 @@ bool RecordFile::refresh()
 {
     if (!m_open)
         return false;
-    if (m_mode != Mode::WriteThrough) {
+    if (!isUserFile()) {
         MappedFile fresh;
         if (load(fresh) != FileReadStatus::Read)
             return false;
@@ -77,9 +89,12 @@ bool RecordFile::refresh()
         viewBytes();
         return true;
     }
+    // Opened anew by name: a file replaced on disk is followed.
+    core::OpenFile fresh;
     std::string bytes;
-    if (readRegularFile(m_path, maxFileBytes(), bytes) != FileReadStatus::Read)
+    if (openUserFile(fresh, bytes) != FileReadStatus::Read)
         return false;
+    m_userFile = std::move(fresh);
     m_data = std::move(bytes);
     viewBytes();
     return true;
@@ -87,9 +102,7 @@ bool RecordFile::refresh()
 
 void RecordFile::close()
 {
-    if (m_stream.is_open())
-        m_stream.close();
-    m_stream.clear();
+    m_userFile.close();
     m_mapped.close();
     m_data.clear();
     m_data.shrink_to_fit();
@@ -102,12 +115,13 @@ void RecordFile::close()
 std::uintmax_t RecordFile::maxFileBytes() const
 {
     // Every whole record must have a positive 32-bit number; a short tail may follow.
-    return m_recordLength * (std::uintmax_t{1} << 31) - 1;
+    const std::uintmax_t records = isUserFile() ? kMaxUserRecords : INT32_MAX;
+    return m_recordLength * records + m_recordLength - 1;
 }
 
 void RecordFile::viewBytes()
 {
-    m_bytes = m_mode == Mode::WriteThrough ? std::string_view(m_data) : m_mapped.bytes();
+    m_bytes = isUserFile() ? std::string_view(m_data) : m_mapped.bytes();
 }
 
 std::int32_t RecordFile::recordCount() const
@@ -157,23 +171,17 @@ bool RecordFile::readNext(IndexRecord& out)
 
 RecordError RecordFile::write(std::int32_t number, const EntryRecord& record)
 {
-    if (!m_open || !m_stream.is_open())
+    if (!m_open || !m_userFile.isWritable())
         return RecordError::NotOpen;
-    if (number < 1 || number > recordCount() + 1)
+    if (number < 1 || number > recordCount() + 1 || number > kMaxUserRecords)
         return RecordError::BadRecordNumber;
     std::string bytes;
     const RecordError error = serializeEntry(record, m_recordLength, bytes);
     if (error != RecordError::None)
         return error;
     const std::size_t at = static_cast<std::size_t>(number - 1) * m_recordLength;
-    m_stream.clear();
-    m_stream.seekp(static_cast<std::streamoff>(at));
-    m_stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    m_stream.flush();
-    if (!m_stream) {
-        m_stream.clear();
+    if (!m_userFile.writeAt(at, bytes))
         return RecordError::WriteFailed;
-    }
     // A short trailing record is overwritten by the append, so it goes from memory too.
     if (at + m_recordLength > m_data.size())
         m_data.resize(at + m_recordLength);

@@ -7,12 +7,14 @@
 //
 // Read-only files are mapped (see MappedFile), so a record is read in place
 // and only when asked for; the copy mode reads them whole at open instead.
-// Writable files are read whole and write every record through to disk,
-// flushed at once, so a saved record survives a crash right after.
+// Writable files are the user's: read whole, never through a symbolic link,
+// and every record is written through to disk at once, so a saved record
+// survives a crash right after. They hold at most kMaxUserRecords records: the
+// editor adds one a word, so a larger file is not the user's own.
 //
 // Only a regular file opens: a folder, FIFO or device is a damaged
-// installation. So does a file with more whole records than 32-bit record
-// numbers can address.
+// installation. So does a read-only file with more whole records than 32-bit
+// record numbers can address.
 
 #include "dictionary/Records.h"
 #include "dictionary/RegularFile.h"
@@ -20,33 +22,37 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
 namespace quillet::dictionary {
 
+inline constexpr std::int32_t kMaxUserRecords = 100000;
+
 class RecordFile
 {
 public:
-    enum class Mode { ReadOnly, ReadOnlyCopy, WriteThrough };
+    // UserReadOnly reads a user file as WriteThrough does, without creating
+    // or changing it; a missing one reads as empty.
+    enum class Mode { ReadOnly, ReadOnlyCopy, WriteThrough, UserReadOnly };
 
     explicit RecordFile(std::size_t recordLength);
 
     // Creates the file empty when it does not exist. On failure the file stays
-    // closed and `reason` says why.
+    // closed, `reason` says why and the status tells what kind of failure it was.
     bool open(const std::filesystem::path& path, Mode mode, std::string& reason);
+    FileReadStatus openStatus() const { return m_openStatus; }
     void close();
     // Re-reads (or maps again) the open file from disk, so records another
     // running copy of the program wrote are seen. False (the old contents
     // kept) when it cannot.
     bool refresh();
-    // A mapped read-only file was cut short in place since it was opened: the
-    // lost records read as empty until refresh().
-    bool wasCut() const { return m_mapped.wasCut(); }
+    // A mapped read-only file was cut short in place since it was opened (the
+    // lost records read as empty until refresh()), or it was empty when opened.
+    bool isStale() const { return m_mapped.isStale(); }
     void releasePages() const { m_mapped.releasePages(); }
     bool isOpen() const { return m_open; }
-    bool isWritable() const { return m_stream.is_open(); }
+    bool isWritable() const { return m_userFile.isWritable(); }
     const std::filesystem::path& path() const { return m_path; }
 
     std::size_t recordLength() const { return m_recordLength; }
@@ -65,12 +71,14 @@ public:
     bool readNext(IndexRecord& out);
     bool endOfFile() const { return m_pastEnd; }
 
-    // Writes record `number`, padded to the record length; count + 1 appends.
-    // Nothing is written when an error is returned.
+    // Writes record `number`, padded to the record length; count + 1 appends,
+    // up to kMaxUserRecords. Nothing is written when an error is returned.
     RecordError write(std::int32_t number, const EntryRecord& record);
 
 private:
+    bool isUserFile() const { return m_mode == Mode::WriteThrough || m_mode == Mode::UserReadOnly; }
     std::uintmax_t maxFileBytes() const;
+    FileReadStatus openUserFile(core::OpenFile& file, std::string& bytes) const;
     FileReadStatus load(MappedFile& into) const;
     void viewBytes();
     std::string_view touch(std::int32_t number);
@@ -78,11 +86,12 @@ private:
     std::size_t m_recordLength;
     std::filesystem::path m_path;
     Mode m_mode = Mode::ReadOnly;
-    MappedFile m_mapped;       // read-only modes
-    std::string m_data;        // write-through mode
-    std::string_view m_bytes;  // of m_mapped or m_data
-    std::fstream m_stream;
+    MappedFile m_mapped;        // read-only modes
+    std::string m_data;         // user modes
+    std::string_view m_bytes;   // of m_mapped or m_data
+    core::OpenFile m_userFile;  // user modes
     bool m_open = false;
+    FileReadStatus m_openStatus = FileReadStatus::Missing;
     bool m_pastEnd = false;
     std::int32_t m_lastRead = 0;
 };

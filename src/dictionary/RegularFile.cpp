@@ -2,19 +2,15 @@
 
 #include <utility>
 
-#if __has_include(<unistd.h>) && __has_include(<sys/mman.h>)
-#include <fcntl.h>
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <atomic>
 #include <cerrno>
 #include <mutex>
 #define QUILLET_POSIX_FILES 1
-#else
-#include <fstream>
 #endif
 
 namespace quillet::dictionary {
@@ -22,43 +18,6 @@ namespace quillet::dictionary {
 #ifdef QUILLET_POSIX_FILES
 
 namespace {
-
-// O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one.
-int openForReading(const std::filesystem::path& path)
-{
-    return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-}
-
-FileReadStatus checkOpenFile(int handle, std::uintmax_t maxBytes, std::size_t& size)
-{
-    struct stat facts;
-    if (::fstat(handle, &facts) != 0)
-        return FileReadStatus::Failed;
-    if (!S_ISREG(facts.st_mode))
-        return FileReadStatus::NotRegular;
-    if (static_cast<std::uintmax_t>(facts.st_size) > maxBytes)
-        return FileReadStatus::TooLarge;
-    size = static_cast<std::size_t>(facts.st_size);
-    return FileReadStatus::Read;
-}
-
-FileReadStatus readOpenFile(int handle, std::size_t size, std::string& bytes)
-{
-    bytes.resize(size);
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t count = ::read(handle, bytes.data() + got, bytes.size() - got);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return FileReadStatus::Failed;
-        if (count == 0)
-            break;
-        got += static_cast<std::size_t>(count);
-    }
-    bytes.resize(got);  // the file shrank since fstat
-    return FileReadStatus::Read;
-}
 
 // The mappings the bus-error handler answers for. A slot is in use while its
 // start is not zero; the handler reads it with lock-free atomics only.
@@ -148,34 +107,15 @@ void releaseRegion(int slot)
 
 }  // namespace
 
-FileReadStatus readRegularFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
-                               std::string& bytes)
-{
-    bytes.clear();
-    const int handle = openForReading(path);
-    if (handle < 0)
-        return errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Failed;
-    std::size_t size = 0;
-    FileReadStatus status = checkOpenFile(handle, maxBytes, size);
-    if (status == FileReadStatus::Read)
-        status = readOpenFile(handle, size, bytes);
-    ::close(handle);
-    if (status != FileReadStatus::Read)
-        bytes.clear();
-    return status;
-}
-
 FileReadStatus MappedFile::open(const std::filesystem::path& path, std::uintmax_t maxBytes,
                                 FileAccess access)
 {
     close();
-    const int handle = openForReading(path);
-    if (handle < 0)
-        return errno == ENOENT ? FileReadStatus::Missing : FileReadStatus::Failed;
-    std::size_t size = 0;
-    FileReadStatus status = checkOpenFile(handle, maxBytes, size);
+    core::OpenFile& file = m_file;
+    FileReadStatus status = file.open(path, maxBytes, core::OpenMode::Read);
+    const std::size_t size = file.size();
     if (status == FileReadStatus::Read && access == FileAccess::Map && size > 0) {
-        void* start = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, handle, 0);
+        void* start = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, file.handle(), 0);
         if (start != MAP_FAILED) {
             m_region = claimRegion(start, size);
             if (m_region >= 0) {
@@ -187,8 +127,7 @@ FileReadStatus MappedFile::open(const std::filesystem::path& path, std::uintmax_
         }
     }
     if (status == FileReadStatus::Read && !m_mapped)
-        status = readOpenFile(handle, size, m_copy);
-    ::close(handle);
+        status = file.readAll(m_copy);
     if (status != FileReadStatus::Read)
         close();
     return status;
@@ -202,6 +141,7 @@ void MappedFile::close()
     }
     m_view = {};
     m_mapped = false;
+    m_file.close();
     m_region = -1;
     m_copy.clear();
     m_copy.shrink_to_fit();
@@ -220,54 +160,31 @@ void MappedFile::releasePages() const
 
 // flock, not fcntl: its lock belongs to this open file, so the program's other
 // handles on the same file, opened and closed meanwhile, do not release it.
-FileLock::FileLock(const std::filesystem::path& path) : m_handle(openForReading(path))
+FileLock::FileLock(const std::filesystem::path& path)
 {
-    if (m_handle >= 0)
-        while (::flock(m_handle, LOCK_EX) != 0 && errno == EINTR) continue;
+    if (m_file.open(path, UINTMAX_MAX, core::OpenMode::ReadNoLinks) == FileReadStatus::Read)
+        while (::flock(m_file.handle(), LOCK_EX) != 0 && errno == EINTR) continue;
 }
 
-FileLock::~FileLock()
-{
-    if (m_handle >= 0)
-        ::close(m_handle);  // releases the lock
-}
+FileLock::~FileLock() = default;  // closing the file releases the lock
 
 #else
-
-FileReadStatus readRegularFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
-                               std::string& bytes)
-{
-    bytes.clear();
-    std::error_code error;
-    const auto kind = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(kind))
-        return error && error != std::errc::no_such_file_or_directory ? FileReadStatus::Failed
-                                                                      : FileReadStatus::Missing;
-    if (!std::filesystem::is_regular_file(kind))
-        return FileReadStatus::NotRegular;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error)
-        return FileReadStatus::Failed;
-    if (size > maxBytes)
-        return FileReadStatus::TooLarge;
-    std::ifstream in(path, std::ios::binary);
-    bytes.resize(static_cast<std::size_t>(size));
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (!in.is_open() || in.bad())
-        bytes.clear();
-    return in.is_open() && !in.bad() ? FileReadStatus::Read : FileReadStatus::Failed;
-}
 
 FileReadStatus MappedFile::open(const std::filesystem::path& path, std::uintmax_t maxBytes,
                                 FileAccess)
 {
     close();
-    return readRegularFile(path, maxBytes, m_copy);
+    FileReadStatus status = m_file.open(path, maxBytes, core::OpenMode::Read);
+    if (status == FileReadStatus::Read)
+        status = m_file.readAll(m_copy);
+    if (status != FileReadStatus::Read)
+        close();
+    return status;
 }
 
 void MappedFile::close()
 {
+    m_file.close();
     m_copy.clear();
     m_copy.shrink_to_fit();
 }
@@ -279,18 +196,21 @@ bool MappedFile::wasCut() const
 
 void MappedFile::releasePages() const {}
 
-FileLock::FileLock(const std::filesystem::path&)
-{
-    (void)m_handle;
-}
+FileLock::FileLock(const std::filesystem::path&) {}
 
-FileLock::~FileLock() {}
+FileLock::~FileLock() = default;
 
 #endif
+
+bool MappedFile::isStale() const
+{
+    return isOpen() && (wasCut() || m_file.currentSize() != bytes().size());
+}
 
 MappedFile::MappedFile(MappedFile&& other) noexcept
     : m_view(std::exchange(other.m_view, {})),
       m_mapped(std::exchange(other.m_mapped, false)),
+      m_file(std::move(other.m_file)),
       m_region(std::exchange(other.m_region, -1)),
       m_copy(std::move(other.m_copy))
 {
@@ -302,6 +222,7 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept
         close();
         m_view = std::exchange(other.m_view, {});
         m_mapped = std::exchange(other.m_mapped, false);
+        m_file = std::move(other.m_file);
         m_region = std::exchange(other.m_region, -1);
         m_copy = std::move(other.m_copy);
     }

@@ -1,8 +1,8 @@
 #pragma once
-// Reading, mapping and locking the program's own files. A file is read only when it is
-// a regular file no larger than the caller's cap: it is opened without
-// blocking, so a FIFO or a device left under its name is refused, never waited
-// on or read without end.
+// Mapping and locking the dictionary files. A file is used only as
+// core::OpenFile allows: a regular file no larger than the caller's cap.
+
+#include "core/OpenFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,23 +12,21 @@
 
 namespace quillet::dictionary {
 
-enum class FileReadStatus { Read, Missing, NotRegular, TooLarge, Failed };
-
-// Reads the whole file into `bytes` (left empty unless the status is Read).
-FileReadStatus readRegularFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
-                               std::string& bytes);
+using core::FileReadStatus;
+using core::readRegularFile;
 
 enum class FileAccess {
     Map,        // mapped where the system can, else read whole
     ReadWhole,  // always read whole into memory
 };
 
-// A read-only view of a whole file, checked as readRegularFile checks it.
-// Mapped, only the pages a reader touches are read and kept, and the file's
-// handle is not held. A file cut short in place while mapped would make a read
-// of a lost page fault: the fault is caught, a page of zero bytes stands in for
-// the lost one, and wasCut() turns true so the owner can open the file again.
-// A file replaced on disk (renamed over) leaves the mapping on the old one.
+// A read-only view of a whole file, checked as core::OpenFile checks it.
+// Mapped, only the pages a reader touches are read and kept. A file cut short
+// in place while mapped would make a read of a lost page fault: the fault is
+// caught, a page of zero bytes stands in for the lost one, and wasCut() turns
+// true. The file stays open, so isStale() also sees it change size in place
+// (cut, then written again) and the owner can open it again. A file replaced
+// on disk (renamed over) leaves the view on the old one.
 class MappedFile
 {
 public:
@@ -45,8 +43,11 @@ public:
     void close();
 
     std::string_view bytes() const { return m_mapped ? m_view : std::string_view(m_copy); }
+    bool isOpen() const { return m_file.isOpen(); }
     bool isMapped() const { return m_mapped; }
     bool wasCut() const;
+    // Cut or of another size than its view: worth opening again.
+    bool isStale() const;
     // Lets the system drop the pages read so far from this process; they are
     // read again when touched.
     void releasePages() const;
@@ -54,6 +55,7 @@ public:
 private:
     std::string_view m_view;  // the mapping
     bool m_mapped = false;
+    core::OpenFile m_file;
     int m_region = -1;  // slot of the mapping in the fault handler's table
     std::string m_copy;
 };
@@ -71,7 +73,7 @@ public:
     FileLock& operator=(const FileLock&) = delete;
 
 private:
-    int m_handle = -1;
+    core::OpenFile m_file;
 };
 
 }  // namespace quillet::dictionary

@@ -8,7 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <cmath>
+#include <csignal>
+#include <functional>
 #include <optional>
 
 using namespace quillet::core;
@@ -104,15 +109,47 @@ TEST(Settings, WritesSevenSingleByteLinesInFileOrder)
     TempFolder folder;
     for (const auto& [lastCheck, texts, bytes] : rows) {
         writeTextFile(folder / kSettingsFileName, std::string(500, 'x'));
-        ASSERT_TRUE(writeSettings(folder.path(), lastCheck, texts));
+        ASSERT_EQ(writeSettings(folder.path(), lastCheck, texts), FileWriteStatus::Written);
         EXPECT_EQ(readFile(folder / kSettingsFileName), bytes);
     }
 }
 
-// The device takes the file but refuses its bytes, so only the close fails.
-TEST(Settings, AFailedCloseIsReportedAsAFailedWrite)
+// Something else under the file's name, perhaps planted there: read as no
+// file, without waiting on a FIFO, and never written through or replaced.
+TEST(Settings, OnlyARegularFileIsReadOrReplaced)
 {
     TempFolder folder;
-    std::filesystem::create_symlink("/dev/full", folder / kSettingsFileName);
-    EXPECT_FALSE(writeSettings(folder.path(), u"20070315", SettingsTexts{}));
+    const auto path = folder / kSettingsFileName, victim = folder / "victim.txt";
+    writeTextFile(victim, "120\r\n40\r\n0\r\n0\r\n3\r\n1\r\n20070315\r\n");
+    const std::vector<std::function<void()>> plant = {
+        [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); },
+        [&] { std::filesystem::create_symlink(victim, path); },
+        [&] { std::filesystem::create_directory(path); }};
+    for (const auto& planted : plant) {
+        planted();
+        EXPECT_EQ(read(folder, kScreen, {}), u"0 0 1 0 0 20061001");
+        EXPECT_EQ(writeSettings(folder.path(), u"20070316", SettingsTexts{}),
+                  FileWriteStatus::NotRegular);
+        EXPECT_FALSE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+        std::filesystem::remove(path);
+    }
+    EXPECT_EQ(readFile(victim), "120\r\n40\r\n0\r\n0\r\n3\r\n1\r\n20070315\r\n");
+}
+
+// A write cut short (here by the file size limit) keeps the old file whole
+// and leaves no temporary file beside it.
+TEST(Settings, AFailedWriteKeepsTheOldFile)
+{
+    TempFolder folder;
+    writeTextFile(folder / kSettingsFileName, "old");
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{10, limit.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const FileWriteStatus status = writeSettings(folder.path(), u"20070315", SettingsTexts{});
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_EQ(status, FileWriteStatus::Failed);
+    EXPECT_EQ(readFile(folder / kSettingsFileName), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }

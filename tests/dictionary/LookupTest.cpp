@@ -149,11 +149,17 @@ TEST_F(LookupTest, FilesCutShortOrReplacedWhileOpenNeverBreakALookup)
         old[2].push_back(detailsRecord(word, u"n" + word));
     }
     open(old);
-    for (const auto& [name, size] : {std::pair{"test.qlc", 8192}, {"test.ind", 0}, {"test.pdt", 0}})
-        std::filesystem::resize_file(m_folder / name, size);
-    EXPECT_EQ(lookup(u"w190"), u"-");
-    writeDictionary(m_folder.path(), "test", old);
-    EXPECT_EQ(lookup(u"w190"), u"tw190|nw190");
+    // Cut to nothing, a file is opened empty at the next lookup; it must still
+    // be seen whole again once restored.
+    for (const int mainSize : {8192, 0}) {
+        for (const auto& [name, size] :
+             {std::pair{"test.qlc", mainSize}, {"test.ind", 0}, {"test.pdt", 0}})
+            std::filesystem::resize_file(m_folder / name, size);
+        EXPECT_EQ(lookup(u"w190"), u"-");
+        EXPECT_EQ(lookup(u"w190"), u"-");
+        writeDictionary(m_folder.path(), "test", old);
+        EXPECT_EQ(lookup(u"w190"), u"tw190|nw190") << mainSize;
+    }
     writeDictionary(m_folder.path(), "new", {});
     for (const std::string extension : {".qlc", ".ind", ".pdt"})
         std::filesystem::rename(m_folder / ("new" + extension), m_folder / ("test" + extension));

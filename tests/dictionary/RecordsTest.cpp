@@ -85,14 +85,34 @@ TEST(DictionaryFiles, MissingFilesAreMadeAndOnlyRegularFilesOfAnAddressableSizeO
 
     ASSERT_EQ(::mkfifo((folder / "d.qlc").c_str(), 0600), 0);
     std::filesystem::create_directory(folder / "d.ind");
-    std::filesystem::create_symlink("/dev/zero", folder / "d.dcu");
+    writeTextFile(folder / "victim", "other");  // a link is refused, not written through
+    std::filesystem::create_symlink(folder / "victim", folder / "d.dcu");
     writeTextFile(folder / "d.pdt", "");
     std::filesystem::resize_file(folder / "d.pdt", std::uintmax_t{512} << 31);
+    // A user file larger than the editor could have written is not read at all.
     writeTextFile(folder / "d.dtu", "");
+    std::filesystem::resize_file(folder / "d.dtu", (kMaxUserRecords + 1) * kLongRecordLength);
     std::string failed;
     for (const OpenFailure& failure : files.open(folder.path(), u"d"))
         failed += failure.path.extension().string();
-    EXPECT_EQ(failed, ".qlc.ind.pdt.dcu");
+    EXPECT_EQ(failed, ".qlc.ind.pdt.dcu.dtu");
+    EXPECT_EQ(readFile(folder / "victim"), "other");
+
+    // Only read, the user's files are never made, and a missing one is empty.
+    files.setUserFilesWritable(false);
+    std::filesystem::remove(folder / "novo.dtu");
+    EXPECT_TRUE(files.open(folder.path(), u"novo").empty());
+    EXPECT_FALSE(std::filesystem::exists(folder / "novo.dtu"));
+    EXPECT_EQ(files.user().recordCount(), 1);
+    EXPECT_EQ(files.user().write(2, {u"casa", u"house"}), RecordError::NotOpen);
+
+    // Full, a user file takes no more records.
+    files.setUserFilesWritable(true);
+    std::filesystem::resize_file(folder / "novo.dcu", kMaxUserRecords * kShortRecordLength);
+    ASSERT_TRUE(files.open(folder.path(), u"novo").empty());
+    EXPECT_EQ(files.user().write(kMaxUserRecords + 1, {u"casa", u"house"}),
+              RecordError::BadRecordNumber);
+    EXPECT_EQ(files.user().write(kMaxUserRecords, {u"casa", u"house"}), RecordError::None);
 }
 
 // Two running copies opened the same user files before either saved. The

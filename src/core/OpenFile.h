@@ -1,0 +1,76 @@
+#pragma once
+// Opening the program's own files safely. A file is used only when it is a
+// regular file no larger than the caller's cap: it is opened without
+// blocking, so a FIFO or a device left under its name is refused, never
+// waited on or read without end. The user's own files are opened without
+// following a symbolic link in their last path element, so a link planted in
+// a user folder cannot turn a save into a write somewhere else.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace quillet::core {
+
+enum class FileReadStatus { Read, Missing, NotRegular, TooLarge, Failed };
+
+enum class OpenMode {
+    Read,         // read only; links followed (installed data may be linked)
+    ReadNoLinks,  // read only; a link is refused as not regular
+    Update,       // read and write, created empty when missing; a link is refused.
+                  // Where the system refuses writing, the file is opened read only.
+};
+
+class OpenFile
+{
+public:
+    OpenFile() = default;
+    ~OpenFile() { close(); }
+    OpenFile(OpenFile&& other) noexcept { *this = std::move(other); }
+    OpenFile& operator=(OpenFile&& other) noexcept;
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+
+    // Left closed unless the status is Read.
+    FileReadStatus open(const std::filesystem::path& path, std::uintmax_t maxBytes, OpenMode mode);
+    void close();
+    bool isOpen() const { return m_handle >= 0 || m_stream; }
+    bool isWritable() const { return m_writable; }
+    // The size found at open.
+    std::size_t size() const { return m_size; }
+    // The size now, as another process may have changed it; size() when it
+    // cannot be found.
+    std::uintmax_t currentSize() const;
+    // The whole file from its start; a file that shrank since open gives
+    // fewer bytes.
+    FileReadStatus readAll(std::string& bytes) const;
+    // Writes every byte at `offset` and hands them to the system, so they
+    // survive the program's end right after.
+    bool writeAt(std::uint64_t offset, std::string_view bytes);
+    // The system's handle (a file descriptor), valid while open.
+    int handle() const { return m_handle; }
+
+private:
+    int m_handle = -1;
+    void* m_stream = nullptr;  // where there are no POSIX calls
+    bool m_writable = false;
+    std::size_t m_size = 0;
+};
+
+// Reads the whole file into `bytes` (left empty unless the status is Read).
+FileReadStatus readRegularFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
+                               std::string& bytes, OpenMode mode = OpenMode::Read);
+
+enum class FileWriteStatus { Written, NotRegular, Failed };
+
+// Replaces the file's contents as one step: the bytes go to a new private
+// file beside it, which is then renamed over it, so a reader sees the old or
+// the new file whole and a failed write leaves the old one. A path that
+// exists and is not a regular file (a FIFO, folder, device or link) is left
+// alone and refused.
+FileWriteStatus replaceFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace quillet::core
