@@ -3,6 +3,7 @@
 #include "core/Installation.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <system_error>
@@ -40,7 +41,7 @@ UserFolders chooseUserFolders(const fs::path& programFolder, const Environment& 
         return {programFolder, programFolder, programFolder};
     return {portable ? programFolder : installed,
             xdgBaseFolder(environment, "XDG_DATA_HOME", ".local/share") / "quillet/",
-            xdgBaseFolder(environment, "XDG_CONFIG_HOME", ".config") / "quillet/"};
+            xdgBaseFolder(environment, "XDG_CONFIG_HOME", ".config") / "quillet/", true};
 }
 
 bool makeUserFolder(const fs::path& folder)
@@ -54,6 +55,20 @@ bool makeUserFolder(const fs::path& folder)
     if (fs::create_directory(folder, error))
         fs::permissions(folder, fs::perms::owner_all, error);
     return fs::is_directory(folder, error);
+}
+
+FolderState prepareUserFolder(const fs::path& folder, bool perUser)
+{
+    if (!makeUserFolder(folder))
+        return FolderState::CannotCreate;
+    if (!perUser)
+        return FolderState::Ready;
+    struct stat facts;
+    if (::stat(folder.c_str(), &facts) != 0)
+        return FolderState::CannotCreate;
+    const bool own = facts.st_uid == ::geteuid();
+    return own && (facts.st_mode & (S_IWGRP | S_IWOTH)) == 0 ? FolderState::Ready
+                                                             : FolderState::NotPrivate;
 }
 
 }  // namespace quillet::core

@@ -23,6 +23,7 @@ struct UserFolders
     std::filesystem::path data;      // page files, catalogue, dictionaries: read only
     std::filesystem::path userData;  // .dcu/.dtu; a catalogue and dictionaries here come first
     std::filesystem::path settings;  // quillet.cfg
+    bool perUser = false;            // userData and settings are the user's XDG folders
 };
 
 // access(W_OK): asks without creating anything, so a read-only folder is
@@ -43,5 +44,12 @@ UserFolders chooseUserFolders(const std::filesystem::path& programFolder,
 // Creates `folder` and its missing parents, those it creates private to the
 // user (mode 700). True when the folder exists afterwards.
 bool makeUserFolder(const std::filesystem::path& folder);
+
+enum class FolderState { Ready, CannotCreate, NotPrivate };
+
+// Makes the folder as makeUserFolder does. A per-user folder must also be the
+// user's own and closed to others' writes, or another user could swap the
+// files in it; a portable copy's folder is whatever its medium gives.
+FolderState prepareUserFolder(const std::filesystem::path& folder, bool perUser);
 
 }  // namespace quillet::core

@@ -131,9 +131,20 @@ CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
 CatalogueResult LoadDictionaryCatalogue(core::SharedState& state)
 {
     const std::filesystem::path user = userFolder(state);
-    return LoadDictionaryCatalogue(state, core::isPlainFile(user / core::toPath(kCatalogueFileName))
-                                              ? user
-                                              : core::toPath(state.appFolder));
+    const std::filesystem::path installed = core::toPath(state.appFolder);
+    const std::filesystem::path usersOwn = user / core::toPath(kCatalogueFileName);
+    std::error_code error;
+    if (user == installed ||
+        !std::filesystem::exists(std::filesystem::symlink_status(usersOwn, error)))
+        return LoadDictionaryCatalogue(state, installed);
+    const std::int16_t active = state.activeDictionary;
+    CatalogueResult result = LoadDictionaryCatalogue(state, user);
+    if (result.usable)
+        return result;
+    state.activeDictionary = active;
+    result = LoadDictionaryCatalogue(state, installed);
+    result.unusableUserCatalogue = usersOwn;
+    return result;
 }
 
 void showCatalogueMissing(platform::Dialogs& dialogs, const core::SharedState& state)

@@ -41,6 +41,9 @@ struct CatalogueResult
     bool usable = false;
     std::vector<ChooserEntry> entries;  // in row order
     int selected = -1;                  // position in `entries` of the active row
+    // The user's own catalogue when it had no usable line and the one in
+    // appFolder was read instead; empty otherwise.
+    std::filesystem::path unusableUserCatalogue;
 };
 
 // The row number of a catalogue field, or -1 when it is not a whole number 0..50.
@@ -63,8 +66,8 @@ std::u16string decodeCatalogueBytes(std::string_view bytes);
 CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
                                         const std::filesystem::path& folder);
 // The same for the user's catalogue when state.userFolder holds one (a user
-// adds dictionaries without writing to the installed folder), otherwise for
-// the one in state.appFolder.
+// adds dictionaries without writing to the installed folder) with a usable
+// line, otherwise for the one in state.appFolder.
 CatalogueResult LoadDictionaryCatalogue(core::SharedState& state);
 
 // Shows the missing-catalogue box (message 3, title message 4, critical icon).
@@ -87,8 +90,9 @@ struct Activation
 // Opens the five files of state.activeDictionary (its file stem): the
 // read-only three from state.userFolder when its main file is there,
 // otherwise from state.appFolder; the user's two from state.userFolder.
-// An empty userFolder stands for appFolder. At start-up a non-empty `failures` means: release
-// always-on-top, report "A07"/"QL" and end the program.
+// An empty userFolder stands for appFolder. At start-up a failure of a
+// read-only file means: release always-on-top, report "A07"/"QL" and end the
+// program; the user's files are reported (UserFileReport.h) and done without.
 Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state);
 
 // The chooser's OK: makes `row` active, forgets the last captured text and

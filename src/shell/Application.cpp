@@ -5,6 +5,7 @@
 #include "core/Paths.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/Lookup.h"
+#include "dictionary/UserFileReport.h"
 #include "dictionary/ui/DictionaryChooser.h"
 #include "dictionary/ui/UserDictionaryEditor.h"
 #include "platform/Clipboard.h"
@@ -17,6 +18,7 @@
 #include "shell/ToolbarWindow.h"
 #include "shell/UpdateChecker.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace quillet::shell {
@@ -47,6 +49,9 @@ bool Application::startUp()
     m_state.splashClosed = false;
     m_folders = core::chooseUserFolders(core::toPath(m_services.system.programFolder()),
                                         m_environment, m_writable);
+    m_dataFolderState = core::prepareUserFolder(m_folders.userData, m_folders.perUser);
+    m_settingsFolderState = core::prepareUserFolder(m_folders.settings, m_folders.perUser);
+    m_files.setUserFilesWritable(m_dataFolderState == core::FolderState::Ready);
     m_state.userFolder = core::normaliseFolder(core::fromPath(m_folders.userData));
     core::readSettings(m_state, settingsFolder(), core::screenMetrics(m_services.screen),
                        m_chooseLanguage);
@@ -61,6 +66,11 @@ bool Application::startUp()
         endProgram();
         return false;
     }
+    dictionary::reportUserFolder(m_services.dialogs, m_state, m_folders.userData,
+                                 m_dataFolderState);
+    if (m_folders.settings != m_folders.userData)
+        dictionary::reportUserFolder(m_services.dialogs, m_state, m_folders.settings,
+                                     m_settingsFolderState);
     m_state.webQuery =
         core::buildWebQuery(m_services.system.versionMajor(), m_services.system.versionMinor(),
                             m_state.interfaceLanguage);
@@ -74,18 +84,25 @@ bool Application::startUp()
         endProgram();
         return false;
     }
+    if (!catalogue.unusableUserCatalogue.empty())
+        dictionary::reportUserCatalogue(m_services.dialogs, m_state,
+                                        catalogue.unusableUserCatalogue);
     m_chooser->setEntries(catalogue);
 
     m_toolbar->showLanguagePicture();
     const dictionary::Activation activation = dictionary::OpenDictionaryFiles(m_files, m_state);
     m_details->setSpeechEnabled(activation.pronunciationEnabled);
     m_main->setWindowTitle(platform::toQString(activation.mainTitle));
-    if (!activation.failures.empty()) {
+    // The user's own files are extras: without them the dictionary still works.
+    if (std::any_of(activation.failures.begin(), activation.failures.end(),
+                    [](const auto& failure) { return !dictionary::isUserRole(failure.role); })) {
         m_main->applyWindowMode(0);
         dictionary::reportActivationFailure(m_services.dialogs, m_state);
         endProgram();
         return false;
     }
+    if (m_dataFolderState == core::FolderState::Ready)  // else that was said already
+        dictionary::reportUserFiles(m_services.dialogs, m_state, activation.failures);
     m_toolbar->showModePicture();
     m_main->moveToStoredPosition();
 
@@ -160,8 +177,10 @@ void Application::shutdown()
     const core::SettingsTexts texts =
         core::settingsTexts(m_main->y() * metrics.twipsPerPixelY,
                             m_main->x() * metrics.twipsPerPixelX, metrics, chooserIndex, m_state);
-    // The program ends whether or not the file could be written.
-    core::writeSettingsOrReport(settingsFolder(), m_state, texts, m_services.dialogs);
+    // The program ends whether or not the file could be written. A folder
+    // found unusable at the start was reported then.
+    if (m_settingsFolderState == core::FolderState::Ready)
+        core::writeSettingsOrReport(settingsFolder(), m_state, texts, m_services.dialogs);
     endProgram();
 }
 

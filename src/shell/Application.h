@@ -104,6 +104,8 @@ private:
     core::Environment m_environment;
     core::FolderWritable m_writable = core::folderWritable;
     core::UserFolders m_folders;
+    core::FolderState m_dataFolderState = core::FolderState::Ready;
+    core::FolderState m_settingsFolderState = core::FolderState::Ready;
     dictionary::DictionaryFiles m_files;
     std::unique_ptr<UpdateChecker> m_checker;
     std::unique_ptr<DetailsWindow> m_details;

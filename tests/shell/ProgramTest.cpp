@@ -293,6 +293,50 @@ private slots:
         QCOMPARE(count(), before);
     }
 
+    // The user's own folder, files and catalogue are extras: one that cannot
+    // be used is named with the reason, and the installed dictionary works.
+    void unusableUserFilesAreNamedAndTheDictionaryStillWorks()
+    {
+        using Spoil = std::function<void(const fs::path& data)>;
+        const std::tuple<Spoil, std::u16string> rows[] = {
+            {[](const fs::path& data) { fs::permissions(data, fs::perms::all); },
+             u"quillet/ cannot be used: it belongs to another user or other users can write"},
+            {[](const fs::path& data) {
+                 fs::remove_all(data.parent_path());
+                 testsupport::writeTextFile(data.parent_path(), "a file, not a folder");
+             },
+             u"quillet/ cannot be used: it cannot be created or read"},
+            {[](const fs::path& data) { fs::create_directory(data / "engpor.dcu"); },
+             u"engpor.dcu cannot be used: it is not a regular file"},
+            {[](const fs::path& data) {
+                 testsupport::writeTextFile(data / "engpor.dtu", "");
+                 fs::resize_file(data / "engpor.dtu", std::uintmax_t{1} << 40);
+             },
+             u"engpor.dtu cannot be used: it is too large"},
+            {[](const fs::path& data) {
+                 testsupport::writeTextFile(data / "dictionaries.cfg", "no usable line\n");
+             },
+             u"dictionaries.cfg has no usable line"}};
+        for (const auto& [spoil, named] : rows) {
+            m_rig = std::make_unique<ProgramRig>();
+            ProgramRig& r = *m_rig;
+            const fs::path usr = r.folder / "usr", data = fs::path(r.home) / ".local/share/quillet";
+            for (const fs::path& folder : {usr / "bin", usr / "share/quillet", data})
+                fs::create_directories(folder);
+            r.system.folder = (usr / "bin/").u16string();
+            testsupport::writeInstallation(usr / "share/quillet");
+            spoil(data);
+            r.state.webHost.clear();  // no update check holds the splash
+            QVERIFY(r.app->startUp());
+            QCOMPARE(r.dialogs.shown.size(), 1u);
+            QVERIFY2(r.dialogs.shown[0].text.find(named) != std::u16string::npos,
+                     qPrintable(platform::toQString(r.dialogs.shown[0].text)));
+            for (int tick = 0; tick < 2; ++tick) r.app->splashWindow()->tick();
+            r.clipboard.copyFromOutside(u"house");
+            QCOMPARE(r.traduz()->text(), u"house -> casa, lar"_qs);
+        }
+    }
+
     void aCopiedWordFillsTheBarAndTheDetails()
     {
         ProgramRig& r = *m_rig;
@@ -457,7 +501,8 @@ private slots:
         bar()->close();
         QCOMPARE(m_rig->dialogs.shown.size(), 1u);
         QVERIFY(m_rig->dialogs.shown.back().icon == platform::MessageIcon::Critical);
-        QVERIFY(m_rig->dialogs.shown.back().text.ends_with(u"quillet.cfg"));
+        QVERIFY(
+            m_rig->dialogs.shown.back().text.ends_with(u"quillet.cfg: it is not a regular file"));
         QCOMPARE(m_rig->system.quitCount, 1);
     }
 
