@@ -50,16 +50,24 @@ QComboBox* makeLanguageList(QWidget& parent, const platform::TwipsGeometry& twip
     return language;
 }
 
-// The name box (txtData0) and the address box (txtData1) under their invitation.
-std::array<QLineEdit*, 2> makeSignUpBoxes(QWidget& parent, const platform::TwipsGeometry& twips)
+// The name box (txtData0) and the address box (txtData1) under their
+// invitation. Without a web site there is nowhere to send the data: the
+// invitation says so and the boxes stay hidden, the rest of the window in its
+// place.
+std::array<QLineEdit*, 2> makeSignUpBoxes(QWidget& parent, const platform::TwipsGeometry& twips,
+                                          bool available)
 {
     makeLabel(parent, "Label30",
-              QStringLiteral("Cadastre-se como usuário e receba avisos sobre novas versões e "
-                             "novidades do Quillet (opcional)"),
+              available ? QStringLiteral("Cadastre-se como usuário e receba avisos sobre novas "
+                                         "versões e novidades do Quillet (opcional)")
+                        : QStringLiteral("Esta versão do Quillet não tem site: o cadastro de "
+                                         "usuários não está disponível."),
               twips, 120, 1200, 4920, 600);
     makeLabel(parent, "Label31",
-              QStringLiteral("Send us your contact data and receive warnings about new versions "
-                             "and news from Quillet (optional)"),
+              available ? QStringLiteral("Send us your contact data and receive warnings about "
+                                         "new versions and news from Quillet (optional)")
+                        : QStringLiteral("This build of Quillet has no web site: sign-up is not "
+                                         "available."),
               twips, 120, 1800, 4920, 600);
 
     const std::array<QLabel*, 2> labels{
@@ -72,6 +80,8 @@ std::array<QLineEdit*, 2> makeSignUpBoxes(QWidget& parent, const platform::Twips
         labels[i]->setBuddy(boxes[i]);
         boxes[i]->setAccessibleName(labels[i]->text());
         twips.place(*boxes[i], 1440, 2490 + 420 * static_cast<double>(i), 3600, 315);
+        boxes[i]->setVisible(available);
+        labels[i]->setVisible(available);
     }
     return boxes;
 }
@@ -113,21 +123,12 @@ LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
     const platform::TwipsGeometry twips(*this);
     setFixedSize(twips.x(5160), twips.y(4200));
     m_language = makeLanguageList(*this, twips);
-    m_data = makeSignUpBoxes(*this, twips);
+    m_data = makeSignUpBoxes(*this, twips, !m_state.webHost.empty());
     m_ok = makeOkButton(*this, twips);
 
     setTabOrder(m_language, m_data[0]);
     setTabOrder(m_data[0], m_data[1]);
     setTabOrder(m_data[1], m_ok);
-    // Without a web site there is nowhere to send the data.
-    for (QLineEdit* box : m_data) {
-        box->setEnabled(!m_state.webHost.empty());
-        if (m_state.webHost.empty())
-            box->setToolTip(
-                QStringLiteral("Esta versão não tem site: cadastro indisponível. / "
-                               "This build has no web site: sign-up is unavailable."));
-    }
-
     connect(m_ok, &QPushButton::clicked, this, &LanguageWindow::confirm);
 
     m_language->setCurrentIndex(0);

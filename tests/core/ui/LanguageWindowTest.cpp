@@ -12,6 +12,7 @@
 #include "platform/qt/QtText.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUrlQuery>
@@ -66,6 +67,10 @@ private slots:
         QCOMPARE(dialogs.shown.size(), std::size_t(outcome == "refused"));
         QTRY_COMPARE(address->hasFocus(), outcome == "refused");
         QCOMPARE(browser.opened.size(), std::size_t(outcome == "sends"));
+        // Without a site no box invites data that cannot be sent.
+        QCOMPARE(address->isVisibleTo(&window), !state.webHost.empty());
+        QCOMPARE(window.findChild<QLabel*>("Label31")->text().contains("not available"),
+                 state.webHost.empty());
         if (outcome != "sends")
             return;
         const QUrl url(toQString(browser.opened.front()), QUrl::StrictMode);
