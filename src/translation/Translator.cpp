@@ -159,9 +159,16 @@ std::u16string translateSearchText(std::u16string& searchText, const core::Share
     Run run(lookup, display);
     std::u16string word = core::trimSpaces(searchText);
 
-    // Text copied with its line break: the break goes, also from the quoted text.
-    if (word.size() >= 2 && word[word.size() - 2] == u'\r') {
-        word = core::trimSpaces(std::u16string_view(word).substr(0, word.size() - 2));
+    // Text copied with its line break: the break goes, also from the quoted
+    // text. A carriage return second to last cuts the last two units, whatever
+    // the last is; a line copied on Linux ends with a line feed alone.
+    std::size_t lineBreak = 0;
+    if (word.size() >= 2 && word[word.size() - 2] == u'\r')
+        lineBreak = 2;
+    else if (!word.empty() && word.back() == u'\n')
+        lineBreak = 1;
+    if (lineBreak != 0) {
+        word = core::trimSpaces(std::u16string_view(word).substr(0, word.size() - lineBreak));
         searchText = word;
         display.setSearchText(searchText);
     }

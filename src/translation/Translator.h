@@ -26,7 +26,7 @@ bool usesEnglishRules(std::int16_t activeDictionary);
 
 // Runs the whole cascade for `searchText` and returns the text the search box
 // shows at the end. `searchText` is rewritten only when it ends in a line
-// break (carriage return as second-to-last character).
+// break (carriage return as second-to-last character, or a last line feed).
 std::u16string translateSearchText(std::u16string& searchText, const core::SharedState& state,
                                    const WordLookup& lookup, ResultDisplay& display);
 

@@ -187,8 +187,10 @@ TEST_F(TranslationTest, ShowsTheFirstFormFoundAndListsUpToFourMore)
         {0, u"hoped", u"hop ho hoy", u" ? hoped (! hop ) -> <hop>", u"", u"ped"},
         {0, u"running", u"runn runne run", u" ? running (! runn ) -> <runn>", u"runne run", u"ing"},
         {0, u"tried", u"!tried try", u" ? tried (! try ) -> <try>", u"", u"ied"},
-        // A carriage return second to last cuts the text there, also the quoted one.
+        // A carriage return second to last cuts the text there, also the quoted
+        // one; so does a last line feed.
         {0, u"houses\r\n", u"house", u" ? houses (! house ) -> <house>", u"", u"ses"},
+        {0, u"houses \n", u"house", u" ? houses (! house ) -> <house>", u"", u"ses"},
         {0, u"xyz \r\n", u"", u"xyz -> Not found!", u"", u"xyz"},
         {0, u"house\rx", u"house", u"house -> <house>", u"", u"use"},
         {0, u"ho\r\nx", u"", u"ho\r\nx -> Not found!", u"", u"\r\nx"},
