@@ -33,19 +33,26 @@ constexpr std::size_t kMinimumTranslation = 2;
 // the lookup's cap on the last block.
 constexpr std::u16string_view kSentinelKey = u"\u2122";
 
-std::string describeCharacter(char16_t c)
+// By its code point, then in quotes. Every source is decoded from UTF-8, so
+// no lone surrogate comes here.
+std::string describeCharacter(char32_t c)
 {
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(c));
-    return "U+" + std::string(hex) + " '" + core::toUtf8(std::u16string_view(&c, 1)) + "'";
+    char hex[12];
+    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(c));
+    std::u16string units;
+    if (c < 0x10000) {
+        units.push_back(static_cast<char16_t>(c));
+    } else {
+        units.push_back(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)));
+        units.push_back(static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    }
+    return std::string(hex) + " '" + core::toUtf8(units) + "'";
 }
 
 std::string firstOutsideCodePage(std::u16string_view text)
 {
-    for (char16_t c : text)
-        if (!core::encodeWindows1252(c))
-            return describeCharacter(c);
-    return {};
+    const char32_t c = core::firstNotInWindows1252(text);
+    return c == 0 ? std::string() : describeCharacter(c);
 }
 
 std::string cutReason(const char* field, std::size_t from, std::size_t to, std::size_t recordLength)

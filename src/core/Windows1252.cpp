@@ -61,4 +61,19 @@ bool isWindows1252(std::u16string_view text)
     return true;
 }
 
+char32_t firstNotInWindows1252(std::u16string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (encodeWindows1252(unit))
+            continue;
+        const bool pair = unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() &&
+                          text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
+        if (!pair)
+            return unit;
+        return 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
+    }
+    return 0;
+}
+
 }  // namespace quillet::core

@@ -22,4 +22,9 @@ std::optional<std::string> toWindows1252(std::u16string_view text);
 
 bool isWindows1252(std::u16string_view text);
 
+// The first character of `text` the code page cannot hold, as a code point (a
+// surrogate pair is one character, a lone surrogate its own), or 0 when it
+// holds them all.
+char32_t firstNotInWindows1252(std::u16string_view text);
+
 }  // namespace quillet::core

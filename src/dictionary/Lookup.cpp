@@ -5,6 +5,7 @@
 #include "core/Windows1252.h"
 #include "dictionary/Decoder.h"
 #include "dictionary/Folding.h"
+#include "dictionary/UserRecords.h"
 
 #include <algorithm>
 
@@ -16,32 +17,6 @@ bool detailsAligned(const core::SharedState& state)
 {
     const core::DictionaryRow* row = core::catalogueRow(state, state.activeDictionary);
     return row && core::catalogueFlag(*row, core::CatalogueField::AlignedDetails);
-}
-
-// The user's own entry: the first record with the word gives the translation,
-// the last note record with it gives the note.
-bool lookUpUserFiles(DictionaryFiles& files, core::SharedState& state, std::u16string_view word,
-                     bool wantDetails)
-{
-    const RecordFile& user = files.user();
-    const std::int32_t count = user.recordCount();
-    for (std::int32_t number = 1; number <= count; ++number) {
-        const EntryView entry = parseEntryView(user.recordBytes(number));
-        if (plainFieldEquals(entry.term, word)) {
-            state.lastTranslation = core::fromWindows1252(entry.body);
-            if (wantDetails) {
-                const RecordFile& notes = files.userDetails();
-                const std::int32_t noteCount = notes.recordCount();
-                for (std::int32_t n = 1; n <= noteCount; ++n) {
-                    const EntryView note = parseEntryView(notes.recordBytes(n));
-                    if (plainFieldEquals(note.term, word))
-                        state.lastDetails = core::fromWindows1252(note.body);
-                }
-            }
-            return true;
-        }
-    }
-    return false;
 }
 
 void lookUpDetails(DictionaryFiles& files, core::SharedState& state, std::u16string_view word,
@@ -72,8 +47,11 @@ bool LookupWord(DictionaryFiles& files, core::SharedState& state, std::u16string
         state.lastTranslation.clear();
         return false;
     }
-    if (lookUpUserFiles(files, state, trimmed, wantDetails))
+    if (const std::optional<UserEntry> entry = readUserEntry(files, trimmed, wantDetails)) {
+        state.lastTranslation = entry->translation;
+        state.lastDetails = entry->note;
         return true;
+    }
 
     bool found = false;
     state.lastTranslation.clear();

@@ -12,8 +12,8 @@ namespace quillet::dictionary {
 // Looks `word` up exactly (case and accents kept; only leading and trailing
 // spaces are ignored) and returns whether it was found. Writes
 // state.lastTranslation and state.lastDetails:
-//   user entry:  its translation; the last matching user note when
-//                wantDetails, else empty
+//   user entry:  as readUserEntry reads it: its translation; its user note
+//                when wantDetails, else empty
 //   main entry:  the decoded translation; the details note when wantDetails
 //                and present, else the translation
 //   not found:   both empty

@@ -8,18 +8,15 @@ namespace quillet::dictionary {
 
 namespace {
 
-char32_t firstUnstorable(std::u16string_view text)
+// The record of the word's user note: the last note record with the word.
+std::int32_t findUserNote(const RecordFile& notes, std::u16string_view word)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        if (core::encodeWindows1252(unit))
-            continue;
-        const bool pair = unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() &&
-                          text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
-        if (!pair)
-            return unit;
-        return 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
-    }
+    const std::u16string_view trimmed = core::trimSpacesView(word);
+    if (trimmed.empty())
+        return 0;
+    for (std::int32_t number = notes.recordCount(); number >= 1; --number)
+        if (plainFieldEquals(parseEntryView(notes.recordBytes(number)).term, trimmed))
+            return number;
     return 0;
 }
 
@@ -32,7 +29,7 @@ UserSaveResult refusal(RecordError error, UserEntryTarget target, const RecordFi
     if (error == RecordError::TooLong && record.term.size() < capacity)
         result.room = capacity - record.term.size();
     if (error == RecordError::NotWindows1252)
-        result.character = firstUnstorable(record.term + record.body);
+        result.character = core::firstNotInWindows1252(record.term + record.body);
     return result;
 }
 
@@ -48,6 +45,19 @@ std::int32_t findFirstUserRecord(const RecordFile& file, std::u16string_view wor
         if (plainFieldEquals(parseEntryView(file.recordBytes(number)).term, trimmed))
             return number;
     return 0;
+}
+
+std::optional<UserEntry> readUserEntry(DictionaryFiles& files, std::u16string_view word,
+                                       bool wantNote)
+{
+    const std::int32_t number = findFirstUserRecord(files.user(), word);
+    if (number == 0)
+        return std::nullopt;
+    UserEntry entry{parseEntry(files.user().recordBytes(number)).body, {}};
+    if (wantNote)
+        if (const std::int32_t note = findUserNote(files.userDetails(), word); note > 0)
+            entry.note = parseEntry(files.userDetails().recordBytes(note)).body;
+    return entry;
 }
 
 RecordError checkUserRecord(const RecordFile& file, const EntryRecord& record)
@@ -87,7 +97,7 @@ UserSaveResult saveUserEntry(DictionaryFiles& files, std::u16string_view word,
     if (!files.userDetails().refresh())
         return {RecordError::WriteFailed, UserEntryTarget::Note};
     const std::int32_t wordNumber = findFirstUserRecord(files.user(), word);
-    const std::int32_t noteNumber = findFirstUserRecord(files.userDetails(), word);
+    const std::int32_t noteNumber = findUserNote(files.userDetails(), word);
     if (const RecordError error = writeUserRecord(files.user(), wordNumber, wordRecord);
         error != RecordError::None)
         return {error, UserEntryTarget::Word};

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillet::dictionary {
@@ -17,6 +18,20 @@ namespace quillet::dictionary {
 // Number of the first record whose term equals `word`, or 0 when none does
 // (also for an empty word).
 std::int32_t findFirstUserRecord(const RecordFile& file, std::u16string_view word);
+
+struct UserEntry
+{
+    std::u16string translation;
+    std::u16string note;  // empty: the word has no user note
+};
+
+// A word's user entry, the one rule for the lookup, the editor's load and
+// saveUserEntry: the first word record with the word gives the translation,
+// the last note record with it gives the note, so a word with several note
+// records shows the note the editor loads and rewrites. Nothing when no word
+// record has the word; the note is read only when `wantNote` is set.
+std::optional<UserEntry> readUserEntry(DictionaryFiles& files, std::u16string_view word,
+                                       bool wantNote);
 
 // Whether `record` can be written to `file`: fits the record length, and every
 // character has a Windows-1252 byte.
@@ -41,11 +56,12 @@ struct UserSaveResult
 
 // Saves a user entry as the editor does: the word record (term = word, body =
 // translation; an empty translation deletes it) rewritten in place or
-// appended, then the note record likewise. Both records are checked before
-// either is written, so a refusal leaves both files unchanged. The caller
-// supplies the texts already in the case to store. Running copies of the
-// program take turns under a lock of the user files, and each re-reads them
-// first, so none overwrites an entry another saved.
+// appended, then likewise the note record, the one readUserEntry reads. Both
+// records are checked before either is written, so a refusal leaves both
+// files unchanged. The caller supplies the texts already in the case to
+// store. Running copies of the program take turns under a lock of the user
+// files, and each re-reads them first, so none overwrites an entry another
+// saved.
 UserSaveResult saveUserEntry(DictionaryFiles& files, std::u16string_view word,
                              std::u16string_view translation, std::u16string_view note);
 

@@ -2,6 +2,7 @@
 #include "core/Utf8.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
+#include "dictionary/UserRecords.h"
 
 #include "support/TempFolder.h"
 #include "support/TestDictionary.h"
@@ -111,6 +112,9 @@ TEST_F(LookupTest, FindsWhatTheBlocksAndHeadwordRulesAllow)
             EXPECT_EQ(lookup(word), expected) << label << ": " << core::toUtf8(word);
     }
     EXPECT_EQ(lookup(u"casa", false), u"my home|");
+    // The editor's save rewrites the note the lookup shows.
+    ASSERT_EQ(saveUserEntry(m_files, u"casa", u"my home", u"edited").error, RecordError::None);
+    EXPECT_EQ(lookup(u"casa"), u"my home|edited");
 }
 
 TEST_F(LookupTest, AlignedDetailsAreSearchedFromTheMainRecordOn)

@@ -235,11 +235,10 @@ void UserDictionaryEditor::press()
     m_state.lastTranslation.clear();
     m_state.lastDetails.clear();
     bool found = false;
-    if (const std::int32_t number = findFirstUserRecord(m_files.user(), word); number > 0) {
+    if (const std::optional<UserEntry> entry = readUserEntry(m_files, word, true)) {
         found = true;
-        m_state.lastTranslation = parseEntry(m_files.user().recordBytes(number)).body;
-        if (const std::int32_t note = findFirstUserRecord(m_files.userDetails(), word); note > 0)
-            m_state.lastDetails = parseEntry(m_files.userDetails().recordBytes(note)).body;
+        m_state.lastTranslation = entry->translation;
+        m_state.lastDetails = entry->note;
     }
 
     const bool addState = m_addSave->text() == addCaption;
