@@ -27,7 +27,7 @@ int runLookupCommand(const CommandArguments& arguments, std::ostream& out, std::
 
             core::SharedState state;
             dict::DictionaryFiles files;
-            openAppFolderRow(arguments[0], row, state, files);
+            openAppFolderRow(arguments[0], row, state, files, err);
 
             const bool found = dict::LookupWord(files, state, core::fromUtf8(arguments[2]), true);
             out << "found: " << (found ? "yes" : "no") << "\n"

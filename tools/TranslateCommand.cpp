@@ -154,7 +154,7 @@ int runTranslateCommand(const CommandArguments& arguments, std::istream& in, std
             state.interfaceLanguage = parsed.language;
             core::loadMessages(state);
             dict::DictionaryFiles files;
-            openAppFolderRow(parsed.folder, parsed.row, state, files);
+            openAppFolderRow(parsed.folder, parsed.row, state, files, err);
 
             TextView view;
             const tr::WordLookup lookup = [&](std::u16string_view word, bool wantDetails) {

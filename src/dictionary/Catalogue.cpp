@@ -121,11 +121,13 @@ CatalogueResult loadCatalogueText(core::SharedState& state, std::u16string_view 
 CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
                                         const std::filesystem::path& folder)
 {
+    const std::filesystem::path file = folder / core::toPath(kCatalogueFileName);
     std::string bytes;
-    if (readRegularFile(folder / core::toPath(kCatalogueFileName), kMaxCatalogueBytes, bytes) !=
-        FileReadStatus::Read)
-        return {};
-    return loadCatalogueText(state, decodeCatalogueBytes(bytes));
+    CatalogueResult result;
+    if (readRegularFile(file, kMaxCatalogueBytes, bytes) == FileReadStatus::Read)
+        result = loadCatalogueText(state, decodeCatalogueBytes(bytes));
+    result.path = file;
+    return result;
 }
 
 CatalogueResult LoadDictionaryCatalogue(core::SharedState& state)
@@ -145,6 +147,13 @@ CatalogueResult LoadDictionaryCatalogue(core::SharedState& state)
     result = LoadDictionaryCatalogue(state, installed);
     result.unusableUserCatalogue = usersOwn;
     return result;
+}
+
+std::filesystem::path dictionaryFolder(const core::SharedState& state, std::u16string_view stem)
+{
+    const std::filesystem::path user = userFolder(state);
+    const bool usersOwn = core::isPlainFile(dictionaryFilePath(user, stem, FileRole::Main));
+    return usersOwn ? user : core::toPath(state.appFolder);
 }
 
 void showCatalogueMissing(platform::Dialogs& dialogs, const core::SharedState& state)
@@ -176,9 +185,7 @@ Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state)
     }
     const auto& cells = state.dictionaryTable[static_cast<std::size_t>(row)];
     const std::u16string& stem = core::catalogueField(cells, CatalogueField::FileStem);
-    const std::filesystem::path user = userFolder(state);
-    const bool usersOwn = core::isPlainFile(dictionaryFilePath(user, stem, FileRole::Main));
-    activation.failures = files.open(usersOwn ? user : core::toPath(state.appFolder), user, stem);
+    activation.failures = files.open(dictionaryFolder(state, stem), userFolder(state), stem);
     activation.pronunciationEnabled = core::catalogueFlag(cells, CatalogueField::Pronunciation);
     activation.mainTitle = std::u16string(kMainTitlePrefix) + dictionaryName(state, row);
     return activation;

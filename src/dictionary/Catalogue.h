@@ -44,6 +44,8 @@ struct CatalogueResult
     // The user's own catalogue when it had no usable line and the one in
     // appFolder was read instead; empty otherwise.
     std::filesystem::path unusableUserCatalogue;
+    // The catalogue file read, usable or not; empty for text parsed directly.
+    std::filesystem::path path;
 };
 
 // The row number of a catalogue field, or -1 when it is not a whole number 0..50.
@@ -69,6 +71,11 @@ CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
 // adds dictionaries without writing to the installed folder) with a usable
 // line, otherwise for the one in state.appFolder.
 CatalogueResult LoadDictionaryCatalogue(core::SharedState& state);
+
+// The folder of a dictionary's main, index and details files: the user's
+// folder when the main file lies there (a dictionary the user added), else
+// the application folder. Its user files always lie in the user's folder.
+std::filesystem::path dictionaryFolder(const core::SharedState& state, std::u16string_view stem);
 
 // Shows the missing-catalogue box (message 3, title message 4, critical icon).
 void showCatalogueMissing(platform::Dialogs& dialogs, const core::SharedState& state);

@@ -85,7 +85,7 @@ TEST(Commands, UnreadableInputGivesStatusOneNamingTheFile)
     const std::string base = folder.path().string(), out = base + "/out";
     testsupport::writeTextFile(folder / "short.dcu", std::string(130, 'x'));
     std::filesystem::create_symlink("/dev/null", folder / "null.qlc");
-    // Row 0 lacks its user file, row 1 every file.
+    // Row 0 lacks a user file, which then holds no entries; row 1 every file.
     testsupport::writeTextFile(folder / "dictionaries.cfg", "a|b|f|0|S|S\nc|d|g|1|S|S\n");
     testsupport::writePlainDictionary(folder.path(), "f", {});
     std::filesystem::remove(folder / "f.dcu");
@@ -98,7 +98,7 @@ TEST(Commands, UnreadableInputGivesStatusOneNamingTheFile)
         {runDumpCommand, {base + "/none.ind"}, "1 quillet-dict: " + base + "/none.ind: "},
         {runDumpCommand, {base + "/short.dcu"}, "0 quillet-dict: " + base + "/short.dcu: the last 2 bytes are a short record"},
         {runDumpCommand, {base + "/null.qlc"}, "1 quillet-dict: " + base + "/null.qlc: is a device"},
-        {runLookupCommand, {base, "0", "w"}, "1 quillet-dict: " + base + "/f.dcu: "},
+        {runLookupCommand, {base, "0", "w"}, "0 "},
         {runLookupCommand, {base, "5", "w"}, "1 quillet-dict: " + base + "/dictionaries.cfg: has no row 5"},
         {translate, {base, "1"}, "1 quillet-dict: " + base + "/g.qlc: "},
         {runLookupCommand, {tooLong, "0", "w"}, "1 quillet-dict: " + tooLong + ": File name too long\n"}};

@@ -5,7 +5,7 @@
 set -uo pipefail
 tool=$1 source=$2 build=$3
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 failures=0
 
 expect_status() {  # status command...
@@ -27,14 +27,34 @@ grep -q "import-dictd" "$work/out" || { echo "FAIL: help lists no commands"; fai
 expect_status 1 "$tool" build --tsv "$work/missing.tsv" --out "$work/o" --stem s
 grep -q "$work/missing.tsv" "$work/err" || { echo "FAIL: error names no file"; failures=$((failures + 1)); }
 expect_status 0 "$tool" build --tsv "$source/data/sample-en-pt.tsv" --out "$work/o" --stem s
-# The report quotes a skipped line by its first 60 characters.
-{ printf 'cat\tgato\n'; printf '%0200d\tx\n' 0; } >"$work/long.tsv"
+# The report quotes a skipped line by its first 60 characters, and names a
+# character by its code point.
+{ printf 'cat\tgato\n'; printf '%0200d\tx\n' 0; printf 'smile\tsorriso \360\237\230\200\n'; } >"$work/long.tsv"
 expect_status 0 "$tool" build --tsv "$work/long.tsv" --out "$work/o" --stem long
 grep -qx "  line 2 \"$(printf '%060d\342\200\246' 0)\": skipped: .*" "$work/out" ||
   { echo "FAIL: the report does not cut a long line"; cat "$work/out"; failures=$((failures + 1)); }
+grep -qF "line 3 \"smile\": skipped: translation holds U+1F600 '$(printf '\360\237\230\200')'," "$work/out" ||
+  { echo "FAIL: the report does not name an emoji by its code point"; cat "$work/out"; failures=$((failures + 1)); }
 expect_status 0 "$tool" dump "$work/o/s.qlc"
 [ "$(wc -l <"$work/out")" -eq "$(grep -c . "$source/data/sample-en-pt.tsv")" ] ||
   { echo "FAIL: dump does not give one line per sample entry"; failures=$((failures + 1)); }
+
+# An installed tree nobody writes to, and the manual page's example of a
+# dictionary added in the user's data folder, from which the read-only
+# commands take the user's files; a missing one holds no entries.
+data=$work/usr/share/quillet user=$work/xdg/quillet
+mkdir -p "$work/usr/bin" "$data" && cp "$source"/data/pages/*.htm "$source/packaging/dictionaries.cfg" "$data"/
+"$tool" build --tsv "$source/data/sample-en-pt.tsv" --out "$data" --stem engpor >/dev/null
+rm "$data"/engpor.d?u && chmod -R a-w "$data" && printf 'casa\thouse\n' >"$work/mine.tsv"
+"$tool" build --tsv "$work/mine.tsv" --out "$user" --stem mywords >/dev/null
+cp "$data/dictionaries.cfg" "$user"/ && echo 'Minhas palavras|My words|mywords|2|S|S' >>"$user/dictionaries.cfg"
+export XDG_DATA_HOME=$work/xdg
+expect_status 0 "$tool" lookup "$data" 2 casa
+grep -qx "translation: house" "$work/out" || { echo "FAIL: lookup on an installed tree"; failures=$((failures + 1)); }
+expect_status 0 "$tool" translate "$data" 0 <<<books
+grep -qF '"line": " ? books (! book ) -> livro"' "$work/out" ||
+  { echo "FAIL: translate on an installed tree"; failures=$((failures + 1)); }
+unset XDG_DATA_HOME
 
 if [ "$failures" -ne 0 ]; then exit 1; fi
 
