@@ -112,6 +112,8 @@ TEST(Settings, WritesSevenSingleByteLinesInFileOrder)
         ASSERT_EQ(writeSettings(folder.path(), lastCheck, texts), FileWriteStatus::Written);
         EXPECT_EQ(readFile(folder / kSettingsFileName), bytes);
     }
+    // A folder that went away while the program ran is made again.
+    EXPECT_EQ(writeSettings(folder / "gone/again", u"x", {}), FileWriteStatus::Written);
 }
 
 // Something else under the file's name, perhaps planted there: read as no
