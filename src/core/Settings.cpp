@@ -121,6 +121,8 @@ void readSettings(SharedState& state, const std::filesystem::path& folder,
             chooseLanguage(state);
     }
 
+    state.savedWindowTop = state.windowTop;
+    state.savedWindowLeft = state.windowLeft;
     state.windowTop =
         keepOnScreen(state.windowTop, screen.twipsPerPixelY, screen.heightPixels, 0.8, 80);
     state.windowLeft =

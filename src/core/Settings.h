@@ -44,7 +44,8 @@ using LanguageChooser = std::function<void(SharedState&)>;
 // an absent or empty line 7 gives "20061001"; lines after the seventh are
 // ignored. The chooser is not called for an existing file.
 //
-// Then the window is kept on the screen: a top edge beyond 80% of the
+// Then the window is kept on the screen (savedWindowTop and savedWindowLeft
+// keep the values from before): a top edge beyond 80% of the
 // screen's height becomes that 80%, a left edge beyond 27% of its width
 // becomes that 27% (halves to even), and negative edges become 0.
 void readSettings(SharedState& state, const std::filesystem::path& folder,

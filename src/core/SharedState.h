@@ -32,6 +32,10 @@ struct SharedState
     MessageTable messages;
     std::int16_t windowTop = 0;   // pixels
     std::int16_t windowLeft = 0;  // pixels
+    // The two as the settings file holds them, before they were kept on the
+    // screen: written back unless the user moves the bar.
+    std::int16_t savedWindowTop = 0;
+    std::int16_t savedWindowLeft = 0;
     std::int16_t alwaysOnTop = 0;
     std::int16_t activeDictionary = 0;
     std::int16_t interfaceLanguage = 0;

@@ -1,6 +1,7 @@
 #include "platform/ui/WindowPlacement.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMargins>
 #include <QPointer>
 #include <QScreen>
@@ -9,6 +10,8 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 namespace quillet::platform {
 
@@ -54,7 +57,7 @@ void placeWith(QWidget& companion, const QWidget& anchor, const QWidget* base, b
 // said so, around the window's first expose, sometimes in steps and without
 // an event of its own. For a while after the opening the margins are looked
 // at on every move and expose and a few times a second, and each time they
-// have changed the companion is placed again by them.
+// have changed the window is placed again by them.
 class FrameWatch : public QObject
 {
 public:
@@ -62,17 +65,11 @@ public:
     static constexpr int kLookEveryMilliseconds = 50;
     static constexpr int kLooks = 40;
 
-    FrameWatch(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth,
-               QMargins guess)
-        : QObject(&companion),
-          m_companion(companion),
-          m_anchor(&anchor),
-          m_base(base),
-          m_matchWidth(matchWidth),
-          m_placedBy(guess)
+    FrameWatch(QWidget& window, std::function<void(const QMargins&)> place, QMargins guess)
+        : QObject(&window), m_window(window), m_place(std::move(place)), m_placedBy(guess)
     {
         setObjectName(QLatin1String(kName));
-        companion.installEventFilter(this);
+        window.installEventFilter(this);
         watchWindow();
         m_timer.callOnTimeout(this, [this] {
             look();
@@ -85,10 +82,23 @@ public:
         m_timer.start(kLookEveryMilliseconds);
     }
 
+    // Places `window` by its frame margins now, a guess when it was never
+    // framed, and again once they are known. Replaces a watch still running.
+    static void place(QWidget& window, const QMargins& guess,
+                      const std::function<void(const QMargins&)>& placeBy)
+    {
+        delete window.findChild<QObject*>(QLatin1String(kName), Qt::FindDirectChildrenOnly);
+        const QMargins margins = frameMargins(window);
+        const bool framed = knownFrame(margins);
+        placeBy(framed ? margins : guess);
+        if (!framed)
+            new FrameWatch(window, placeBy, guess);
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == &m_companion && event->type() == QEvent::Show)
+        if (watched == &m_window && event->type() == QEvent::Show)
             watchWindow();
         if (event->type() == QEvent::Expose || event->type() == QEvent::Move)
             look();
@@ -98,26 +108,24 @@ protected:
 private:
     void look()
     {
-        if (!m_companion.isVisible() || !m_anchor)
+        if (!m_window.isVisible())
             return;
-        const QMargins margins = frameMargins(m_companion);
+        const QMargins margins = frameMargins(m_window);
         if (knownFrame(margins) && margins != m_placedBy) {
             m_placedBy = margins;
-            placeWith(m_companion, *m_anchor, m_base, m_matchWidth, margins);
+            m_place(margins);
         }
     }
 
     // The native window exists only from the first show on.
     void watchWindow()
     {
-        if (QWindow* window = m_companion.windowHandle())
+        if (QWindow* window = m_window.windowHandle())
             window->installEventFilter(this);
     }
 
-    QWidget& m_companion;
-    QPointer<const QWidget> m_anchor;
-    QPointer<const QWidget> m_base;
-    bool m_matchWidth;
+    QWidget& m_window;
+    std::function<void(const QMargins&)> m_place;
     QMargins m_placedBy;
     QTimer m_timer;
     int m_looks = 0;
@@ -125,15 +133,13 @@ private:
 
 void place(QWidget& companion, const QWidget& anchor, const QWidget* base, bool matchWidth)
 {
-    delete companion.findChild<QObject*>(QLatin1String(FrameWatch::kName),
-                                         Qt::FindDirectChildrenOnly);
-    QMargins margins = frameMargins(companion);
-    const bool framed = knownFrame(margins);
-    if (!framed)
-        margins = frameMargins(anchor);
-    placeWith(companion, anchor, base, matchWidth, margins);
-    if (!framed)
-        new FrameWatch(companion, anchor, base, matchWidth, margins);
+    FrameWatch::place(
+        companion, frameMargins(anchor),
+        [&companion, anchor = QPointer<const QWidget>(&anchor),
+         base = QPointer<const QWidget>(base), matchWidth](const QMargins& margins) {
+            if (anchor)
+                placeWith(companion, *anchor, base, matchWidth, margins);
+        });
 }
 
 }  // namespace
@@ -153,6 +159,50 @@ QPoint companionFramePosition(const QRect& anchorFrame, const QSize& companionFr
     const int left = std::max(
         screen.left(), std::min(anchorFrame.left(), screen.right() + 1 - companionFrame.width()));
     return {left, top};
+}
+
+QPoint framePositionOnScreens(const QPoint& wanted, const QSize& frame, const QList<QRect>& screens)
+{
+    if (screens.isEmpty())
+        return wanted;
+    // The screen holding the point, or else the one nearest to it.
+    const auto distance = [&wanted](const QRect& screen) {
+        const int x = std::max({screen.left() - wanted.x(), 0, wanted.x() - screen.right()});
+        const int y = std::max({screen.top() - wanted.y(), 0, wanted.y() - screen.bottom()});
+        return qint64(x) * x + qint64(y) * y;
+    };
+    const QRect screen = *std::min_element(
+        screens.begin(), screens.end(),
+        [&](const QRect& a, const QRect& b) { return distance(a) < distance(b); });
+    // A frame larger than the screen keeps its top-left corner, and with it
+    // the caption, on the screen.
+    return {std::max(screen.left(), std::min(wanted.x(), screen.right() + 1 - frame.width())),
+            std::max(screen.top(), std::min(wanted.y(), screen.bottom() + 1 - frame.height()))};
+}
+
+void placeOnScreen(QWidget& window, const QPoint& wanted,
+                   const std::function<void(const QPoint&)>& placed)
+{
+    // Once moved away from where this put it, the window stays where it is.
+    auto last = std::make_shared<std::optional<QPoint>>();
+    FrameWatch::place(window, QMargins(), [&window, wanted, placed, last](const QMargins& margins) {
+        if (last->has_value() && window.pos() != **last)
+            return;
+        QList<QRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens())
+            screens.append(screen->availableGeometry());
+        // At a high-density scale Qt counts the frame in whole pixels of its
+        // own, and a border of one screen pixel may come out as none.
+        const int slack = window.devicePixelRatioF() > 1.0 ? 1 : 0;
+        const QPoint topLeft = framePositionOnScreens(
+            wanted, window.size().grownBy(margins + QMargins(slack, slack, slack, slack)), screens);
+        // move() places the frame, by the window manager's own account of
+        // it once there is one.
+        window.move(topLeft);
+        *last = topLeft;
+        if (placed)
+            placed(topLeft);
+    });
 }
 
 void placeUnder(QWidget& companion, const QWidget& anchor, const QWidget* base)

@@ -1,9 +1,9 @@
 // The window geometry helpers, worked by hand: twips to pixels, where a
-// companion's frame opens beside its anchor's frame (on fake screens: a bare
-// 1280 x 1024 one, a 640 x 300 one and one right of it whose top 30 pixels
-// hold a panel, then a first opening on the offscreen platform, whose windows
-// have frames), and labels cut to their boxes, judged by Qt's own measures of
-// the shown text, since the cut points move with the face installed.
+// companion's frame opens beside its anchor's frame and where the bar's frame
+// opens (on fake screens: a bare 1280 x 1024 one, a 640 x 300 one and one
+// right of it whose top 30 pixels hold a panel, then a first opening on the
+// offscreen platform, whose windows have frames), and labels cut to their boxes, judged by Qt's own
+// measures of the shown text, since the cut points move with the face installed.
 
 #include "platform/ui/DesignFont.h"
 #include "platform/ui/FittedLabel.h"
@@ -76,6 +76,33 @@ private slots:
         };
         for (const auto& [anchor, companion, screen, frameTopLeft] : rows)
             QCOMPARE(companionFramePosition(anchor, companion, screen), frameTopLeft);
+    }
+
+    // The bar's frame where it was left, or as near as keeps it wholly on a
+    // screen: the one holding the point, else the nearest.
+    void wantedOrNearestWhollyOnAScreen()
+    {
+        const QRect wide(0, 0, 1280, 1024), beside(1280, 30, 1024, 738);
+        const QList<QRect> two{wide, beside};
+        // Where the frame is wanted, its size, the screens, where it goes.
+        const std::tuple<QPoint, QSize, QList<QRect>, QPoint> rows[] = {
+            {{60, 40}, {532, 49}, two, {60, 40}},
+            {{748, 975}, {532, 49}, two, {748, 975}},
+            {{749, 976}, {532, 49}, two, {748, 975}},
+            // 200% on a 1280 x 800 screen: a saved left of 299 is 173 after the
+            // settings' own limit, and the bar 532 wide.
+            {{173, 300}, {532, 38}, {{0, 0, 640, 400}}, {108, 300}},
+            {{-50, -20}, {532, 49}, two, {0, 0}},
+            {{2000, 40}, {532, 49}, two, {1772, 40}},
+            {{1300, 10}, {532, 49}, two, {1300, 30}},
+            // A second screen gone.
+            {{2000, 500}, {532, 49}, {wide}, {748, 500}},
+            // Larger than the screen: the top-left on it.
+            {{100, 250}, {700, 100}, {{0, 0, 640, 300}}, {0, 200}},
+            {{100, 250}, {532, 49}, {}, {100, 250}},
+        };
+        for (const auto& [wanted, frame, screens, frameTopLeft] : rows)
+            QCOMPARE(framePositionOnScreens(wanted, frame, screens), frameTopLeft);
     }
 
     // A window never shown takes its anchor's frame margins as a guess and
