@@ -15,10 +15,13 @@
 #include "platform/wayland/WaylandClipboard.h"
 #endif
 #include "shell/Application.h"
+#include "shell/CommandLine.h"
 #include "shell/IconResources.h"
 #include "shell/SessionPlatform.h"
+#include "shell/SingleInstance.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,8 +29,13 @@
 
 int main(int argc, char* argv[])
 {
+    const quillet::shell::CommandLine line = quillet::shell::readCommandLine(argc, argv);
+    if (line.action != quillet::shell::CommandLine::Action::Run)
+        return quillet::shell::answerCommandLine(line);
     const auto session =
         quillet::shell::chooseSessionPlatform([](const char* name) { return std::getenv(name); });
+    if (session.noDisplay && !line.platformNamed)
+        return quillet::shell::refuseWithoutDisplay();
     quillet::shell::enterSessionPlatform(session);
     QApplication app(argc, argv);
     quillet::shell::leaveSessionPlatform(session);
@@ -58,9 +66,15 @@ int main(int argc, char* argv[])
         [&](quillet::core::SharedState& shared) {
             quillet::core::ui::runLanguageChooser(shared, dialogs, browser);
         });
+    // A second start brings this copy's bar forward and ends at once.
+    quillet::shell::SingleInstance instance(
+        program.settingsFile(), QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    if (!instance.claim([&program] { program.bringForward(); }))
+        return 0;
     if (!program.startUp())
         return 1;
     const int status = app.exec();
+    instance.release();
     // The bar's closing has written the settings file and every user entry
     // was flushed when it was saved, so nothing is left to keep. Qt's own
     // teardown would wait for host-name lookups still running for an update

@@ -18,6 +18,8 @@
 #include "shell/ToolbarWindow.h"
 #include "shell/UpdateChecker.h"
 
+#include <QApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -47,8 +49,7 @@ Application::~Application()
 bool Application::startUp()
 {
     m_state.splashClosed = false;
-    m_folders = core::chooseUserFolders(core::toPath(m_services.system.programFolder()),
-                                        m_environment, m_writable);
+    m_folders = chooseFolders();
     m_dataFolderState = core::prepareUserFolder(m_folders.userData, m_folders.perUser);
     m_settingsFolderState = core::prepareUserFolder(m_folders.settings, m_folders.perUser);
     m_files.setUserFilesWritable(m_dataFolderState == core::FolderState::Ready);
@@ -108,7 +109,31 @@ bool Application::startUp()
 
     m_services.clipboard.clear();
     m_main->applyWindowMode(m_state.alwaysOnTop);
+    m_started = true;
     return true;
+}
+
+core::UserFolders Application::chooseFolders() const
+{
+    return core::chooseUserFolders(core::toPath(m_services.system.programFolder()), m_environment,
+                                   m_writable);
+}
+
+std::filesystem::path Application::settingsFile() const
+{
+    return chooseFolders().settings / core::kSettingsFileName;
+}
+
+void Application::bringForward()
+{
+    if (m_ended)
+        return;
+    if (m_started)
+        m_main->bringForward();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void Application::createWindows()
@@ -174,9 +199,10 @@ void Application::shutdown()
         return;
     const core::ScreenMetrics metrics = core::screenMetrics(m_services.screen);
     const int chooserIndex = m_chooser->selectedRow();
+    const QPoint place = m_main->positionToSave();
     const core::SettingsTexts texts =
-        core::settingsTexts(m_main->y() * metrics.twipsPerPixelY,
-                            m_main->x() * metrics.twipsPerPixelX, metrics, chooserIndex, m_state);
+        core::settingsTexts(place.y() * metrics.twipsPerPixelY, place.x() * metrics.twipsPerPixelX,
+                            metrics, chooserIndex, m_state);
     // The program ends whether or not the file could be written. A folder
     // found unusable at the start was reported then.
     if (m_settingsFolderState == core::FolderState::Ready)

@@ -81,6 +81,12 @@ public:
 
     // Where "quillet.cfg" lives; chosen at start-up (core/UserFolders.h).
     std::filesystem::path settingsFolder() const { return m_folders.settings; }
+    // The settings file startUp() will read, known before it runs.
+    std::filesystem::path settingsFile() const;
+
+    // Another start of the program asked for this one: the bar comes
+    // forward once started, and a modal window open meanwhile too.
+    void bringForward();
     // What the folder choice asks of the system; the real environment and
     // access() unless a test sets others before startUp.
     void setFolderRules(core::Environment environment, core::FolderWritable writable)
@@ -90,6 +96,7 @@ public:
     }
 
 private:
+    core::UserFolders chooseFolders() const;
     // Builds every window once, hidden, and wires them to each other.
     void createWindows();
     // After a change of interface language: the chooser's list in the new
@@ -114,6 +121,7 @@ private:
     std::unique_ptr<dictionary::ui::UserDictionaryEditor> m_editor;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<SplashWindow> m_splash;
+    bool m_started = false;
     bool m_ended = false;
 };
 

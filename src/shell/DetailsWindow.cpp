@@ -8,6 +8,7 @@
 #include "platform/ui/DesignFont.h"
 #include "platform/ui/FittedLabel.h"
 #include "platform/ui/TwipsGeometry.h"
+#include "platform/ui/WindowFrame.h"
 #include "shell/IconResources.h"
 
 #include <QCloseEvent>
@@ -54,7 +55,10 @@ void setCutText(platform::FittedLabel& label, std::u16string_view text)
 DetailsWindow::DetailsWindow(core::SharedState& state, platform::Speech& speech,
                              platform::Dialogs& dialogs, const platform::Screen& screen,
                              QWidget* parent)
-    : QWidget(parent, Qt::Window), m_state(state), m_speech(speech), m_dialogs(dialogs)
+    : QWidget(parent, platform::kFixedSizeWindow),
+      m_state(state),
+      m_speech(speech),
+      m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmDetalhes"));
     // Qt names an untitled window after the program; a blank title leaves
@@ -69,7 +73,7 @@ DetailsWindow::DetailsWindow(core::SharedState& state, platform::Speech& speech,
     setPalette(colours);
 
     const platform::TwipsGeometry twips(screen);
-    resize(twips.x(kClientWidth), twips.y(kClientHeight));
+    setFixedSize(twips.x(kClientWidth), twips.y(kClientHeight));
 
     m_lblDet = label(this, QStringLiteral("lblDet"), twips.rect(120, 0, 2295, 255), true);
     m_lblDetalhes =

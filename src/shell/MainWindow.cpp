@@ -7,6 +7,7 @@
 #include "platform/qt/QtText.h"
 #include "platform/ui/DesignFont.h"
 #include "platform/ui/TwipsGeometry.h"
+#include "platform/ui/WindowFrame.h"
 #include "platform/ui/WindowPlacement.h"
 #include "shell/IconResources.h"
 #include "shell/WindowLayering.h"
@@ -40,6 +41,8 @@ constexpr int kOptionsLeft = 7440;
 constexpr int kDesignClientWidth = 7875;
 // The outer height that leaves only the search row under the caption.
 constexpr int kRowHeightExtra = 450;
+// How long after its placement the bar's moves are the window manager's.
+constexpr qint64 kPlacingMilliseconds = 1000;
 // The lowest client height that still shows the buttons whole.
 constexpr int kRowClientHeight = kButtonTop + kButtonHeight + 20;
 
@@ -72,7 +75,10 @@ bool showsWholeText(const QLineEdit& box)
 
 MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
                        const platform::Screen& screen, QWidget* parent)
-    : QWidget(parent), m_state(state), m_clipboard(clipboard), m_screen(screen)
+    : QWidget(parent, platform::kFixedSizeWindow),
+      m_state(state),
+      m_clipboard(clipboard),
+      m_screen(screen)
 {
     setObjectName(QStringLiteral("frmPrincipal"));
     // The tooltips are read while the user works in another window.
@@ -198,8 +204,15 @@ void MainWindow::shrinkToRow()
     const int logicalDecoration = std::max(0, frameGeometry().height() - height());
     const int decoration = qRound(logicalDecoration * devicePixelRatioF());
     const platform::TwipsGeometry twips = twipsGeometry();
+    const int row = twips.y(kRowClientHeight);
+    // A caption not yet drawn, or drawn without a word to Qt (Sway's), would
+    // otherwise leave its height as an empty strip under the row.
+    if (decoration == 0) {
+        setFixedHeight(row);
+        return;
+    }
     const int outer = twips.y(kTraduzHeight + kRowHeightExtra);
-    setFixedHeight(std::max(outer - decoration, twips.y(kRowClientHeight)));
+    setFixedHeight(std::max(outer - decoration, row));
 }
 
 void MainWindow::applyWindowMode(std::int16_t mode)
@@ -212,7 +225,29 @@ void MainWindow::applyWindowMode(std::int16_t mode)
 
 void MainWindow::moveToStoredPosition()
 {
-    move(m_state.windowLeft, m_state.windowTop);
+    // The bar must fit as it will show.
+    applyWidth();
+    shrinkToRow();
+    platform::placeOnScreen(*this, QPoint(m_state.windowLeft, m_state.windowTop),
+                            [this](const QPoint& at) {
+                                m_placedAt = at;
+                                m_placedTime.start();
+                            });
+}
+
+QPoint MainWindow::positionToSave() const
+{
+    if (m_placedAt == pos())
+        return {m_state.savedWindowLeft, m_state.savedWindowTop};
+    return pos();
+}
+
+void MainWindow::bringForward()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    applyWindowMode(m_state.alwaysOnTop);
+    raise();
+    activateWindow();
 }
 
 void MainWindow::pinIfOnTop(QWidget& window)
@@ -345,6 +380,11 @@ bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         shrinkToRow();
+    // Where the window manager puts the bar as it opens is its place, not
+    // the user's (Sway centres it).
+    if (event->type() == QEvent::Move && event->spontaneous() && m_placedAt &&
+        !m_placedTime.hasExpired(kPlacingMilliseconds))
+        m_placedAt = pos();
     return QWidget::event(event);
 }
 

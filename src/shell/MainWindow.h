@@ -9,11 +9,13 @@
 #include "translation/ResultView.h"
 #include "translation/Translator.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,8 +51,16 @@ public:
     // Sizes the bar by the details button, shows it and makes it topmost or
     // an ordinary window, never activating it.
     void applyWindowMode(std::int16_t mode);
-    // Moves the bar to windowLeft, windowTop (pixels).
+    // Sizes the bar and moves it to windowLeft, windowTop (pixels), or as
+    // near as keeps it wholly on a screen.
     void moveToStoredPosition();
+    // The place the settings keep, in pixels: the one the file held while
+    // the bar is where moveToStoredPosition() put it, else where the user
+    // moved it.
+    QPoint positionToSave() const;
+    // Another start of the program asked for the bar: shown, restored if
+    // minimised, layered by the window mode and brought to the front.
+    void bringForward();
     // Caption and tooltips in the interface language.
     void applyLanguage();
     // Back to the look before the first search: prompt, full width, no
@@ -127,6 +137,8 @@ private:
     bool m_translating = false;
     bool m_watchPaused = false;
     bool m_watchEnded = false;
+    std::optional<QPoint> m_placedAt;  // where moveToStoredPosition() put the frame
+    QElapsedTimer m_placedTime;
 };
 
 }  // namespace quillet::shell

@@ -1,5 +1,8 @@
 #include "shell/SessionPlatform.h"
 
+#include <QString>
+#include <QtGlobal>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -7,8 +10,25 @@
 namespace quillet::shell {
 
 namespace {
+
 constexpr const char* kPlatformVariable = "QT_QPA_PLATFORM";
+
+constexpr int kNoDisplayStatus = 1;
+
+QtMessageHandler g_qtHandler = nullptr;
+
+void endOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        g_qtHandler(type, context, message);
+        return;
+    }
+    std::fputs("quillet: the display cannot be opened; the bar needs a graphical session\n",
+               stderr);
+    std::_Exit(kNoDisplayStatus);
 }
+
+}  // namespace
 
 SessionPlatform chooseSessionPlatform(const std::function<const char*(const char*)>& variable)
 {
@@ -17,15 +37,27 @@ SessionPlatform chooseSessionPlatform(const std::function<const char*(const char
         return value != nullptr && !std::string_view(value).empty();
     };
     // XDG_SESSION_TYPE is not asked: only login managers set it.
-    if (isSet(kPlatformVariable) || !isSet("WAYLAND_DISPLAY"))
+    if (isSet(kPlatformVariable))
         return {};
+    if (!isSet("WAYLAND_DISPLAY"))
+        return {nullptr, false, !isSet("DISPLAY")};
     if (isSet("DISPLAY"))
         return {"xcb", false};
     return {"wayland", true};
 }
 
+int refuseWithoutDisplay()
+{
+    std::fputs(
+        "quillet: no display: neither DISPLAY nor WAYLAND_DISPLAY is set; the bar needs "
+        "a graphical session\n",
+        stderr);
+    return kNoDisplayStatus;
+}
+
 void enterSessionPlatform(const SessionPlatform& session)
 {
+    g_qtHandler = qInstallMessageHandler(endOnFatal);
     if (session.platform != nullptr)
         ::setenv(kPlatformVariable, session.platform, 1);
     if (session.placementNotice)
@@ -37,6 +69,7 @@ void enterSessionPlatform(const SessionPlatform& session)
 
 void leaveSessionPlatform(const SessionPlatform& session)
 {
+    qInstallMessageHandler(g_qtHandler);
     if (session.platform != nullptr)
         ::unsetenv(kPlatformVariable);
 }

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # The real program in a staged program folder with the FreeDict dictionaries,
-# run as a user would. First run, without a settings file: the language
+# run as a user would. Without a display it only answers --help and
+# --version, refuses other arguments and says in one line that it needs a
+# display. First run, without a settings file: the language
 # window comes first; a name without an address is refused (the focus goes
 # back to the address box), then English is chosen and the program starts in
 # English and keeps language 1 once its bar is closed; the process ends at
 # once although its update check still waits on the name server. Second run:
-# words are copied from another process with xclip and the translation is
+# a second start brings the minimised bar back and ends; words are copied from
+# another process with xclip and the translation is
 # read back out of the search box (a click selects the whole line, Ctrl+C
 # copies it); a long line shows from its start. A clipboard owner that is
 # stopped must not hold up typing in the bar, and a later copy from a healthy
@@ -21,6 +24,11 @@ set -uo pipefail
 source_dir=${1:?source folder}
 build_dir=${2:?build folder}
 skip=77
+# The program runs on the X display given, at the screen's own scale.
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI
+
+# Without a display only the help and the version are given.
+status_of() { env -u DISPLAY "$app/quillet" "$@" >/dev/null 2>"$build_dir/e2e-stderr"; echo $?; }
 
 [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: skipped"; exit $skip; }
 for tool in xdotool xclip import; do
@@ -36,6 +44,9 @@ rm -f "$app/quillet.cfg"
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+statuses="$(status_of --help) $(status_of --version) $(status_of --bogus) $(status_of)"
+[ "$statuses $(wc -l <"$build_dir/e2e-stderr")" = "0 0 2 1 1" ] ||
+  fail "without a display --help, --version, --bogus, nothing end with $statuses, not 0 0 2 1 and one line"
 
 pid=""
 # xclip serves what it copies from a process of its own; keep it in the
@@ -99,14 +110,21 @@ frame_of() {
   read -r fl fr ft fb < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
   echo "$((x - ${fl:-0})) $((y - ${ft:-0})) $((w + ${fl:-0} + ${fr:-0})) $((h + ${ft:-0} + ${fb:-0}))"
 }
+# A window of a fixed size lies wholly on the screen and cannot be maximised.
+check_on_screen() {  # name window
+  local cl ct cw ch
+  read -r cl ct cw ch <<<"$(frame_of "$2")"
+  ((cl >= 0 && ct >= 0 && cl + cw <= screen_width && ct + ch <= screen_height)) ||
+    fail "$1 at $cl,$ct ${cw}x$ch leaves the ${screen_width}x$screen_height screen"
+  xprop -id "$2" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "$1 can be maximised"
+}
 # A window the bar opens must lie wholly on the screen and clear of the bar.
 check_companion() {  # name window
   local bl bt bw bh cl ct cw ch
   read -r bl bt bw bh <<<"$(frame_of "$bar")"
   read -r cl ct cw ch <<<"$(frame_of "$2")"
   echo "$1 at $cl,$ct ${cw}x$ch; bar at $bl,$bt ${bw}x$bh"
-  ((cl >= 0 && ct >= 0 && cl + cw <= screen_width && ct + ch <= screen_height)) ||
-    fail "$1 leaves the ${screen_width}x$screen_height screen"
+  check_on_screen "$1" "$2"
   ((cl + cw <= bl || bl + bw <= cl || ct + ch <= bt || bt + bh <= ct)) ||
     fail "$1 covers the bar"
 }
@@ -204,6 +222,12 @@ wait_for_bar() {
   return 1
 }
 wait_for_bar || { echo "FAIL: the bar is not the only window after the splash"; exit 1; }
+
+# A second start brings the minimised bar back and ends at once.
+xdotool windowminimize --sync "$bar"
+timeout 10 "$app/quillet" </dev/null >/dev/null 2>&1
+again=$?
+wait_for_bar && [ "$again" -eq 0 ] || fail "a second start ended with $again, bars shown: $(visible | wc -l)"
 
 # The line the bar shows.
 box_line() {
@@ -377,13 +401,17 @@ saved=$(tr -d '\r' < "$app/quillet.cfg" | head -n 6 | tr '\n' ' ')
 
 # ---- The same windows at 200%: through Qt's own scale factor, and on a
 # screen that reports 192 DPI. The bar keeps its proportions: twice as wide,
-# about twice as high (the window manager's title bar does not scale).
+# about twice as high (the window manager's title bar does not scale). Its
+# saved left edge of 299 (173 within the settings' own limit of 27% of the
+# 640 pixels across) would put its right end off the screen: it opens wholly
+# on it, and the saved place is kept.
 scaled_run() {  # name [variable=value...]
   local name=$1 width height
   shift
   env "$@" "$app/quillet" </dev/null >/dev/null 2>&1 &
   pid=$!
   wait_for_bar || { fail "$name: no bar"; return; }
+  check_on_screen "$name: the bar" "$bar"
   read -r _ _ width height <<<"$(client_of "$bar")"
   echo "$name: bar ${width}x$height, at 100% ${plain_width}x$plain_height"
   ((width == 2 * plain_width && height >= 2 * plain_height - 4 && height <= 2 * plain_height + 4)) ||
@@ -396,11 +424,14 @@ scaled_run() {  # name [variable=value...]
   scale=1
   close_bar "$bar"
 }
+printf '40\r\n299\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" > "$app/quillet.cfg"
 scaled_run scale-factor QT_SCALE_FACTOR=2
 resources=$(xrdb -query)
 echo "Xft.dpi: 192" | xrdb -merge
 scaled_run dpi-192
 printf '%s\n' "$resources" | xrdb -load
+saved=$(tr -d '\r' < "$app/quillet.cfg" | head -n 2 | tr '\n' ' ')
+[ "$saved" = "40 299 " ] || fail "at 200% the saved place became '$saved'"
 
 echo "screenshots in $artifacts"
 [ "$failures" -eq 0 ]

@@ -20,6 +20,7 @@
 #include "shell/Application.h"
 #include "shell/DetailsWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/SingleInstance.h"
 #include "shell/SplashWindow.h"
 #include "shell/ToolbarWindow.h"
 #include "shell/WindowLayering.h"
@@ -168,12 +169,15 @@ private slots:
     void storedSettingsAndCopiesAroundTheSplash()
     {
         ProgramRig& r = *m_rig;
-        r.writeSettings(0, 0, "20070315", "120\r\n40");
+        // Kept within 27% of the fake screen's width, 346, then on the 800
+        // pixels of the real one.
+        r.writeSettings(0, 0, "20070315", "120\r\n700");
         r.clipboard.copyFromOutside(u"house");
         QVERIFY(r.app->startUp());
         QCOMPARE(r.chooserCalls, 0);
         QVERIFY(r.clipboard.text().empty());
-        QCOMPARE(r.bar()->pos(), QPoint(40, 120));
+        QCOMPARE(r.bar()->pos().y(), 120);
+        QTRY_COMPARE(r.bar()->frameGeometry().right(), r.bar()->screen()->geometry().right());
         QCOMPARE(r.bar()->windowTitle(), u"Quillet 2007 - Inglês-Português"_qs);
         QCOMPARE(r.state.webQuery, u"?v=200710&l=0");
 
@@ -187,6 +191,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(r.traduz()->text(), u"cat -> gato"_qs, 10000);
         QVERIFY(!splash->isVisible());
         QCOMPARE(r.http.addresses.size(), 0u);
+        // Not moved by the user, the bar keeps its saved place.
+        r.bar()->close();
+        QVERIFY(r.settings().starts_with("120\r\n700\r\n"));
     }
 
     // One critical box, the bar never on top of it, the program ended and the
@@ -353,6 +360,10 @@ private slots:
         QVERIFY(shell::isTopmost(*details));
         QCOMPARE(details->frameGeometry().top(), r.bar()->frameGeometry().bottom() + 1);
         QCOMPARE(details->frameGeometry().width(), r.bar()->frameGeometry().width());
+        for (const QWidget* window :
+             std::initializer_list<const QWidget*>{r.bar(), details, r.app->toolbar()})
+            QVERIFY(window->minimumSize() == window->maximumSize() &&
+                    !window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         auto* note = details->findChild<QLabel*>(u"lblDetalhes"_qs);
         QCOMPARE(note->text(), u"house (n.): casa; (v.) alojar"_qs);
         QVERIFY(note->wordWrap());
@@ -474,6 +485,33 @@ private slots:
             bar()->close();
             QCOMPARE(m_rig->settings(), mode == 0 ? "0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n20070315\r\n"
                                                   : "0\r\n0\r\n0\r\n0\r\n0\r\n1\r\n20070315\r\n");
+        }
+    }
+
+    // A second start with the same settings file brings the running bar
+    // forward, restored and layered by its mode, and is told to end; one
+    // with a settings file of its own runs beside it.
+    void aSecondStartBringsTheRunningBarForward()
+    {
+        for (const int mode : {0, 1}) {
+            m_rig = std::make_unique<ProgramRig>();
+            ProgramRig& r = *m_rig;
+            r.start(mode, 1);
+            const QString runtime = QString::fromStdString(r.folder.path().string());
+            const auto startAgain = [&](const char* settings) {
+                return shell::SingleInstance(r.folder / settings, runtime).claim([] {
+                    QFAIL("a later start was asked to come forward");
+                });
+            };
+            shell::SingleInstance running(r.app->settingsFile(), runtime);
+            QVERIFY(running.claim([&] { r.app->bringForward(); }));
+            bar()->showMinimized();
+            shell::setTopmost(*bar(), mode == 0);
+            QVERIFY(!startAgain("quillet.cfg"));
+            QTRY_VERIFY(!bar()->isMinimized());
+            QVERIFY(bar()->isVisible());
+            QCOMPARE(shell::isTopmost(*bar()), mode != 0);
+            QVERIFY(startAgain("elsewhere/quillet.cfg"));
         }
     }
 
