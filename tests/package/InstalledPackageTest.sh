@@ -18,6 +18,7 @@ session() {
   local runtime pid="" owner="" bar=""
   runtime=$(mktemp -d)
   export XDG_RUNTIME_DIR=$runtime DISPLAY=:7
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI
   Xvfb :7 -screen 0 1280x1024x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1 &
   local xvfb=$!
   for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
