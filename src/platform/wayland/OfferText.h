@@ -12,9 +12,10 @@
 
 namespace quillet::platform {
 
-// The plain-text types, best first; all are UTF-8.
+// The plain-text types, best first; all but the last are UTF-8.
+inline const std::string kUndeclaredText = "text/plain";
 inline const std::vector<std::string> kTextTypes = {"text/plain;charset=utf-8", "UTF8_STRING",
-                                                    "text/plain"};
+                                                    kUndeclaredText};
 
 constexpr int kMaxTextBytes = kClipboardTextBytes;
 
@@ -26,9 +27,11 @@ using ReceiveType = std::function<int(const std::string& type)>;
 
 // Reads the text of an offer of `offered` types and calls `done` with it: a
 // password manager's secret mark first, then the best text type, cut at
-// kMaxTextBytes; bytes that are not UTF-8 become U+FFFD. Empty when the offer
-// is marked secret, when its mark or its text cannot be had, or when it holds
-// no text; a text still arriving at the time-out is kept as far as it came.
+// kMaxTextBytes; bytes that are not UTF-8 become U+FFFD, except that a
+// kUndeclaredText that is not UTF-8 is read as Windows-1252. Empty when the
+// offer is marked secret, when its mark or its text cannot be had, or when it
+// holds no text; a text still arriving at the time-out is kept as far as it
+// came.
 // `done` may be called before this returns; never once `context` is gone.
 void readOfferText(const std::vector<std::string>& offered, const ReceiveType& receive,
                    QObject* context, std::function<void(const std::u16string& text)> done);

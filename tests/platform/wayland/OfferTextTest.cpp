@@ -74,6 +74,12 @@ private slots:
             {{{plain, "plain"}, {utf8, "utf8"}}, {}, u"utf8"},
             {{{utf8, "x"}, {plain, "y"}, {best, "best"}}, {}, u"best"},
             {{{plain, "casa"}}, {}, u"casa"},
+            // A type naming no charset: Windows-1252 unless the bytes are
+            // UTF-8, which a text cut inside a character still is.
+            {{{plain, "cora\xE7\xE3o \x80"}}, {}, u"coração €"},
+            {{{plain, "a" + QByteArray("\xC3\xA9").repeated(10'000)}},
+             {},
+             u"a" + std::u16string(8191, u'é') + u"\uFFFD"},
             {{{"image/png", "\x89PNG"}}, {}, u""},
             {{{utf8, "hunter2"}, {kHint, "secret\n"}}, {}, u""},
             {{{utf8, "hunter2"}, {kHint, "public"}}, {}, u"hunter2"},
