@@ -4,15 +4,18 @@
 #include "platform/wayland/PipeTransfer.h"
 #include "wlr-data-control-unstable-v1-client.h"
 
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QtGlobal>
 
 #include <wayland-client.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -35,6 +38,12 @@ static_assert(EXT_DATA_CONTROL_DEVICE_V1_DESTROY == EXT_DATA_CONTROL_OFFER_V1_DE
 namespace {
 
 const char kSeat[] = "wl_seat";
+
+// Objects destroyed at once when requests drain: half of libwayland's buffer.
+constexpr std::size_t kDestroyBatch = 256;
+
+// Socket reads in one dispatch, each at most libwayland's buffer.
+constexpr int kReadsAtOnce = 64;
 
 struct Interfaces
 {
@@ -124,7 +133,7 @@ struct DataControl::Events
         },
         [](void* data, wl_proxy* proxy) {
             auto* source = static_cast<DataControl::Source*>(data);
-            destroy(proxy);
+            source->owner->release(proxy);
             source->owner->m_sources.remove_if(
                 [source](const DataControl::Source& s) { return &s == source; });
         }};
@@ -188,10 +197,14 @@ std::unique_ptr<DataControl> DataControl::connect()
     if (wl_display_flush(control->m_display) < 0)
         return nullptr;
 
-    control->m_notifier = new QSocketNotifier(wl_display_get_fd(control->m_display),
-                                              QSocketNotifier::Read, control.get());
-    QObject::connect(control->m_notifier, &QSocketNotifier::activated, control.get(),
+    const int fd = wl_display_get_fd(control->m_display);
+    control->m_reader = new QSocketNotifier(fd, QSocketNotifier::Read, control.get());
+    QObject::connect(control->m_reader, &QSocketNotifier::activated, control.get(),
                      [c = control.get()] { c->dispatch(); });
+    control->m_writer = new QSocketNotifier(fd, QSocketNotifier::Write, control.get());
+    control->m_writer->setEnabled(false);
+    QObject::connect(control->m_writer, &QSocketNotifier::activated, control.get(),
+                     [c = control.get()] { c->drained(); });
     // A reader that closes its pipe early must cost a write error, not the
     // process.
     std::signal(SIGPIPE, SIG_IGN);
@@ -200,10 +213,12 @@ std::unique_ptr<DataControl> DataControl::connect()
 
 DataControl::~DataControl()
 {
-    delete m_notifier;
+    delete m_reader;
+    delete m_writer;
     if (!m_display)
         return;
     for (const auto& offer : m_offerTypes) destroy(offer.first);
+    for (wl_proxy* proxy : m_unreleased) destroy(proxy);
     for (const Source& source : m_sources) destroy(source.proxy);
     if (m_device)
         destroy(m_device);
@@ -219,14 +234,66 @@ void DataControl::setSelectionHandler(std::function<void(const Offer&)> handler)
     m_handler = std::move(handler);
 }
 
+void DataControl::setEndHandler(std::function<void(const char* why)> handler)
+{
+    m_endHandler = std::move(handler);
+}
+
 void DataControl::dispatch()
 {
-    // Only this thread reads the connection, so a read is always prepared.
-    if (wl_display_prepare_read(m_display) == 0 && wl_display_read_events(m_display) < 0)
-        return stop(std::strerror(wl_display_get_error(m_display)));
-    if (wl_display_dispatch_pending(m_display) < 0)
-        return stop(std::strerror(wl_display_get_error(m_display)));
-    wl_display_flush(m_display);
+    // Events are read while they come, up to a bound: one read a turn of the
+    // event loop falls behind a flood, and a compositor whose buffer for this
+    // client overflows drops the connection.
+    pollfd more{wl_display_get_fd(m_display), POLLIN, 0};
+    for (int reads = 0; reads < kReadsAtOnce && !m_stopped; ++reads) {
+        // Only this thread reads the connection, so a read is always prepared.
+        if (wl_display_prepare_read(m_display) == 0 && wl_display_read_events(m_display) < 0)
+            return stop(std::strerror(wl_display_get_error(m_display)));
+        if (wl_display_dispatch_pending(m_display) < 0)
+            return stop(std::strerror(wl_display_get_error(m_display)));
+        if (::poll(&more, 1, 0) != 1)
+            break;
+    }
+    // A burst brings many selections at once: only the newest is read.
+    deliverIfDue();
+    flush();
+}
+
+// False when requests wait for the compositor, or the connection ended.
+bool DataControl::flush()
+{
+    if (m_stopped || m_waiting)
+        return false;
+    if (wl_display_flush(m_display) >= 0)
+        return true;
+    if (errno != EAGAIN) {
+        stop(std::strerror(errno));
+        return false;
+    }
+    m_waiting = true;
+    m_writer->setEnabled(true);
+    return false;
+}
+
+// The socket takes requests again. libwayland's buffer is empty once a flush
+// succeeds; the objects let go of meanwhile are destroyed a batch at a time.
+void DataControl::drained()
+{
+    while (wl_display_flush(m_display) >= 0) {
+        if (m_unreleased.empty()) {
+            m_waiting = false;
+            m_writer->setEnabled(false);
+            if (m_unsent)
+                sendSelection();
+            deliverIfDue();
+            return;
+        }
+        const auto batch = m_unreleased.end() - std::min(m_unreleased.size(), kDestroyBatch);
+        std::for_each(batch, m_unreleased.end(), [](wl_proxy* proxy) { destroy(proxy); });
+        m_unreleased.erase(batch, m_unreleased.end());
+    }
+    if (errno != EAGAIN)
+        stop(std::strerror(errno));
 }
 
 void DataControl::stop(const char* why)
@@ -234,10 +301,10 @@ void DataControl::stop(const char* why)
     if (m_stopped)
         return;
     m_stopped = true;
-    m_notifier->setEnabled(false);
-    std::fprintf(
-        stderr, "quillet: the Wayland clipboard connection ended (%s); copies are no longer seen\n",
-        why);
+    m_reader->setEnabled(false);
+    m_writer->setEnabled(false);
+    if (m_endHandler)
+        m_endHandler(why);
 }
 
 void DataControl::selectionChanged(wl_proxy* offer)
@@ -247,15 +314,18 @@ void DataControl::selectionChanged(wl_proxy* offer)
     m_selection = offer;
     ++m_serial;
     m_undelivered = true;
-    // Older selections than our own write's are stale; wait for the last.
-    if (m_ownWritesOnTheirWay == 0)
-        deliver();
 }
 
 void DataControl::synced(wl_callback* callback)
 {
     wl_callback_destroy(callback);
-    if (--m_ownWritesOnTheirWay == 0 && m_undelivered)
+    --m_ownWritesOnTheirWay;
+}
+
+void DataControl::deliverIfDue()
+{
+    // Older selections than our own write's are stale; wait for the last.
+    if (m_undelivered && m_ownWritesOnTheirWay == 0 && !m_waiting && !m_stopped)
         deliver();
 }
 
@@ -269,8 +339,9 @@ void DataControl::deliver()
         offer.types = m_offerTypes[m_selection];
     offer.own = !m_ownMark.empty() &&
                 std::find(offer.types.begin(), offer.types.end(), m_ownMark) != offer.types.end();
-    offer.receive = [this, serial = m_serial](const std::string& type) {
-        return receive(serial, type);
+    // The reader may outlive this object, as when the connection is made anew.
+    offer.receive = [self = QPointer(this), serial = m_serial](const std::string& type) {
+        return self ? self->receive(serial, type) : -1;
     };
     m_handler(offer);
 }
@@ -278,24 +349,54 @@ void DataControl::deliver()
 int DataControl::receive(unsigned serial, const std::string& type)
 {
     int fds[2];
-    if (serial != m_serial || !m_selection || m_stopped || ::pipe2(fds, O_CLOEXEC) != 0)
+    if (serial != m_serial || ::pipe2(fds, O_CLOEXEC) != 0)
         return -1;
-    request(m_selection, EXT_DATA_CONTROL_OFFER_V1_RECEIVE, nullptr, type.c_str(), fds[1]);
-    wl_display_flush(m_display);
+    const bool asked = receiveInto(type, fds[1]);
     ::close(fds[1]);
-    return fds[0];
+    if (asked)
+        return fds[0];
+    ::close(fds[0]);
+    return -1;
+}
+
+bool DataControl::receiveInto(const std::string& type, int fd)
+{
+    if (!m_selection || m_stopped || m_waiting)
+        return false;
+    request(m_selection, EXT_DATA_CONTROL_OFFER_V1_RECEIVE, nullptr, type.c_str(), fd);
+    flush();
+    return true;
 }
 
 void DataControl::destroyOffer(wl_proxy* offer)
 {
     m_offerTypes.erase(offer);
-    destroy(offer);
+    release(offer);
 }
 
-void DataControl::setSelection(const std::vector<std::pair<std::string, QByteArray>>& contents)
+void DataControl::release(wl_proxy* offerOrSource)
+{
+    if (m_waiting)
+        m_unreleased.push_back(offerOrSource);
+    else
+        destroy(offerOrSource);
+}
+
+bool DataControl::setSelection(const std::vector<std::pair<std::string, QByteArray>>& contents)
 {
     if (m_stopped)
-        return;
+        return false;
+    m_unsent = contents;
+    if (m_waiting)
+        return false;
+    sendSelection();
+    return true;
+}
+
+void DataControl::sendSelection()
+{
+    const auto contents = std::move(*m_unsent);
+    m_unsent.reset();
     wl_proxy* source = nullptr;
     m_ownMark.clear();
     if (!contents.empty()) {
@@ -313,7 +414,7 @@ void DataControl::setSelection(const std::vector<std::pair<std::string, QByteArr
     request(m_device, EXT_DATA_CONTROL_DEVICE_V1_SET_SELECTION, nullptr, source);
     ++m_ownWritesOnTheirWay;
     listen(reinterpret_cast<wl_proxy*>(wl_display_sync(m_display)), Events::kSync, this);
-    wl_display_flush(m_display);
+    flush();
 }
 
 }  // namespace quillet::platform

@@ -14,6 +14,9 @@ namespace quillet::platform {
 
 namespace {
 
+// Pipes being written at once.
+int writing = 0;
+
 // One pipe end with its notifier and deadline; deletes itself when finished.
 class Transfer : public QObject
 {
@@ -30,6 +33,8 @@ public:
     {
         m_notifier.setEnabled(false);
         ::close(m_fd);
+        if (m_notifier.type() == QSocketNotifier::Write)
+            --writing;
     }
 
     void finish(bool whole)
@@ -76,6 +81,11 @@ void readPipe(int fd, int maxBytes, QObject* context,
 
 void writePipe(int fd, const QByteArray& bytes, QObject* context)
 {
+    if (writing == kMaxPipeWrites) {
+        ::close(fd);
+        return;
+    }
+    ++writing;
     auto* transfer = new Transfer(fd, QSocketNotifier::Write, context);
     transfer->m_bytes = bytes;
     QObject::connect(&transfer->m_notifier, &QSocketNotifier::activated, transfer, [transfer] {

@@ -24,8 +24,14 @@ constexpr int kPipeMilliseconds = kClipboardAnswerMilliseconds;
 void readPipe(int fd, int maxBytes, QObject* context,
               std::function<void(const QByteArray& bytes, bool whole)> done);
 
+// How many pipes are written at once: each may wait kPipeMilliseconds on a
+// reader that does not read, and a reader asking for many at once must not
+// take all of the process's descriptors.
+constexpr int kMaxPipeWrites = 8;
+
 // Writes `bytes` to `fd` (taken over) and closes it; gives up after
-// kPipeMilliseconds on a reader that does not read.
+// kPipeMilliseconds on a reader that does not read. With kMaxPipeWrites
+// pipes being written, closes `fd` at once: the reader gets nothing.
 void writePipe(int fd, const QByteArray& bytes, QObject* context);
 
 }  // namespace quillet::platform

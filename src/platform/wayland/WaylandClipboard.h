@@ -2,11 +2,13 @@
 // The clipboard on a Wayland display through the data-control protocols: it
 // sees every copy while the program has no focus, and its own copies reach
 // native Wayland programs. Another program's text is read through pipes
-// driven by the event loop and kept; text() gives it as last read.
+// driven by the event loop and kept; text() gives it as last read. A
+// connection that ends is made anew, and the selection then read again.
 
 #include "platform/Clipboard.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -30,9 +32,12 @@ public:
 
 private:
     explicit WaylandClipboard(std::unique_ptr<DataControl> control);
+    void watch(std::unique_ptr<DataControl> control);
     void write(const std::u16string& text);
 
-    std::unique_ptr<DataControl> m_control;
+    std::unique_ptr<DataControl> m_control;  // null while connecting again
+    QTimer m_reconnect;
+    QObject* m_reading = nullptr;  // parent of the newest selection's transfers
     std::function<void()> m_handler;
     std::u16string m_text;      // as last read or written
     unsigned m_generation = 0;  // counts changes, own writes included
