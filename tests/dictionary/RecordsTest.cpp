@@ -113,6 +113,8 @@ TEST(DictionaryFiles, MissingFilesAreMadeAndOnlyRegularFilesOfAnAddressableSizeO
     EXPECT_EQ(files.user().write(kMaxUserRecords + 1, {u"casa", u"house"}),
               RecordError::BadRecordNumber);
     EXPECT_EQ(files.user().write(kMaxUserRecords, {u"casa", u"house"}), RecordError::None);
+    // A user folder that went away while the program ran is made again.
+    EXPECT_TRUE(files.open(folder.path(), folder / "gone/again", u"novo").empty());
 }
 
 // Two running copies opened the same user files before either saved. The
