@@ -11,7 +11,8 @@
 # secret the way password managers mark it is not translated. Neither a
 # burst of thousands of selections nor a reader asking thousands of times for
 # the bar's own selection, with pipes that never empty, costs the bar the
-# clipboard, the program running with the usual limit of 1,024 descriptors.
+# clipboard, the program running with the usual limit of 1,024 descriptors;
+# a connection that ends all the same (a full descriptor table) is made anew.
 # Screenshots of the bar go to build/artifacts. Exits 77 (skipped) where the
 # compositor cannot start.
 # Usage: SwayEndToEndTest.sh SOURCE_DIR BUILD_DIR
