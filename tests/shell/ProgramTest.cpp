@@ -309,8 +309,9 @@ private slots:
             {[](const fs::path& data) { fs::permissions(data, fs::perms::all); },
              u"quillet/ cannot be used: it belongs to another user or other users can write"},
             {[](const fs::path& data) {
+                 // A link to itself: the folder and every file in it fail.
                  fs::remove_all(data.parent_path());
-                 testsupport::writeTextFile(data.parent_path(), "a file, not a folder");
+                 fs::create_symlink(data.parent_path(), data.parent_path());
              },
              u"quillet/ cannot be used: it cannot be created or read"},
             {[](const fs::path& data) { fs::create_directory(data / "engpor.dcu"); },
