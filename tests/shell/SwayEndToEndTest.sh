@@ -168,6 +168,7 @@ timeout 60 "$work/offer-selection" --flood 3000 >"$out/flood.log" 2>&1 ||
 check dog "dog -> cão"
 "$work/offer-selection" --burst 5000 'text/plain;charset=utf-8' burst >"$out/burst.log" 2>&1 &
 for _ in $(seq 100); do grep -qs offered "$out/burst.log" && break; sleep 0.1; done
+grep -qs offered "$out/burst.log" || fail "the burst of selections did not get through"
 check cat "cat -> gato"
 ! grep quillet: "$out/quillet.log" || fail "the clipboard connection ended under the load"
 
