@@ -83,6 +83,8 @@ constexpr MessageText kMessages[] = {
     {kMsgReasonNotRegular, u"não é um arquivo comum", u"it is not a regular file"},
     {kMsgReasonTooLarge, u"é grande demais", u"it is too large"},
     {kMsgReasonCannotCreate, u"falha ao criar ou ler", u"it cannot be created or read"},
+    {kMsgNoBrowser, u"Não foi possível abrir um navegador para mostrar %1",
+     u"No web browser could be opened to show %1"},
     {kMsgReasonNotPrivate, u"pertence a outro usuário ou outros usuários podem gravar nela",
      u"it belongs to another user or other users can write to it"},
 };

@@ -48,6 +48,8 @@ inline constexpr int kMsgReasonNotRegular = 99;
 inline constexpr int kMsgReasonTooLarge = 100;
 inline constexpr int kMsgReasonCannotCreate = 77;
 inline constexpr int kMsgReasonNotPrivate = 78;
+// %1 is the address no browser could be started for.
+inline constexpr int kMsgNoBrowser = 79;
 
 // Overwrites every numbered message for `state.interfaceLanguage`
 // (0 Portuguese, anything else English) and empties the others.

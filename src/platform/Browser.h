@@ -1,6 +1,6 @@
 #pragma once
-// Opens web pages in the user's browser. The program never learns whether the
-// page opened.
+// Opens web pages in the user's browser. The program learns only whether a
+// browser took the address, not whether the page opened.
 
 #include <string>
 
@@ -10,7 +10,8 @@ class Browser
 {
 public:
     virtual ~Browser() = default;
-    virtual void open(const std::u16string& address) = 0;
+    // False when no browser could be started for the address.
+    virtual bool open(const std::u16string& address) = 0;
 };
 
 }  // namespace quillet::platform

@@ -30,10 +30,11 @@ Application::Application(core::SharedState& state, const PlatformServices& servi
     : m_state(state),
       m_services(services),
       m_chooseLanguage(std::move(chooseLanguage)),
-      m_environment([](const char* name) { return std::getenv(name); })
+      m_environment([](const char* name) { return std::getenv(name); }),
+      m_browser(services.browser, services.dialogs, state)
 {
-    m_checker = std::make_unique<UpdateChecker>(m_state, m_services.http, m_services.dialogs,
-                                                m_services.browser);
+    m_checker =
+        std::make_unique<UpdateChecker>(m_state, m_services.http, m_services.dialogs, m_browser);
 }
 
 Application::~Application()
@@ -140,7 +141,7 @@ void Application::createWindows()
 {
     m_details = std::make_unique<DetailsWindow>(m_state, m_services.speech, m_services.dialogs,
                                                 m_services.screen);
-    m_toolbar = std::make_unique<ToolbarWindow>(m_state, m_services.screen, m_services.browser);
+    m_toolbar = std::make_unique<ToolbarWindow>(m_state, m_services.screen, m_browser);
     m_main = std::make_unique<MainWindow>(m_state, m_services.clipboard, m_services.screen);
     m_main->setCompanions(m_details.get(), m_details.get(), m_toolbar.get());
     m_main->setLookup([this](std::u16string_view word, bool wantDetails) {

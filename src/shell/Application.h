@@ -9,6 +9,7 @@
 #include "core/SharedState.h"
 #include "core/UserFolders.h"
 #include "dictionary/DictionaryFiles.h"
+#include "shell/ReportingBrowser.h"
 
 #include <QObject>
 
@@ -110,6 +111,7 @@ private:
     core::LanguageChooser m_chooseLanguage;
     core::Environment m_environment;
     core::FolderWritable m_writable = core::folderWritable;
+    ReportingBrowser m_browser;
     core::UserFolders m_folders;
     core::FolderState m_dataFolderState = core::FolderState::Ready;
     core::FolderState m_settingsFolderState = core::FolderState::Ready;

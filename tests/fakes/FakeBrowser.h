@@ -10,9 +10,14 @@ namespace quillet::fakes {
 
 struct FakeBrowser : platform::Browser
 {
-    void open(const std::u16string& address) override { opened.push_back(address); }
+    bool open(const std::u16string& address) override
+    {
+        opened.push_back(address);
+        return browserFound;
+    }
 
     std::vector<std::u16string> opened;
+    bool browserFound = true;
 };
 
 }  // namespace quillet::fakes

@@ -295,6 +295,12 @@ private slots:
             QVERIFY(toolbar()->cmdTool(5)->toolTip() != platform::toQString(siteTip).remove(u'#'));
             toolbar()->cmdToolClick(2);
         }
+        // Without a browser the user is told so instead of nothing happening.
+        r.browser.browserFound = false;
+        toolbar()->cmdToolClick(4);
+        QCOMPARE(r.dialogs.shown.size(), 1u);
+        QVERIFY(
+            r.dialogs.shown[0].text.starts_with(u"No web browser could be opened to show file://"));
         bar()->close();
         QCOMPARE(fs::status(home / ".config").permissions() & fs::perms::all, fs::perms::owner_all);
         QCOMPARE(count(), before);

@@ -153,7 +153,11 @@ void LanguageWindow::confirm()
         m_data[1]->setFocus();
         return;
     }
-    m_browser.open(signUpAddress(m_state.webHost, name, email, m_state.interfaceLanguage));
+    if (!m_browser.open(signUpAddress(m_state.webHost, name, email, m_state.interfaceLanguage)))
+        m_dialogs.showMessage(platform::MessageIcon::Exclamation, u"Quillet",
+                              u"Não foi possível abrir um navegador. / No web browser could be "
+                              u"opened.",
+                              platform::MessageButtons::Ok);
     accept();
 }
 

@@ -7,9 +7,9 @@
 
 namespace quillet::platform {
 
-void QtBrowser::open(const std::u16string& address)
+bool QtBrowser::open(const std::u16string& address)
 {
-    QDesktopServices::openUrl(QUrl(toQString(address), QUrl::StrictMode));
+    return QDesktopServices::openUrl(QUrl(toQString(address), QUrl::StrictMode));
 }
 
 }  // namespace quillet::platform

@@ -8,7 +8,7 @@ namespace quillet::platform {
 class QtBrowser : public Browser
 {
 public:
-    void open(const std::u16string& address) override;
+    bool open(const std::u16string& address) override;
 };
 
 }  // namespace quillet::platform
