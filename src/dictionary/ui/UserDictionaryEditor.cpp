@@ -11,6 +11,7 @@
 #include "platform/qt/QtText.h"
 #include "platform/ui/DesignFont.h"
 #include "platform/ui/TwipsGeometry.h"
+#include "platform/ui/WindowFrame.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -119,7 +120,10 @@ QPushButton* makeButton(QWidget& parent, const platform::TwipsGeometry& twips, c
 
 UserDictionaryEditor::UserDictionaryEditor(core::SharedState& state, platform::Dialogs& dialogs,
                                            DictionaryFiles& files, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_state(state), m_dialogs(dialogs), m_files(files)
+    : QWidget(parent, platform::kFixedSizeWindow),
+      m_state(state),
+      m_dialogs(dialogs),
+      m_files(files)
 {
     setObjectName(QStringLiteral("frmUserDic"));
     setFont(platform::designFont());
