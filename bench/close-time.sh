@@ -26,15 +26,8 @@ if [ "$mode" = silent ]; then
   mount --bind "$resolv" /etc/resolv.conf
 fi
 
-window_named() {  # waits up to ten seconds for a visible window; prints its id
-  local id
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+# shellcheck source-path=SCRIPTDIR source=../tests/support/x11.sh
+source "$(dirname "$0")/../tests/support/x11.sh"
 gone() { ! kill -0 "$1" 2>/dev/null || grep -qs '^State:.*Z' "/proc/$1/status"; }
 
 for run in $(seq "$runs"); do
@@ -42,12 +35,12 @@ for run in $(seq "$runs"); do
   "$app/quillet" </dev/null >/dev/null 2>&1 &
   pid=$!
   chooser=$(window_named '^Quillet 2007 - Idioma') || { echo "no language window"; exit 1; }
-  xdotool windowactivate --sync "$chooser"
+  activate "$chooser"
   sleep 0.3
   xdotool key --clearmodifiers Down Return
   bar=$(window_named '^Quillet 2007 - English') || { echo "no bar"; exit 1; }
   sleep "$idle"  # the splash's first tick has started the update check
-  xdotool windowactivate --sync "$bar"
+  activate "$bar"
   start=$(date +%s%N)
   xdotool key --clearmodifiers alt+F4
   until gone "$pid"; do sleep 0.005; done

@@ -10,12 +10,12 @@
 # Usage: InstalledPackageTest.sh DEB   (the session part runs as the user:
 #        InstalledPackageTest.sh --session)
 set -uo pipefail
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# scripts/check-package copies the helpers beside this folder, as here.
+# shellcheck source-path=SCRIPTDIR source=../support/x11.sh
+source "$(dirname "$0")/../support/x11.sh"
 
 session() {
-  local runtime pid="" owner="" bar=""
+  local runtime
   runtime=$(mktemp -d)
   export XDG_RUNTIME_DIR=$runtime DISPLAY=:7
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI
@@ -34,69 +34,6 @@ session() {
     $exec_line </dev/null >>"$runtime/quillet.log" 2>&1 &
     pid=$!
   }
-  copy() {
-    [ -n "$owner" ] && kill "$owner" 2>/dev/null
-    printf '%s' "$1" | xclip -quiet -selection clipboard >/dev/null 2>&1 &
-    owner=$!
-  }
-  activate() { timeout 10 xdotool windowactivate --sync "$1" >/dev/null; }
-  window_named() {
-    local found
-    for _ in $(seq 100); do
-      found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-      [ -n "$found" ] && { echo "$found"; return 0; }
-      sleep 0.1
-    done
-    return 1
-  }
-  visible() { xdotool search --onlyvisible --class quillet 2>/dev/null; }
-  # Once the splash has closed, the one-row bar is the only window.
-  wait_for_bar() {
-    local windows height
-    bar=""
-    for _ in $(seq 150); do
-      windows=$(visible)
-      if [ -n "$windows" ] && [ "$(echo "$windows" | wc -l)" -eq 1 ]; then
-        height=$(xdotool getwindowgeometry --shell "$windows" | sed -n 's/^HEIGHT=//p')
-        [ "$height" -lt 100 ] && { bar=$windows; return 0; }
-      fi
-      sleep 0.1
-    done
-    return 1
-  }
-  # Copies a word from another program and reads the bar's line back: a click
-  # selects the whole line, Ctrl+C copies it.
-  translate() {
-    copy "$1"
-    sleep 0.8
-    xdotool mousemove --window "$bar" 60 10 click 1
-    sleep 0.2
-    xdotool key --clearmodifiers ctrl+c
-    sleep 0.3
-    timeout 10 xclip -o -selection clipboard 2>/dev/null
-  }
-  check() {  # word expected-line
-    local line
-    line=$(translate "$1")
-    if [ "$line" = "$2" ]; then echo "ok: $1 -> $line"; else fail "$1: got '$line', expected '$2'"; fi
-  }
-  # Buttons by their left edge in twips, 15 twips to a pixel.
-  press() { xdotool mousemove --window "$1" $(($2 / 15 + 12)) 12 click 1; sleep 0.5; }
-  opened() {  # known windows...
-    local known=" $* " w
-    for _ in $(seq 30); do
-      for w in $(visible); do [[ $known == *" $w "* ]] || { echo "$w"; return 0; }; done
-      sleep 0.1
-    done
-    return 1
-  }
-  close_bar() {
-    activate "$bar"
-    xdotool key --clearmodifiers alt+F4
-    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.05; done
-    fail "the program did not end when its bar closed"
-  }
-
   start
   local chooser
   if chooser=$(window_named '^Quillet 2007 - Idioma / Language$'); then
@@ -107,7 +44,7 @@ session() {
     fail "no language window on the first run"
   fi
   wait_for_bar || { fail "no bar after the language window"; cat "$runtime/quillet.log"; return; }
-  xdotool search --onlyvisible --name '^Quillet 2007 - English' >/dev/null ||
+  window_shown '^Quillet 2007 - English' ||
     fail "the bar is not titled in English"
   check house "house -> casa, habitação, vivenda"
 

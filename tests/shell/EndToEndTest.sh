@@ -26,6 +26,8 @@ build_dir=${2:?build folder}
 skip=77
 # The program runs on the X display given, at the screen's own scale.
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI
+# shellcheck source-path=SCRIPTDIR source=../support/x11.sh
+source "$source_dir/tests/support/x11.sh"
 
 # Without a display only the help and the version are given.
 status_of() { env -u DISPLAY "$app/quillet" "$@" >/dev/null 2>"$build_dir/e2e-stderr"; echo $?; }
@@ -42,24 +44,10 @@ mkdir -p "$app" "$artifacts"
 "$source_dir/scripts/stage-app" "$app" "$build_dir" >/dev/null || exit 1
 rm -f "$app/quillet.cfg"
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 statuses="$(status_of --help) $(status_of --version) $(status_of --bogus) $(status_of)"
 [ "$statuses $(wc -l <"$build_dir/e2e-stderr")" = "0 0 2 1 1" ] ||
   fail "without a display --help, --version, --bogus, nothing end with $statuses, not 0 0 2 1 and one line"
 
-pid=""
-# xclip serves what it copies from a process of its own; keep it in the
-# foreground (-quiet) under our control, so nothing outlives the test and
-# holds the test runner's output open.
-owner=""
-copy() {
-  [ -n "$owner" ] && kill "$owner" 2>/dev/null
-  printf '%s' "$1" | xclip -quiet -selection clipboard >/dev/null 2>&1 &
-  owner=$!
-}
-paste() { timeout 10 xclip -o -selection clipboard 2>/dev/null; }
-activate() { timeout 10 xdotool windowactivate --sync "$1"; }
 frozen=""
 cleanup() {
   [ -n "$frozen" ] && { kill -KILL "$frozen"; kill -CONT "$frozen"; } 2>/dev/null
@@ -67,35 +55,6 @@ cleanup() {
   wait 2>/dev/null
 }
 trap cleanup EXIT
-
-visible() { xdotool search --onlyvisible --class quillet 2>/dev/null; }
-height_of() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^HEIGHT=//p'; }
-# Waits up to five seconds for a visible window whose title matches; prints its id.
-window_named() {
-  local found
-  for _ in $(seq 50); do
-    found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-# The window manager closes the active window on Alt+F4; closing the bar
-# must end the program at once, so that a restart never meets the old one.
-# The bound is generous; the time taken is printed.
-close_bar() {
-  activate "$1"
-  local start=$(date +%s%N)
-  xdotool key --clearmodifiers alt+F4
-  for _ in $(seq 250); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
-  local taken=$((($(date +%s%N) - start) / 1000000))
-  if kill -0 "$pid" 2>/dev/null; then
-    fail "the program did not end when the bar closed"
-  else
-    echo "ended ${taken} ms after the close"
-    [ "$taken" -le 1000 ] || fail "the program took ${taken} ms to end after the close"
-  fi
-}
 
 read -r screen_width screen_height < <(xwininfo -root | awk '/^  Width:/{w=$2} /^  Height:/{h=$2} END{print w, h}')
 # Where a window's client area lies on the screen: left top width height.
@@ -169,25 +128,19 @@ else
   fail "no refusal box for a name without an address"
 fi
 sleep 0.3
-xdotool search --onlyvisible --name "$language_window" >/dev/null ||
+window_shown "$language_window" ||
   fail "the language window closed after a refused address"
 
 # Back from the address box to the name, empty it, then to the list.
 xdotool key --clearmodifiers shift+Tab ctrl+a BackSpace shift+Tab Down Return
-for _ in $(seq 50); do
-  xdotool search --onlyvisible --name "$language_window" >/dev/null || break
-  sleep 0.1
-done
-if xdotool search --onlyvisible --name "$language_window" >/dev/null; then
-  fail "the language window stayed open with both boxes empty"
-  exit 1
-fi
+for _ in $(seq 50); do window_shown "$language_window" || break; sleep 0.1; done
+window_shown "$language_window" && { fail "the language window stayed open with both boxes empty"; exit 1; }
 
 # The bar comes up titled with the English name of the first dictionary.
 bar=$(window_named '^Quillet 2007 - English') || { fail "no English title on the bar"; exit 1; }
 # Time for the splash to start the update check.
 sleep 2
-close_bar "$bar"
+close_bar
 language=$(tr -d '\r' < "$app/quillet.cfg" 2>/dev/null | sed -n 6p)
 [ "$language" = "1" ] || fail "settings keep language '$language', expected 1"
 
@@ -207,20 +160,6 @@ for _ in $(seq 20); do
   sleep 0.05
 done
 
-# Once the splash has closed only the one-row bar is visible.
-wait_for_bar() {
-  bar=""
-  for _ in $(seq 100); do
-    windows=$(visible)
-    if [ -n "$windows" ] && [ "$(echo "$windows" | wc -l)" -eq 1 ] &&
-      [ "$(height_of "$windows")" -lt 100 ]; then
-      bar=$windows
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
 wait_for_bar || { echo "FAIL: the bar is not the only window after the splash"; exit 1; }
 
 # A second start brings the minimised bar back and ends at once.
@@ -228,28 +167,6 @@ xdotool windowminimize --sync "$bar"
 timeout 10 "$app/quillet" </dev/null >/dev/null 2>&1
 again=$?
 wait_for_bar && [ "$again" -eq 0 ] || fail "a second start ended with $again, bars shown: $(visible | wc -l)"
-
-# The line the bar shows.
-box_line() {
-  xdotool mousemove --window "$bar" 60 10 click 1
-  sleep 0.2
-  xdotool key --clearmodifiers ctrl+c
-  sleep 0.3
-  paste
-}
-# Copies `word` from another program and returns the line the bar shows.
-translate() {
-  copy "$1"
-  # Beyond the half-second fallback tick, so a loaded machine still passes.
-  sleep 0.6
-  box_line
-}
-
-check() {  # word expected-line
-  local line
-  line=$(translate "$1")
-  if [ "$line" = "$2" ]; then echo "ok: $1 -> $line"; else fail "$1: got '$line', expected '$2'"; fi
-}
 
 # "house" is a headword: "casa, habitação, vivenda" in the FreeDict entry.
 check house "house -> casa, habitação, vivenda"
@@ -263,12 +180,7 @@ other="" other_pid=""
 if command -v xmessage >/dev/null; then
   xmessage -geometry +200+400 "another program" </dev/null >/dev/null 2>&1 &
   other_pid=$!
-  other=""
-  for _ in $(seq 50); do
-    other=$(xdotool search --onlyvisible --class xmessage 2>/dev/null | head -n 1)
-    [ -n "$other" ] && break
-    sleep 0.1
-  done
+  other=$(window_named '^xmessage$')
   activate "$other"
   copy cat
   sleep 0.5
@@ -295,18 +207,6 @@ copy house
 sleep 0.3
 import -window root "$artifacts/bar.png"
 
-# Buttons by their left edge in twips, 15 twips to a pixel.
-scale=1
-press() { xdotool mousemove --window "$1" $((($2 / 15 + 12) * scale)) $((12 * scale)) click 1; sleep 0.5; }
-# The window the last command opened: a visible one of ours not seen before.
-opened() {  # known windows...
-  local known=" $* " w
-  for _ in $(seq 30); do
-    for w in $(visible); do [[ $known == *" $w "* ]] || { echo "$w"; return 0; }; done
-    sleep 0.1
-  done
-  return 1
-}
 # Opens each window the bar and the toolbar open, checks where it lies and
 # takes its picture: the details window, the toolbar (with a tooltip while
 # another program is active), the user dictionary editor and the modal
@@ -394,7 +294,7 @@ xdotool windowmove "$bar" "$left" "$top"
 sleep 0.5
 
 read -r _ _ plain_width plain_height <<<"$(client_of "$bar")"
-close_bar "$bar"
+close_bar
 # The bar is back where it started: the same top and left come back.
 saved=$(tr -d '\r' < "$app/quillet.cfg" | head -n 6 | tr '\n' ' ')
 [ "$saved" = "40 60 1 0 0 1 " ] || fail "settings written as '$saved'"
@@ -422,7 +322,7 @@ scaled_run() {  # name [variable=value...]
   import -window root "$artifacts/$name-bar.png"
   companions "$name-"
   scale=1
-  close_bar "$bar"
+  close_bar
 }
 printf '40\r\n299\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" > "$app/quillet.cfg"
 scaled_run scale-factor QT_SCALE_FACTOR=2

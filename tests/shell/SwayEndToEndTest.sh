@@ -36,6 +36,7 @@ if [ "${1:-}" != --inside ]; then
   app=$work/app
   "$source_dir/scripts/stage-app" "$app" "$build_dir" >/dev/null || exit 1
   cp "$0" "$work/test.sh"
+  cp "$source_dir/tests/support/x11.sh" "$work/x11.sh"
   cp "$offer" "$work/offer-selection"
   mkdir "$work/out"
   # English, always on top, no update check due today.
@@ -54,9 +55,9 @@ fi
 work=$2
 app=$work/app
 out=$work/out
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pid="" other_pid="" secret_pid=""
+# shellcheck source-path=SCRIPTDIR source=../support/x11.sh
+source "$work/x11.sh"
+other_pid="" secret_pid=""
 cleanup() { kill ${pid:+"$pid"} ${other_pid:+"$other_pid"} ${secret_pid:+"$secret_pid"} 2>/dev/null; }
 trap cleanup EXIT
 
@@ -77,18 +78,7 @@ copy stale
 (ulimit -n 1024 && exec "$app/quillet") </dev/null >"$out/quillet.log" 2>&1 &
 pid=$!
 
-# Once the splash has closed only the one-row bar is visible.
-bar=""
-for _ in $(seq 100); do
-  windows=$(xdotool search --onlyvisible --class quillet 2>/dev/null)
-  if [ -n "$windows" ] && [ "$(echo "$windows" | wc -l)" -eq 1 ] &&
-    [ "$(xdotool getwindowgeometry --shell "$windows" | sed -n 's/^HEIGHT=//p')" -lt 100 ]; then
-    bar=$windows
-    break
-  fi
-  sleep 0.1
-done
-[ -n "$bar" ] || { echo "FAIL: no bar on Sway's X display"; cat "$out/quillet.log"; exit 1; }
+wait_for_bar || { echo "FAIL: no bar on Sway's X display"; cat "$out/quillet.log"; exit 1; }
 [ "$(paste)" != stale ] || fail "Wayland programs still paste what was copied before the start"
 
 # Another program, a native Wayland one, has the focus from here on.
