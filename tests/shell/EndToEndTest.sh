@@ -69,13 +69,14 @@ frame_of() {
   read -r fl fr ft fb < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
   echo "$((x - ${fl:-0})) $((y - ${ft:-0})) $((w + ${fl:-0} + ${fr:-0})) $((h + ${ft:-0} + ${fb:-0}))"
 }
-# A window of a fixed size lies wholly on the screen and cannot be maximised.
+# A window of a fixed size lies wholly on the screen, and the window manager
+# offers neither to resize nor to maximise it.
 check_on_screen() {  # name window
   local cl ct cw ch
   read -r cl ct cw ch <<<"$(frame_of "$2")"
   ((cl >= 0 && ct >= 0 && cl + cw <= screen_width && ct + ch <= screen_height)) ||
     fail "$1 at $cl,$ct ${cw}x$ch leaves the ${screen_width}x$screen_height screen"
-  xprop -id "$2" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "$1 can be maximised"
+  xprop -id "$2" _NET_WM_ALLOWED_ACTIONS | grep -qE 'RESIZE|MAXIMIZE' && fail "$1 can be resized or maximised"
 }
 # A window the bar opens must lie wholly on the screen and clear of the bar.
 check_companion() {  # name window

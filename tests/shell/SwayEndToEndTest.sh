@@ -92,25 +92,12 @@ focus '[app_id="quillet-other"]'
 [ "$(focused)" = quillet-other ] || { echo "FAIL: could not focus another program"; exit 1; }
 
 # The line the bar shows: a click selects it all, and X programs read the
-# selection from the bar itself.
+# selection from the bar itself. check (tests/support/x11.sh) reads through it.
 box_line() {
   xdotool mousemove --window "$bar" 60 10 click 1
   sleep 0.2
   timeout 10 xclip -o -selection primary 2>/dev/null
 }
-check() {  # word expected-line
-  local line
-  copy "$1"
-  # Beyond the half-second fallback tick, and a few more tries, so a loaded
-  # machine still passes.
-  for _ in 1 2 3 4 5; do
-    sleep 0.6
-    line=$(box_line)
-    [ "$line" = "$2" ] && break
-  done
-  if [ "$line" = "$2" ]; then echo "ok: $1 -> $line"; else fail "$1: got '$line', expected '$2'"; fi
-}
-
 check house "house -> casa, habitação, vivenda"
 check houses " ? houses (! house ) -> casa, habitação, vivenda"
 check qzxv "qzxv -> Not found!"
@@ -141,8 +128,7 @@ type_in_bar() {
 }
 type_in_bar books
 focus '[app_id="quillet-other"]'
-xdotool mousemove --window "$bar" $((7020 / 15 + 12)) 12 click 1
-sleep 0.3
+press "$bar" 7020
 [ "$(paste)" = books ] || fail "the search button did not put the typed word on the clipboard"
 type_in_bar cats
 xdotool key Return
@@ -157,7 +143,8 @@ timeout 60 "$work/offer-selection" --flood 3000 >"$out/flood.log" 2>&1 ||
   fail "the bar lost its selection under a flood of requests"
 check dog "dog -> cão"
 "$work/offer-selection" --burst 5000 'text/plain;charset=utf-8' burst >"$out/burst.log" 2>&1 &
-for _ in $(seq 100); do grep -qs offered "$out/burst.log" && break; sleep 0.1; done
+# A minute at most: a sanitizer build on a loaded machine is many times slower.
+for _ in $(seq 600); do grep -qs offered "$out/burst.log" && break; sleep 0.1; done
 grep -qs offered "$out/burst.log" || fail "the burst of selections did not get through"
 check cat "cat -> gato"
 ! grep quillet: "$out/quillet.log" || fail "the clipboard connection ended under the load"
