@@ -41,6 +41,10 @@ if [ "${1:-}" != --inside ]; then
   mkdir "$work/out"
   # English, always on top, no update check due today.
   printf '40\r\n60\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" > "$app/quillet.cfg"
+  # The load steps are the plain build's: under the sanitizers the program is
+  # too slow for a burst, and with a full descriptor table their own checks
+  # (which probe memory through a pipe) report errors that are not there.
+  [ -n "${ASAN_OPTIONS:-}${UBSAN_OPTIONS:-}" ] && touch "$work/sanitized"
   [ "$(id -u)" -eq 0 ] && chown -R 65534:65534 "$work"
   chmod 755 "$work"
   "$source_dir/scripts/with-sway" bash ${SWAY_E2E_TRACE:+-x} "$work/test.sh" --inside "$work"
@@ -138,13 +142,17 @@ sleep 0.6
 line=$(box_line)
 [ "$line" = " ? cats (! cat ) -> gato" ] || fail "typed cats: got '$line'"
 
+if [ -e "$work/sanitized" ]; then
+  echo "load steps skipped under the sanitizers"
+  exit $((failures > 0))
+fi
+
 # The bar owns the selection: the flood ends early if the bar loses it.
 timeout 60 "$work/offer-selection" --flood 3000 >"$out/flood.log" 2>&1 ||
   fail "the bar lost its selection under a flood of requests"
 check dog "dog -> cão"
 "$work/offer-selection" --burst 5000 'text/plain;charset=utf-8' burst >"$out/burst.log" 2>&1 &
-# A minute at most: a sanitizer build on a loaded machine is many times slower.
-for _ in $(seq 600); do grep -qs offered "$out/burst.log" && break; sleep 0.1; done
+for _ in $(seq 100); do grep -qs offered "$out/burst.log" && break; sleep 0.1; done
 grep -qs offered "$out/burst.log" || fail "the burst of selections did not get through"
 check cat "cat -> gato"
 ! grep quillet: "$out/quillet.log" || fail "the clipboard connection ended under the load"
