@@ -2,6 +2,8 @@
 
 #include "BuildConfig.h"
 
+#include <utility>
+
 namespace quillet::core {
 namespace {
 
@@ -90,6 +92,15 @@ constexpr MessageText kMessages[] = {
 };
 
 }  // namespace
+
+std::u16string fillMessage(std::u16string text, std::u16string_view first,
+                           std::u16string_view second)
+{
+    for (const auto& [marker, value] : {std::pair{u"%1", first}, {u"%2", second}})
+        if (const auto at = text.find(marker); at != std::u16string::npos)
+            text.replace(at, 2, value);
+    return text;
+}
 
 void loadMessages(SharedState& state)
 {

@@ -4,6 +4,9 @@
 
 #include "core/SharedState.h"
 
+#include <string>
+#include <string_view>
+
 namespace quillet::core {
 
 inline constexpr int kMsgPleaseWait = 0;
@@ -50,6 +53,10 @@ inline constexpr int kMsgReasonCannotCreate = 77;
 inline constexpr int kMsgReasonNotPrivate = 78;
 // %1 is the address no browser could be started for.
 inline constexpr int kMsgNoBrowser = 79;
+
+// `text` with its first %1 and %2 replaced by `first` and `second`.
+std::u16string fillMessage(std::u16string text, std::u16string_view first,
+                           std::u16string_view second = {});
 
 // Overwrites every numbered message for `state.interfaceLanguage`
 // (0 Portuguese, anything else English) and empties the others.

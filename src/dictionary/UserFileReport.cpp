@@ -11,21 +11,12 @@ namespace quillet::dictionary {
 
 namespace {
 
-// The message with %1 and %2 filled in.
-std::u16string filled(std::u16string text, std::u16string_view first, std::u16string_view second)
-{
-    for (const auto& [marker, value] : {std::pair{u"%1", first}, {u"%2", second}})
-        if (const auto at = text.find(marker); at != std::u16string::npos)
-            text.replace(at, 2, value);
-    return text;
-}
-
 void warn(platform::Dialogs& dialogs, const core::SharedState& state, int message,
           const std::filesystem::path& path, int reason)
 {
     dialogs.showMessage(
         platform::MessageIcon::Exclamation, state.messages[core::kMsgWarningTitle],
-        filled(state.messages[message], core::fromPath(path), state.messages[reason]),
+        core::fillMessage(state.messages[message], core::fromPath(path), state.messages[reason]),
         platform::MessageButtons::Ok);
 }
 
@@ -66,10 +57,10 @@ void reportUserFiles(platform::Dialogs& dialogs, const core::SharedState& state,
 void reportUserCatalogue(platform::Dialogs& dialogs, const core::SharedState& state,
                          const std::filesystem::path& catalogue)
 {
-    dialogs.showMessage(
-        platform::MessageIcon::Exclamation, state.messages[core::kMsgWarningTitle],
-        filled(state.messages[core::kMsgUserCatalogueUnusable], core::fromPath(catalogue), u""),
-        platform::MessageButtons::Ok);
+    dialogs.showMessage(platform::MessageIcon::Exclamation, state.messages[core::kMsgWarningTitle],
+                        core::fillMessage(state.messages[core::kMsgUserCatalogueUnusable],
+                                          core::fromPath(catalogue), u""),
+                        platform::MessageButtons::Ok);
 }
 
 }  // namespace quillet::dictionary
