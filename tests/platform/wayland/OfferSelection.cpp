@@ -80,9 +80,21 @@ int main(int argc, char* argv[])
             QCoreApplication::quit();
         }
     });
-    for (int i = 1; i < count; ++i)
-        while (!control->setSelection(contents))
+    // The compositor drops a client that leaves its events unread for too
+    // long, so they are read between the selections too.
+    bool ended = false;
+    control->setEndHandler([&](const char* why) {
+        std::fprintf(stderr, "quillet_offer_selection: %s\n", why);
+        ended = true;
+        QCoreApplication::exit(1);
+    });
+    for (int i = 1; i < count && !ended; ++i) {
+        while (!control->setSelection(contents) && !ended)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents();
+    }
+    if (ended)
+        return 1;
     control->setSelection(contents);
     return QCoreApplication::exec();
 }
