@@ -213,7 +213,7 @@ import -window root "$artifacts/bar.png"
 # another program is active), the user dictionary editor and the modal
 # dictionary chooser. Usage: companions SCREENSHOT-PREFIX
 companions() {
-  local details toolbar editor chooser tip
+  local details toolbar editor chooser
   press "$bar" 6600
   if details=$(opened "$bar"); then
     check_companion "details window" "$details"
@@ -228,7 +228,7 @@ companions() {
     activate "$other"
     xdotool mousemove --window "$toolbar" 12 10 sleep 0.2 mousemove --window "$toolbar" 14 12
     sleep 1.5
-    if tip=$(opened "$bar" "$toolbar"); then
+    if opened "$bar" "$toolbar" >/dev/null; then
       import -window root "$artifacts/$1toolbar-tooltip.png"
     else
       fail "no tooltip over the toolbar while another program is active"
