@@ -17,7 +17,7 @@
 # low at the right edge, and the toolbar shows its tooltips while another
 # program is active. Two more runs at 200% (Qt's scale factor, a 192 DPI
 # screen) check the bar's proportions and the same windows.
-# Screenshots of each state go to build/artifacts. Needs a display with a
+# Screenshots of each state go to the build folder's artifacts. Needs a display with a
 # window manager (scripts/with-display); exits 77 (skipped) without one.
 # Usage: EndToEndTest.sh SOURCE_DIR BUILD_DIR
 set -uo pipefail
@@ -39,7 +39,7 @@ done
 [ -r /usr/share/dictd/freedict-eng-por.index ] || { echo "FreeDict missing: skipped"; exit $skip; }
 
 app="$build_dir/e2e-app"
-artifacts=${QUILLET_ARTIFACTS:-$source_dir/build/artifacts}
+artifacts=${QUILLET_ARTIFACTS:-$build_dir/artifacts}
 mkdir -p "$app" "$artifacts"
 "$source_dir/scripts/stage-app" "$app" "$build_dir" >/dev/null || exit 1
 rm -f "$app/quillet.cfg"

@@ -13,7 +13,7 @@
 # the bar's own selection, with pipes that never empty, costs the bar the
 # clipboard, the program running with the usual limit of 1,024 descriptors;
 # a connection that ends all the same (a full descriptor table) is made anew.
-# Screenshots of the bar go to build/artifacts. Exits 77 (skipped) where the
+# Screenshots of the bar go to the build folder's artifacts. Exits 77 (skipped) where the
 # compositor cannot start.
 # Usage: SwayEndToEndTest.sh SOURCE_DIR BUILD_DIR
 set -uo pipefail
@@ -49,7 +49,7 @@ if [ "${1:-}" != --inside ]; then
   chmod 755 "$work"
   "$source_dir/scripts/with-sway" bash ${SWAY_E2E_TRACE:+-x} "$work/test.sh" --inside "$work"
   status=$?
-  artifacts=${QUILLET_ARTIFACTS:-$source_dir/build/artifacts}
+  artifacts=${QUILLET_ARTIFACTS:-$build_dir/artifacts}
   mkdir -p "$artifacts"
   cp "$work"/out/*.png "$artifacts/" 2>/dev/null
   exit $status

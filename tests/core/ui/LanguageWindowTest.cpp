@@ -6,7 +6,7 @@
 #include "core/ui/LanguageWindow.h"
 
 #include "BuildConfig.h"
-#include "core/ui/WindowPicture.h"
+#include "support/WindowPicture.h"
 #include "fakes/FakeBrowser.h"
 #include "fakes/FakeDialogs.h"
 #include "platform/qt/QtText.h"
@@ -55,7 +55,7 @@ private slots:
         core::ui::LanguageWindow window(state, dialogs, browser);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(testing::hasDrawing(testing::saveWindowPicture(window, "language-chooser")));
+        QVERIFY(testsupport::hasDrawing(testsupport::saveWindowPicture(window, "language-chooser")));
         window.findChild<QComboBox*>("cmbLanguage")->setCurrentText("English");
         window.findChild<QLineEdit*>("txtData0")->setText(name);
         auto* address = window.findChild<QLineEdit*>("txtData1");

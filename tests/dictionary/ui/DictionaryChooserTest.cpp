@@ -3,7 +3,7 @@
 
 #include "dictionary/ui/DictionaryChooser.h"
 
-#include "core/ui/WindowPicture.h"
+#include "support/WindowPicture.h"
 #include "dictionary/DictionaryFiles.h"
 #include "fakes/FakeClipboard.h"
 #include "support/TempFolder.h"
@@ -54,7 +54,7 @@ void DictionaryChooserTest::walksThroughTheSwitches()
     // OK on the dictionary in use switches all the same, by the keyboard alone.
     chooser.show();
     QVERIFY(QTest::qWaitForWindowActive(&chooser));
-    QVERIFY(testing::hasDrawing(testing::saveWindowPicture(chooser, "dictionary-chooser")));
+    QVERIFY(testsupport::hasDrawing(testsupport::saveWindowPicture(chooser, "dictionary-chooser")));
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(told, QStringList({"no speech", "Quillet 2007 - Portuguese-English", "idle"}));
     QVERIFY(!chooser.isVisible());

@@ -4,7 +4,7 @@
 #include "dictionary/ui/UserDictionaryEditor.h"
 
 #include "core/Messages.h"
-#include "core/ui/WindowPicture.h"
+#include "support/WindowPicture.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
@@ -163,7 +163,7 @@ void UserDictionaryEditorTest::walkThroughTheStates()
     QTest::keyClicks(h.word, "Zebra");
     QTest::keyClick(h.word, Qt::Key_Return);
     QCOMPARE(h.addSave->text(), h.message(core::kMsgEditorSave));
-    QVERIFY(testing::hasDrawing(testing::saveWindowPicture(h.editor, "user-dictionary-editor")));
+    QVERIFY(testsupport::hasDrawing(testsupport::saveWindowPicture(h.editor, "user-dictionary-editor")));
 
     // Typing past 510 characters in the note drops what was typed last,
     // wherever the cursor is.

@@ -1,13 +1,13 @@
 #pragma once
 // Saves a rendering of a window as a PNG for people to look at, in
-// $QUILLET_ARTIFACTS or else the build's artifacts folder.
+// $QUILLET_ARTIFACTS or else the build folder's artifacts.
 
 #include <QColor>
 #include <QDir>
 #include <QImage>
 #include <QWidget>
 
-namespace quillet::testing {
+namespace quillet::testsupport {
 
 // The rendered image; null when it could not be saved.
 inline QImage saveWindowPicture(QWidget& window, const QString& name)
@@ -27,4 +27,4 @@ inline bool hasDrawing(const QImage& image)
     return image != blank;
 }
 
-}  // namespace quillet::testing
+}  // namespace quillet::testsupport
