@@ -3,6 +3,10 @@
 // of the cipher tables, the encoder, the record layouts or the builder's
 // choices cannot pass unseen; and the program's lookup must answer every source
 // line from the committed files, mapped and read whole.
+// After a deliberate change of the format, rebuild them and commit the result:
+//   build/default/tools/quillet-dict build --tsv tests/data/golden/en-pt.tsv
+//       --out tests/data/golden --stem en-pt   (one command line)
+//   rm tests/data/golden/en-pt.d?u     # the empty user files are not golden
 
 #include "DictionaryBuilder.h"
 #include "TsvReader.h"
