@@ -7,8 +7,7 @@
 # the X primary selection, read with xclip from XWayland without going
 # through the compositor. The program's own clipboard writes must reach
 # Wayland programs (wl-paste): the clipboard emptied at start, the search
-# button pressed while the bar has no focus, and Enter. A copy marked as a
-# secret the way password managers mark it is not translated. Neither a
+# button pressed while the bar has no focus, and Enter. Neither a
 # burst of thousands of selections nor a reader asking thousands of times for
 # the bar's own selection, with pipes that never empty, costs the bar the
 # clipboard, the program running with the usual limit of 1,024 descriptors;
@@ -61,8 +60,8 @@ app=$work/app
 out=$work/out
 # shellcheck source-path=SCRIPTDIR source=../support/x11.sh
 source "$work/x11.sh"
-other_pid="" secret_pid=""
-cleanup() { kill ${pid:+"$pid"} ${other_pid:+"$other_pid"} ${secret_pid:+"$secret_pid"} 2>/dev/null; }
+other_pid=""
+cleanup() { kill ${pid:+"$pid"} ${other_pid:+"$other_pid"} 2>/dev/null; }
 trap cleanup EXIT
 
 copy() { printf '%s' "$1" | timeout 10 wl-copy; }
@@ -107,19 +106,6 @@ check houses " ? houses (! house ) -> casa, habitação, vivenda"
 check qzxv "qzxv -> Not found!"
 [ "$(focused)" = quillet-other ] || fail "the bar took the focus from the other program"
 import -window "$bar" "$out/sway-bar.png" 2>/dev/null
-
-# A password manager's copy: the text with the secret mark. The line keeps
-# the last word translated.
-"$work/offer-selection" 'text/plain;charset=utf-8' dogs x-kde-passwordManagerHint secret \
-  >"$out/offer.log" 2>&1 &
-secret_pid=$!
-for _ in $(seq 50); do grep -qs offered "$out/offer.log" && break; sleep 0.1; done
-sleep 0.6
-[ "$(paste)" = dogs ] || fail "the secret-marked copy did not reach the clipboard"
-line=$(box_line)
-[ "$line" = "qzxv -> Not found!" ] || fail "a secret-marked copy changed the line to '$line'"
-kill "$secret_pid" 2>/dev/null
-secret_pid=""
 
 # Typing needs the bar focused. The search button, clicked once another
 # program has the focus again, and Enter, put the typed word on the
