@@ -1,7 +1,9 @@
 # Compile settings shared by every target of the project.
 add_library(quillet_settings INTERFACE)
 target_compile_features(quillet_settings INTERFACE cxx_std_20)
-target_compile_options(quillet_settings INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(quillet_settings INTERFACE -Wall -Wextra -Wpedantic
+  $<$<COMPILE_LANGUAGE:CXX>:-Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-qual
+                            -Wold-style-cast>)
 # Warnings stop the build in the presets and CI; a packager's plain build with
 # another compiler or optimisation level is not broken by a new warning.
 if(QUILLET_WERROR)

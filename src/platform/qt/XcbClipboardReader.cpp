@@ -83,21 +83,21 @@ struct XcbClipboardReader::Connection
     // the next one.
     Property takeProperty(int maxBytes)
     {
-        Property property;
+        Property taken;
         const std::uint32_t words = (static_cast<std::uint32_t>(maxBytes) + 3) / 4;
         Owned<xcb_get_property_reply_t> reply{xcb_get_property_reply(
-            c, xcb_get_property(c, 0, window, this->property, XCB_GET_PROPERTY_TYPE_ANY, 0, words),
+            c, xcb_get_property(c, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, words),
             nullptr)};
-        xcb_delete_property(c, window, this->property);
+        xcb_delete_property(c, window, property);
         xcb_flush(c);
         if (!reply)
-            return property;
+            return taken;
         const int size = xcb_get_property_value_length(reply.get());
-        property.type = reply->type;
-        property.length = static_cast<std::uint32_t>(size) + reply->bytes_after;
-        property.bytes =
+        taken.type = reply->type;
+        taken.length = static_cast<std::uint32_t>(size) + reply->bytes_after;
+        taken.bytes =
             QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())), size);
-        return property;
+        return taken;
     }
 
     // An answer sent in increments: each arrives as a new property value and an
