@@ -3,6 +3,7 @@
 #include "core/Installation.h"
 #include "core/Messages.h"
 #include "core/Paths.h"
+#include "core/WebAddresses.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/Lookup.h"
 #include "dictionary/UserFileReport.h"

@@ -1,6 +1,7 @@
 #include "shell/SplashWindow.h"
 
 #include "core/UpdateDecision.h"
+#include "core/WebAddresses.h"
 #include "platform/Screen.h"
 #include "platform/SystemInfo.h"
 #include "platform/qt/QtText.h"
@@ -83,7 +84,7 @@ SplashWindow::SplashWindow(core::SharedState& state, const platform::Screen& scr
                        "Made by the Quillet developers"));
     QLabel* address = splashLabel(this, 4, twips.rect(1080, 2760, 3735, 255), false);
     if (!m_state.webHost.empty())
-        address->setText(QStringLiteral("https://") + platform::toQString(m_state.webHost));
+        address->setText(platform::toQString(core::siteAddress(m_state.webHost)));
 
     pinOnTop(*this);
 

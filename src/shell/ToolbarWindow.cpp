@@ -3,6 +3,7 @@
 #include "core/Installation.h"
 #include "core/InterfaceTexts.h"
 #include "core/Messages.h"
+#include "core/WebAddresses.h"
 #include "platform/Browser.h"
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
@@ -191,11 +192,7 @@ void ToolbarWindow::openEditor()
 
 void ToolbarWindow::openWebPage(std::u16string_view path)
 {
-    std::u16string address = u"https://";
-    address += m_state.webHost;
-    address += path;
-    address += m_state.webQuery;
-    m_browser.open(address);
+    m_browser.open(core::pageAddress(m_state.webHost, path, m_state.webQuery));
 }
 
 void ToolbarWindow::openLocalHelp()

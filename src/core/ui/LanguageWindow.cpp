@@ -1,6 +1,7 @@
 #include "core/ui/LanguageWindow.h"
 
 #include "core/TextUtil.h"
+#include "core/WebAddresses.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
@@ -107,8 +108,9 @@ bool isAcceptableEmail(const std::u16string& trimmedAddress)
 std::u16string signUpAddress(const std::u16string& host, const std::u16string& name,
                              const std::u16string& email, std::int16_t language)
 {
-    return u"https://" + host + u"/quillet/cadastro.asp?name=" + percentEncoded(name) + u"&email=" +
-           percentEncoded(email) + u"&idioma=" + decimal(language);
+    return pageAddress(host, u"/quillet/cadastro.asp",
+                       u"?name=" + percentEncoded(name) + u"&email=" + percentEncoded(email) +
+                           u"&idioma=" + decimal(language));
 }
 
 LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
