@@ -180,14 +180,12 @@ Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state)
     if (!rowPresent(state, row)) {
         files.close();
         activation.failures.push_back({FileRole::Main, {}, "no dictionary in the catalogue row"});
-        activation.mainTitle = std::u16string(kMainTitlePrefix);
         return activation;
     }
     const auto& cells = state.dictionaryTable[static_cast<std::size_t>(row)];
     const std::u16string& stem = core::catalogueField(cells, CatalogueField::FileStem);
     activation.failures = files.open(dictionaryFolder(state, stem), userFolder(state), stem);
     activation.pronunciationEnabled = core::catalogueFlag(cells, CatalogueField::Pronunciation);
-    activation.mainTitle = std::u16string(kMainTitlePrefix) + dictionaryName(state, row);
     return activation;
 }
 

@@ -12,7 +12,6 @@
 #include "platform/Clipboard.h"
 #include "platform/Screen.h"
 #include "platform/SystemInfo.h"
-#include "platform/qt/QtText.h"
 #include "shell/DetailsWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
@@ -62,7 +61,6 @@ bool Application::startUp()
     // The windows read the messages as they are built; from here on the
     // steps only fill, show and hide them.
     createWindows();
-    applyLanguage();
 
     if (!core::checkInstallation(m_state, core::fromPath(m_folders.data), core::plainFileExists,
                                  m_services.dialogs)) {
@@ -95,7 +93,9 @@ bool Application::startUp()
     m_toolbar->showLanguagePicture();
     const dictionary::Activation activation = dictionary::OpenDictionaryFiles(m_files, m_state);
     m_details->setSpeechEnabled(activation.pronunciationEnabled);
-    m_main->setWindowTitle(platform::toQString(activation.mainTitle));
+    // The texts go on the windows once the dictionary is open: the main
+    // window's title names it.
+    applyLanguage();
     // The user's own files are extras: without them the dictionary still works.
     if (std::any_of(activation.failures.begin(), activation.failures.end(),
                     [](const auto& failure) { return !dictionary::isUserRole(failure.role); })) {

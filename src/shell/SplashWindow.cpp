@@ -1,5 +1,6 @@
 #include "shell/SplashWindow.h"
 
+#include "core/ProductTitle.h"
 #include "core/UpdateDecision.h"
 #include "core/WebAddresses.h"
 #include "platform/Screen.h"
@@ -79,9 +80,9 @@ SplashWindow::SplashWindow(core::SharedState& state, const platform::Screen& scr
     m_version = splashLabel(this, 2, twips.rect(1440, 1080, 3015, 255), true);
     m_version->setText(QStringLiteral("release 3.01.01"));
     QLabel* notice = splashLabel(this, 3, twips.rect(1080, 2280, 3735, 495), false);
-    notice->setText(
-        QStringLiteral("Quillet 2007 \u2013 English \u21C4 Portugu\u00EAs\n"
-                       "Made by the Quillet developers"));
+    notice->setText(platform::toQString(core::kProductTitle) +
+                    QStringLiteral(" \u2013 English \u21C4 Portugu\u00EAs\n"
+                                   "Made by the Quillet developers"));
     QLabel* address = splashLabel(this, 4, twips.rect(1080, 2760, 3735, 255), false);
     if (!m_state.webHost.empty())
         address->setText(platform::toQString(core::siteAddress(m_state.webHost)));

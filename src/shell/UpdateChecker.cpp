@@ -1,6 +1,7 @@
 #include "shell/UpdateChecker.h"
 
 #include "core/Messages.h"
+#include "core/ProductTitle.h"
 #include "core/UpdateDecision.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
@@ -32,9 +33,9 @@ void UpdateChecker::onReply(const platform::HttpReply& reply, const Done& done)
 {
     Outcome outcome = Outcome::NoNewVersion;
     if (core::announcesNewVersion(reply.ok, reply.body)) {
-        const auto answer = m_dialogs.showMessage(platform::MessageIcon::Question, u"Quillet 2007",
-                                                  m_state.messages[core::kMsgNewVersion],
-                                                  platform::MessageButtons::YesNo);
+        const auto answer = m_dialogs.showMessage(
+            platform::MessageIcon::Question, std::u16string(core::kProductTitle),
+            m_state.messages[core::kMsgNewVersion], platform::MessageButtons::YesNo);
         if (answer == platform::MessageAnswer::Yes) {
             m_browser.open(core::downloadPageAddress(m_state.webHost, m_state.webQuery));
             outcome = Outcome::Accepted;

@@ -1,5 +1,6 @@
 #include "core/ui/LanguageWindow.h"
 
+#include "core/ProductTitle.h"
 #include "core/TextUtil.h"
 #include "core/WebAddresses.h"
 #include "platform/Browser.h"
@@ -118,7 +119,7 @@ LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
     : QDialog(parent), m_state(state), m_dialogs(dialogs), m_browser(browser)
 {
     setObjectName(QStringLiteral("frmLanguage"));
-    setWindowTitle(QStringLiteral("Quillet 2007 - Idioma / Language"));
+    setWindowTitle(platform::toQString(kProductTitle) + QStringLiteral(" - Idioma / Language"));
     setFont(platform::designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 

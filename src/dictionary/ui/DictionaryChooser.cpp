@@ -81,7 +81,7 @@ void DictionaryChooser::confirm()
     m_clipboard.clear();
     const Activation activation = switchDictionary(m_files, m_state, row);
     emit pronunciationAvailable(activation.pronunciationEnabled);
-    emit mainTitleChanged(toQString(activation.mainTitle));
+    emit mainTitleChanged(toQString(core::mainWindowTitle(m_state)));
     emit idleLookRequested();
     accept();
 }
