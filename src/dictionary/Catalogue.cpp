@@ -4,9 +4,9 @@
 #include "core/ErrorReport.h"
 #include "core/Messages.h"
 #include "core/Paths.h"
+#include "core/ReadRegularFile.h"
 #include "core/Utf8.h"
 #include "core/Windows1252.h"
-#include "dictionary/RegularFile.h"
 #include "platform/Dialogs.h"
 
 #include <algorithm>
@@ -124,7 +124,7 @@ CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
     const std::filesystem::path file = folder / core::toPath(kCatalogueFileName);
     std::string bytes;
     CatalogueResult result;
-    if (readRegularFile(file, kMaxCatalogueBytes, bytes) == FileReadStatus::Read)
+    if (core::readRegularFile(file, kMaxCatalogueBytes, bytes) == core::FileReadStatus::Read)
         result = loadCatalogueText(state, decodeCatalogueBytes(bytes));
     result.path = file;
     return result;
