@@ -150,8 +150,8 @@ void Application::createWindows()
     });
     m_main->setUnloadHandler([this] { shutdown(); });
 
-    m_chooser =
-        std::make_unique<dictionary::ui::DictionaryChooser>(m_state, m_services.clipboard, m_files);
+    m_chooser = std::make_unique<dictionary::ui::DictionaryChooser>(m_state, m_services.clipboard,
+                                                                    m_files, m_services.screen);
     connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::pronunciationAvailable,
             m_details.get(), &DetailsWindow::setSpeechEnabled);
     connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::mainTitleChanged, m_main.get(),
@@ -159,7 +159,7 @@ void Application::createWindows()
     connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::idleLookRequested, m_main.get(),
             &MainWindow::showIdleLook);
     m_editor = std::make_unique<dictionary::ui::UserDictionaryEditor>(m_state, m_services.dialogs,
-                                                                      m_files);
+                                                                      m_files, m_services.screen);
     m_toolbar->setLinks({m_main.get(), m_chooser.get(), m_editor.get(), [this] { applyLanguage(); },
                          [this] { reloadCatalogue(); }});
 

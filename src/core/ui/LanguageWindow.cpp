@@ -115,7 +115,8 @@ std::u16string signUpAddress(const std::u16string& host, const std::u16string& n
 }
 
 LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
-                               platform::Browser& browser, QWidget* parent)
+                               platform::Browser& browser, const platform::Screen& screen,
+                               QWidget* parent)
     : QDialog(parent), m_state(state), m_dialogs(dialogs), m_browser(browser)
 {
     setObjectName(QStringLiteral("frmLanguage"));
@@ -123,7 +124,7 @@ LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
     setFont(platform::designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    const platform::TwipsGeometry twips(*this);
+    const platform::TwipsGeometry twips(screen);
     setFixedSize(twips.x(5160), twips.y(4200));
     m_language = makeLanguageList(*this, twips);
     m_data = makeSignUpBoxes(*this, twips, !m_state.webHost.empty());
@@ -164,9 +165,10 @@ void LanguageWindow::confirm()
     accept();
 }
 
-void runLanguageChooser(SharedState& state, platform::Dialogs& dialogs, platform::Browser& browser)
+void runLanguageChooser(SharedState& state, platform::Dialogs& dialogs, platform::Browser& browser,
+                        const platform::Screen& screen)
 {
-    LanguageWindow window(state, dialogs, browser);
+    LanguageWindow window(state, dialogs, browser, screen);
     QTimer::singleShot(0, &window, [&window] {
         window.raise();
         window.activateWindow();

@@ -16,14 +16,15 @@ namespace quillet::dictionary::ui {
 using platform::toQString;
 
 DictionaryChooser::DictionaryChooser(core::SharedState& state, platform::Clipboard& clipboard,
-                                     DictionaryFiles& files, QWidget* parent)
+                                     DictionaryFiles& files, const platform::Screen& screen,
+                                     QWidget* parent)
     : QDialog(parent), m_state(state), m_clipboard(clipboard), m_files(files)
 {
     setObjectName(QStringLiteral("frmDictionary"));
     setFont(platform::designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    const platform::TwipsGeometry twips(*this);
+    const platform::TwipsGeometry twips(screen);
     setFixedSize(twips.x(4320), twips.y(1560));
 
     m_label = new QLabel(this);
