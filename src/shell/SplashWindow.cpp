@@ -6,11 +6,11 @@
 #include "platform/Screen.h"
 #include "platform/SystemInfo.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/TwipsGeometry.h"
 #include "shell/IconResources.h"
 #include "shell/UpdateChecker.h"
 #include "shell/WindowLayering.h"
+#include "widgets/DesignFont.h"
+#include "widgets/TwipsGeometry.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -7,11 +7,11 @@
 #include "platform/Browser.h"
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/TwipsGeometry.h"
-#include "platform/ui/WindowPlacement.h"
 #include "shell/IconResources.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowLayering.h"
+#include "widgets/TwipsGeometry.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QDialog>

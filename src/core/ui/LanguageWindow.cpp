@@ -6,8 +6,8 @@
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/TwipsGeometry.h"
+#include "widgets/DesignFont.h"
+#include "widgets/TwipsGeometry.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -4,8 +4,8 @@
 #include "dictionary/DictionaryFiles.h"
 #include "platform/Clipboard.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/TwipsGeometry.h"
+#include "widgets/DesignFont.h"
+#include "widgets/TwipsGeometry.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -9,9 +9,9 @@
 #include "dictionary/UserRecords.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/TwipsGeometry.h"
-#include "platform/ui/WindowFrame.h"
+#include "widgets/DesignFont.h"
+#include "widgets/TwipsGeometry.h"
+#include "widgets/WindowFrame.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "platform/ui/TwipsGeometry.h"
+#include "widgets/TwipsGeometry.h"
 
 #include "platform/Screen.h"
 
