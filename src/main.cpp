@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
     quillet::shell::Application program(
         state, {*clipboard, dialogs, browser, http, speech, screen, system},
         [&](quillet::core::SharedState& shared) {
-            quillet::core::ui::runLanguageChooser(shared, dialogs, browser);
+            quillet::core::ui::runLanguageChooser(shared, dialogs, browser, screen);
         });
     // A second start brings this copy's bar forward and ends at once.
     quillet::shell::SingleInstance instance(

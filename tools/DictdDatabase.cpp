@@ -136,11 +136,8 @@ std::vector<DictdIndexLine> parseDictdIndex(LineReader& reader)
 std::string readDictdData(const std::string& path, std::size_t limit)
 {
     // A file already past the limit is refused unread.
-    std::error_code error;
-    if (std::filesystem::file_size(path, error) > limit && !error)
-        throw tooLarge(path, limit);
-    std::string bytes = readFileBytes(path, limit);
-    if (bytes.size() > limit)
+    std::string bytes;
+    if (!readCappedFile(path, limit, bytes))
         throw tooLarge(path, limit);
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0x1F &&
         static_cast<unsigned char>(bytes[1]) == 0x8B)

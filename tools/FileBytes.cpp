@@ -4,6 +4,8 @@
 
 #include "ToolError.h"
 
+#include "core/ReadRegularFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -24,6 +26,21 @@ namespace {
 }
 
 constexpr const char* kFolder = "is a folder, not a file";
+
+// The reason a file core::OpenFile refused cannot be used.
+[[noreturn]] void failToOpen(const std::filesystem::path& path, core::FileReadStatus status)
+{
+    switch (status) {
+        case core::FileReadStatus::NotRegular:
+            throw FileError(path.string(), std::filesystem::is_directory(path)
+                                               ? kFolder
+                                               : "is a device, a FIFO or a socket, not a file");
+        case core::FileReadStatus::Missing:
+            failWith(path, ENOENT);
+        default:
+            failWith(path, errno);
+    }
+}
 
 }  // namespace
 
@@ -59,32 +76,23 @@ bool FileReader::readMore(std::string& bytes, std::size_t count)
     return got > 0;
 }
 
-std::string readFileBytes(const std::filesystem::path& path, std::size_t limit)
+bool readCappedFile(const std::filesystem::path& path, std::size_t limit, std::string& bytes)
 {
-    FileReader file(path);
-    std::string bytes;
-    while (bytes.size() <= limit &&
-           file.readMore(bytes, std::min<std::size_t>(limit + 1 - bytes.size(), 1 << 16))) {
-    }
-    return bytes;
+    errno = 0;
+    const core::FileReadStatus status = core::readRegularFile(path, limit, bytes);
+    if (status != core::FileReadStatus::Read && status != core::FileReadStatus::TooLarge)
+        failToOpen(path, status);
+    return status == core::FileReadStatus::Read;
 }
 
 dictionary::MappedFile mapDictionaryFile(const std::filesystem::path& path)
 {
     dictionary::MappedFile file;
     errno = 0;
-    switch (file.open(path, UINTMAX_MAX, dictionary::FileAccess::Map)) {
-        case dictionary::FileReadStatus::Read:
-            return file;
-        case dictionary::FileReadStatus::NotRegular:
-            throw FileError(path.string(), std::filesystem::is_directory(path)
-                                               ? kFolder
-                                               : "is a device, a FIFO or a socket, not a file");
-        case dictionary::FileReadStatus::Missing:
-            failWith(path, ENOENT);
-        default:
-            failWith(path, errno);
-    }
+    const core::FileReadStatus status = file.open(path, UINTMAX_MAX, dictionary::FileAccess::Map);
+    if (status != core::FileReadStatus::Read)
+        failToOpen(path, status);
+    return file;
 }
 
 TemporaryFile::TemporaryFile(std::filesystem::path path)

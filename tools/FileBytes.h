@@ -2,7 +2,7 @@
 // The tool's own reading and writing of files, the one place that calls the
 // system. Every failure is a FileError naming the file and the system's reason.
 
-#include "dictionary/RegularFile.h"
+#include "dictionary/MappedFile.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -29,9 +29,9 @@ private:
     int m_descriptor;
 };
 
-// The input's bytes, `limit` + 1 of them at most: a longer result says that
-// it holds more than `limit`.
-std::string readFileBytes(const std::filesystem::path& path, std::size_t limit);
+// A regular file's bytes, read whole as core::readRegularFile reads them;
+// false, with `bytes` empty, when the file holds more than `limit` bytes.
+bool readCappedFile(const std::filesystem::path& path, std::size_t limit, std::string& bytes);
 
 // A dictionary file, mapped. A folder, a device or a FIFO under its name is
 // refused, never read.

@@ -1,7 +1,6 @@
 #include "core/Installation.h"
 
 #include "core/Messages.h"
-#include "core/TextUtil.h"
 
 namespace quillet::core {
 
@@ -27,11 +26,6 @@ bool checkInstallation(SharedState& state, std::u16string_view dataFolder,
         }
     }
     return true;
-}
-
-std::u16string buildWebQuery(int major, int minor, std::int16_t interfaceLanguage)
-{
-    return u"?v=2007" + decimal(major) + decimal(minor) + u"&l=" + decimal(interfaceLanguage);
 }
 
 }  // namespace quillet::core

@@ -1,12 +1,10 @@
 #pragma once
-// The start-up check that the data folder holds a complete installation,
-// and the query text appended to every address of the maker's web pages.
+// The start-up check that the data folder holds a complete installation.
 
 #include "core/Paths.h"
 #include "core/SharedState.h"
 #include "platform/Dialogs.h"
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -32,8 +30,5 @@ std::u16string normaliseFolder(std::u16string_view folder,
 bool checkInstallation(SharedState& state, std::u16string_view dataFolder,
                        const FileExists& fileExists, platform::Dialogs& dialogs,
                        char16_t separator = kDirectorySeparator);
-
-// "?v=2007" + major + minor + "&l=" + language, plain decimal numbers.
-std::u16string buildWebQuery(int major, int minor, std::int16_t interfaceLanguage);
 
 }  // namespace quillet::core

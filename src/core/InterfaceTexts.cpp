@@ -1,6 +1,7 @@
 #include "core/InterfaceTexts.h"
 
 #include "core/CatalogueFields.h"
+#include "core/ProductTitle.h"
 
 namespace quillet::core {
 namespace {
@@ -80,7 +81,8 @@ std::u16string interfaceText(const SharedState& state, std::u16string_view windo
 
 std::u16string mainWindowTitle(const SharedState& state)
 {
-    std::u16string title = u"Quillet 2007 - ";
+    std::u16string title(kProductTitle);
+    title += u" - ";
     if (const DictionaryRow* row = catalogueRow(state, state.activeDictionary))
         title += catalogueField(*row, nameField(state));
     return title;

@@ -29,8 +29,8 @@ std::vector<InterfaceText> interfaceTexts(const SharedState& state);
 std::u16string interfaceText(const SharedState& state, std::u16string_view window,
                              std::u16string_view control, int element = -1);
 
-// "Quillet 2007 - " followed by the active dictionary's name in the
-// interface language; the prefix alone when the row is outside 0..50.
+// The product title and " - ", followed by the active dictionary's name in
+// the interface language; the prefix alone when the row is outside 0..50.
 std::u16string mainWindowTitle(const SharedState& state);
 
 }  // namespace quillet::core

@@ -1,6 +1,7 @@
 #include "core/Messages.h"
 
 #include "BuildConfig.h"
+#include "core/ProductTitle.h"
 
 #include <utility>
 
@@ -20,7 +21,7 @@ constexpr MessageText kMessages[] = {
     {kMsgPleaseWait, u" Por favor aguarde... ", u" Wait, please... "},
     {kMsgNotFound, u"Não encontrado!", u"Not found!"},
     {kMsgBadInstallation, u"Instalação incorreta, favor re-instalar o dicionário!",
-     u"Error! Re-install Quillet 2007, please!"},
+     u"Error! Re-install " QUILLET_PRODUCT_TITLE u", please!"},
     {kMsgWarningTitle, u"Atenção!", u"Warning!"},
     {kMsgFileError, u"Um erro de arquivo ocorreu durante a operação!",
      u"An error occur during operation!"},
@@ -33,16 +34,16 @@ constexpr MessageText kMessages[] = {
     {kMsgSupportAddress, build::supportEmail, build::supportEmail},
     {kMsgErrorTitle, u"Erro ", u"Error "},
     {kMsgErrorTitleEnd, u" - Quillet!", u" - Quillet!"},
-    {kMsgSpeechErrorTitle, u"Quillet 2007 - Erro", u"Quillet 2007 - Error"},
+    {kMsgSpeechErrorTitle, QUILLET_PRODUCT_TITLE u" - Erro", QUILLET_PRODUCT_TITLE u" - Error"},
     {kMsgEditorClose, u"&Sair", u"&Close"},
     {kMsgSearchPrompt, u"<Digite a palavra para busca ou selecione no texto e pressione Ctrl+C>",
      u"<Type the word to search here or select the word in text and press Ctrl+C>"},
     {kMsgEditorAdd, u"&Incluir", u"&Add"},
     {kMsgEditorSave, u"&Salvar", u"&Save"},
     {kMsgNewVersion,
-     u"Uma nova versão do Quillet 2007 está disponível para download!\n\r"
+     u"Uma nova versão do " QUILLET_PRODUCT_TITLE u" está disponível para download!\n\r"
      u"Deseja fazer o download da nova versão agora?",
-     u"A new Quillet 2007 version is available!\n\r"
+     u"A new " QUILLET_PRODUCT_TITLE u" version is available!\n\r"
      u"Do you want to download the new version now?"},
     {kMsgEditorTitle, u"Incluir/Alterar Palavras", u"Insert/Edit Words"},
     {kMsgEditorWord, u"Palavra", u"Word"},

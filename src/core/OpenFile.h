@@ -60,10 +60,6 @@ private:
     std::size_t m_size = 0;
 };
 
-// Reads the whole file into `bytes` (left empty unless the status is Read).
-FileReadStatus readRegularFile(const std::filesystem::path& path, std::uintmax_t maxBytes,
-                               std::string& bytes, OpenMode mode = OpenMode::Read);
-
 enum class FileWriteStatus { Written, NotRegular, Failed };
 
 // Replaces the file's contents as one step: the bytes go to a new private

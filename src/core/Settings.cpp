@@ -4,6 +4,7 @@
 #include "core/NumberText.h"
 #include "core/OpenFile.h"
 #include "core/Paths.h"
+#include "core/ReadRegularFile.h"
 #include "core/TextUtil.h"
 #include "core/UserFolders.h"
 #include "core/Windows1252.h"

@@ -10,6 +10,7 @@
 #include "core/SharedState.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
+#include "platform/Twips.h"
 
 #include <filesystem>
 #include <functional>
@@ -24,8 +25,8 @@ struct ScreenMetrics
 {
     int widthPixels = 0;
     int heightPixels = 0;
-    double twipsPerPixelX = 15.0;  // 1440 / logical DPI; 15 at 96 DPI
-    double twipsPerPixelY = 15.0;
+    double twipsPerPixelX = platform::kFallbackTwipsPerPixel;  // 1440 / logical DPI
+    double twipsPerPixelY = platform::kFallbackTwipsPerPixel;
 };
 
 ScreenMetrics screenMetrics(const platform::Screen& screen);

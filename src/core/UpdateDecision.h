@@ -15,10 +15,9 @@ inline constexpr std::string_view kNewVersionMarker = "0X99VA";
 // set back) is not due either.
 bool updateCheckDue(std::u16string_view lastCheck, std::u16string_view today);
 
-// siteBase: scheme and host without a trailing slash; webQuery as built at
-// start-up.
-std::u16string versionPageAddress(std::u16string_view siteBase, std::u16string_view webQuery);
-std::u16string downloadPageAddress(std::u16string_view siteBase, std::u16string_view webQuery);
+// Pages on the site of `webHost`, with the web query built at start-up.
+std::u16string versionPageAddress(std::u16string_view webHost, std::u16string_view webQuery);
+std::u16string downloadPageAddress(std::u16string_view webHost, std::u16string_view webQuery);
 
 // A fetch that failed means "no new version", like a reply without the
 // marker.

@@ -4,9 +4,9 @@
 #include "core/ErrorReport.h"
 #include "core/Messages.h"
 #include "core/Paths.h"
+#include "core/ReadRegularFile.h"
 #include "core/Utf8.h"
 #include "core/Windows1252.h"
-#include "dictionary/RegularFile.h"
 #include "platform/Dialogs.h"
 
 #include <algorithm>
@@ -124,7 +124,7 @@ CatalogueResult LoadDictionaryCatalogue(core::SharedState& state,
     const std::filesystem::path file = folder / core::toPath(kCatalogueFileName);
     std::string bytes;
     CatalogueResult result;
-    if (readRegularFile(file, kMaxCatalogueBytes, bytes) == FileReadStatus::Read)
+    if (core::readRegularFile(file, kMaxCatalogueBytes, bytes) == core::FileReadStatus::Read)
         result = loadCatalogueText(state, decodeCatalogueBytes(bytes));
     result.path = file;
     return result;
@@ -180,14 +180,12 @@ Activation OpenDictionaryFiles(DictionaryFiles& files, core::SharedState& state)
     if (!rowPresent(state, row)) {
         files.close();
         activation.failures.push_back({FileRole::Main, {}, "no dictionary in the catalogue row"});
-        activation.mainTitle = std::u16string(kMainTitlePrefix);
         return activation;
     }
     const auto& cells = state.dictionaryTable[static_cast<std::size_t>(row)];
     const std::u16string& stem = core::catalogueField(cells, CatalogueField::FileStem);
     activation.failures = files.open(dictionaryFolder(state, stem), userFolder(state), stem);
     activation.pronunciationEnabled = core::catalogueFlag(cells, CatalogueField::Pronunciation);
-    activation.mainTitle = std::u16string(kMainTitlePrefix) + dictionaryName(state, row);
     return activation;
 }
 

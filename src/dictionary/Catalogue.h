@@ -26,7 +26,6 @@ class Dialogs;
 namespace quillet::dictionary {
 
 inline constexpr std::u16string_view kCatalogueFileName = u"dictionaries.cfg";
-inline constexpr std::u16string_view kMainTitlePrefix = u"Quillet 2007 - ";
 
 struct ChooserEntry
 {
@@ -91,7 +90,6 @@ struct Activation
 {
     std::vector<OpenFailure> failures;  // empty: all five files opened
     bool pronunciationEnabled = false;  // the pronunciation flag is exactly "S"
-    std::u16string mainTitle;           // "Quillet 2007 - " + name
 };
 
 // Opens the five files of state.activeDictionary (its file stem): the

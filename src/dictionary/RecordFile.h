@@ -16,8 +16,8 @@
 // installation. So does a read-only file with more whole records than 32-bit
 // record numbers can address.
 
+#include "dictionary/MappedFile.h"
 #include "dictionary/Records.h"
-#include "dictionary/RegularFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include "core/TextUtil.h"
 #include "core/Windows1252.h"
-#include "dictionary/RegularFile.h"
+#include "dictionary/FileLock.h"
 
 namespace quillet::dictionary {
 

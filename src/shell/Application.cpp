@@ -3,6 +3,7 @@
 #include "core/Installation.h"
 #include "core/Messages.h"
 #include "core/Paths.h"
+#include "core/WebAddresses.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/Lookup.h"
 #include "dictionary/UserFileReport.h"
@@ -11,7 +12,6 @@
 #include "platform/Clipboard.h"
 #include "platform/Screen.h"
 #include "platform/SystemInfo.h"
-#include "platform/qt/QtText.h"
 #include "shell/DetailsWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
@@ -61,7 +61,6 @@ bool Application::startUp()
     // The windows read the messages as they are built; from here on the
     // steps only fill, show and hide them.
     createWindows();
-    applyLanguage();
 
     if (!core::checkInstallation(m_state, core::fromPath(m_folders.data), core::plainFileExists,
                                  m_services.dialogs)) {
@@ -94,7 +93,9 @@ bool Application::startUp()
     m_toolbar->showLanguagePicture();
     const dictionary::Activation activation = dictionary::OpenDictionaryFiles(m_files, m_state);
     m_details->setSpeechEnabled(activation.pronunciationEnabled);
-    m_main->setWindowTitle(platform::toQString(activation.mainTitle));
+    // The texts go on the windows once the dictionary is open: the main
+    // window's title names it.
+    applyLanguage();
     // The user's own files are extras: without them the dictionary still works.
     if (std::any_of(activation.failures.begin(), activation.failures.end(),
                     [](const auto& failure) { return !dictionary::isUserRole(failure.role); })) {
@@ -149,8 +150,8 @@ void Application::createWindows()
     });
     m_main->setUnloadHandler([this] { shutdown(); });
 
-    m_chooser =
-        std::make_unique<dictionary::ui::DictionaryChooser>(m_state, m_services.clipboard, m_files);
+    m_chooser = std::make_unique<dictionary::ui::DictionaryChooser>(m_state, m_services.clipboard,
+                                                                    m_files, m_services.screen);
     connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::pronunciationAvailable,
             m_details.get(), &DetailsWindow::setSpeechEnabled);
     connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::mainTitleChanged, m_main.get(),
@@ -158,7 +159,7 @@ void Application::createWindows()
     connect(m_chooser.get(), &dictionary::ui::DictionaryChooser::idleLookRequested, m_main.get(),
             &MainWindow::showIdleLook);
     m_editor = std::make_unique<dictionary::ui::UserDictionaryEditor>(m_state, m_services.dialogs,
-                                                                      m_files);
+                                                                      m_files, m_services.screen);
     m_toolbar->setLinks({m_main.get(), m_chooser.get(), m_editor.get(), [this] { applyLanguage(); },
                          [this] { reloadCatalogue(); }});
 

@@ -5,11 +5,11 @@
 #include "platform/Dialogs.h"
 #include "platform/Speech.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/FittedLabel.h"
-#include "platform/ui/TwipsGeometry.h"
-#include "platform/ui/WindowFrame.h"
 #include "shell/IconResources.h"
+#include "widgets/DesignFont.h"
+#include "widgets/FittedLabel.h"
+#include "widgets/TwipsGeometry.h"
+#include "widgets/WindowFrame.h"
 
 #include <QCloseEvent>
 #include <QPointer>

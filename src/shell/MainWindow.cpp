@@ -5,14 +5,14 @@
 #include "platform/Clipboard.h"
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/TwipsGeometry.h"
-#include "platform/ui/WindowFrame.h"
-#include "platform/ui/WindowPlacement.h"
 #include "shell/IconResources.h"
 #include "shell/WindowLayering.h"
 #include "translation/CaptureRun.h"
 #include "translation/ResultDisplay.h"
+#include "widgets/DesignFont.h"
+#include "widgets/TwipsGeometry.h"
+#include "widgets/WindowFrame.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QEvent>

@@ -1,14 +1,16 @@
 #include "shell/SplashWindow.h"
 
+#include "core/ProductTitle.h"
 #include "core/UpdateDecision.h"
+#include "core/WebAddresses.h"
 #include "platform/Screen.h"
 #include "platform/SystemInfo.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/TwipsGeometry.h"
 #include "shell/IconResources.h"
 #include "shell/UpdateChecker.h"
 #include "shell/WindowLayering.h"
+#include "widgets/DesignFont.h"
+#include "widgets/TwipsGeometry.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -78,12 +80,12 @@ SplashWindow::SplashWindow(core::SharedState& state, const platform::Screen& scr
     m_version = splashLabel(this, 2, twips.rect(1440, 1080, 3015, 255), true);
     m_version->setText(QStringLiteral("release 3.01.01"));
     QLabel* notice = splashLabel(this, 3, twips.rect(1080, 2280, 3735, 495), false);
-    notice->setText(
-        QStringLiteral("Quillet 2007 \u2013 English \u21C4 Portugu\u00EAs\n"
-                       "Made by the Quillet developers"));
+    notice->setText(platform::toQString(core::kProductTitle) +
+                    QStringLiteral(" \u2013 English \u21C4 Portugu\u00EAs\n"
+                                   "Made by the Quillet developers"));
     QLabel* address = splashLabel(this, 4, twips.rect(1080, 2760, 3735, 255), false);
     if (!m_state.webHost.empty())
-        address->setText(QStringLiteral("https://") + platform::toQString(m_state.webHost));
+        address->setText(platform::toQString(core::siteAddress(m_state.webHost)));
 
     pinOnTop(*this);
 

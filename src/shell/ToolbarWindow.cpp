@@ -3,14 +3,15 @@
 #include "core/Installation.h"
 #include "core/InterfaceTexts.h"
 #include "core/Messages.h"
+#include "core/WebAddresses.h"
 #include "platform/Browser.h"
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/TwipsGeometry.h"
-#include "platform/ui/WindowPlacement.h"
 #include "shell/IconResources.h"
 #include "shell/MainWindow.h"
 #include "shell/WindowLayering.h"
+#include "widgets/TwipsGeometry.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -191,11 +192,7 @@ void ToolbarWindow::openEditor()
 
 void ToolbarWindow::openWebPage(std::u16string_view path)
 {
-    std::u16string address = u"https://";
-    address += m_state.webHost;
-    address += path;
-    address += m_state.webQuery;
-    m_browser.open(address);
+    m_browser.open(core::pageAddress(m_state.webHost, path, m_state.webQuery));
 }
 
 void ToolbarWindow::openLocalHelp()

@@ -1,6 +1,7 @@
 #include "shell/UpdateChecker.h"
 
 #include "core/Messages.h"
+#include "core/ProductTitle.h"
 #include "core/UpdateDecision.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
@@ -18,15 +19,10 @@ UpdateChecker::UpdateChecker(const core::SharedState& state, platform::HttpClien
 {
 }
 
-std::u16string UpdateChecker::siteBase() const
-{
-    return u"https://" + m_state.webHost;
-}
-
 void UpdateChecker::check(Done done)
 {
     std::weak_ptr<UpdateChecker*> self = m_self;
-    m_http.get(core::versionPageAddress(siteBase(), m_state.webQuery), kTimeout,
+    m_http.get(core::versionPageAddress(m_state.webHost, m_state.webQuery), kTimeout,
                [self, done = std::move(done)](const platform::HttpReply& reply) {
                    if (auto alive = self.lock())
                        (*alive)->onReply(reply, done);
@@ -37,11 +33,11 @@ void UpdateChecker::onReply(const platform::HttpReply& reply, const Done& done)
 {
     Outcome outcome = Outcome::NoNewVersion;
     if (core::announcesNewVersion(reply.ok, reply.body)) {
-        const auto answer = m_dialogs.showMessage(platform::MessageIcon::Question, u"Quillet 2007",
-                                                  m_state.messages[core::kMsgNewVersion],
-                                                  platform::MessageButtons::YesNo);
+        const auto answer = m_dialogs.showMessage(
+            platform::MessageIcon::Question, std::u16string(core::kProductTitle),
+            m_state.messages[core::kMsgNewVersion], platform::MessageButtons::YesNo);
         if (answer == platform::MessageAnswer::Yes) {
-            m_browser.open(core::downloadPageAddress(siteBase(), m_state.webQuery));
+            m_browser.open(core::downloadPageAddress(m_state.webHost, m_state.webQuery));
             outcome = Outcome::Accepted;
         } else {
             outcome = Outcome::Declined;

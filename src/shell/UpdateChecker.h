@@ -38,7 +38,6 @@ public:
 
 private:
     void onReply(const platform::HttpReply& reply, const Done& done);
-    std::u16string siteBase() const;
 
     const core::SharedState& m_state;
     platform::HttpClient& m_http;

@@ -89,8 +89,7 @@ TEST(Activation, OpensTheActiveRowsFilesTheUsersOwnFirstAndDescribesTheWindow)
     state.appFolder = data.appFolder();
     state.userFolder = home.appFolder();
     for (const auto& [row, language, expected] :
-         {std::tuple{0, 1, "S Quillet 2007 - Mine: user user"},
-          {1, 0, "N Quillet 2007 - X: data user"}}) {
+         {std::tuple{0, 1, "S Mine: user user"}, {1, 0, "N X: data user"}}) {
         state.activeDictionary = static_cast<std::int16_t>(row);
         state.interfaceLanguage = static_cast<std::int16_t>(language);
         LoadDictionaryCatalogue(state);
@@ -98,7 +97,7 @@ TEST(Activation, OpensTheActiveRowsFilesTheUsersOwnFirstAndDescribesTheWindow)
         const Activation activation = OpenDictionaryFiles(files, state);
         EXPECT_TRUE(activation.failures.empty());
         std::u16string text =
-            (activation.pronunciationEnabled ? u"S " : u"N ") + activation.mainTitle + u":";
+            (activation.pronunciationEnabled ? u"S " : u"N ") + dictionaryName(state, row) + u":";
         for (RecordFile* file : {&files.main(), &files.user()})
             text += file->path().parent_path() == data.path() ? u" data" : u" user";
         EXPECT_EQ(core::toUtf8(text), expected);

@@ -1,11 +1,13 @@
 #include "core/ui/LanguageWindow.h"
 
+#include "core/ProductTitle.h"
 #include "core/TextUtil.h"
+#include "core/WebAddresses.h"
 #include "platform/Browser.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/TwipsGeometry.h"
+#include "widgets/DesignFont.h"
+#include "widgets/TwipsGeometry.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -107,20 +109,22 @@ bool isAcceptableEmail(const std::u16string& trimmedAddress)
 std::u16string signUpAddress(const std::u16string& host, const std::u16string& name,
                              const std::u16string& email, std::int16_t language)
 {
-    return u"https://" + host + u"/quillet/cadastro.asp?name=" + percentEncoded(name) + u"&email=" +
-           percentEncoded(email) + u"&idioma=" + decimal(language);
+    return pageAddress(host, u"/quillet/cadastro.asp",
+                       u"?name=" + percentEncoded(name) + u"&email=" + percentEncoded(email) +
+                           u"&idioma=" + decimal(language));
 }
 
 LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
-                               platform::Browser& browser, QWidget* parent)
+                               platform::Browser& browser, const platform::Screen& screen,
+                               QWidget* parent)
     : QDialog(parent), m_state(state), m_dialogs(dialogs), m_browser(browser)
 {
     setObjectName(QStringLiteral("frmLanguage"));
-    setWindowTitle(QStringLiteral("Quillet 2007 - Idioma / Language"));
+    setWindowTitle(platform::toQString(kProductTitle) + QStringLiteral(" - Idioma / Language"));
     setFont(platform::designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    const platform::TwipsGeometry twips(*this);
+    const platform::TwipsGeometry twips(screen);
     setFixedSize(twips.x(5160), twips.y(4200));
     m_language = makeLanguageList(*this, twips);
     m_data = makeSignUpBoxes(*this, twips, !m_state.webHost.empty());
@@ -161,9 +165,10 @@ void LanguageWindow::confirm()
     accept();
 }
 
-void runLanguageChooser(SharedState& state, platform::Dialogs& dialogs, platform::Browser& browser)
+void runLanguageChooser(SharedState& state, platform::Dialogs& dialogs, platform::Browser& browser,
+                        const platform::Screen& screen)
 {
-    LanguageWindow window(state, dialogs, browser);
+    LanguageWindow window(state, dialogs, browser, screen);
     QTimer::singleShot(0, &window, [&window] {
         window.raise();
         window.activateWindow();

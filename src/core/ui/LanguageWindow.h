@@ -17,6 +17,7 @@ class QPushButton;
 namespace quillet::platform {
 class Browser;
 class Dialogs;
+class Screen;
 }  // namespace quillet::platform
 
 namespace quillet::core::ui {
@@ -35,7 +36,7 @@ class LanguageWindow : public QDialog
 
 public:
     LanguageWindow(SharedState& state, platform::Dialogs& dialogs, platform::Browser& browser,
-                   QWidget* parent = nullptr);
+                   const platform::Screen& screen, QWidget* parent = nullptr);
 
     // Takes the language first, then either closes, refuses the address or
     // sends the sign-up and closes.
@@ -52,6 +53,7 @@ private:
 
 // Shows the chooser modal and returns when it has closed. Closing it from the
 // caption bar leaves interfaceLanguage as it was.
-void runLanguageChooser(SharedState& state, platform::Dialogs& dialogs, platform::Browser& browser);
+void runLanguageChooser(SharedState& state, platform::Dialogs& dialogs, platform::Browser& browser,
+                        const platform::Screen& screen);
 
 }  // namespace quillet::core::ui

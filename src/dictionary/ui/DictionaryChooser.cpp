@@ -4,8 +4,8 @@
 #include "dictionary/DictionaryFiles.h"
 #include "platform/Clipboard.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/TwipsGeometry.h"
+#include "widgets/DesignFont.h"
+#include "widgets/TwipsGeometry.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,14 +16,15 @@ namespace quillet::dictionary::ui {
 using platform::toQString;
 
 DictionaryChooser::DictionaryChooser(core::SharedState& state, platform::Clipboard& clipboard,
-                                     DictionaryFiles& files, QWidget* parent)
+                                     DictionaryFiles& files, const platform::Screen& screen,
+                                     QWidget* parent)
     : QDialog(parent), m_state(state), m_clipboard(clipboard), m_files(files)
 {
     setObjectName(QStringLiteral("frmDictionary"));
     setFont(platform::designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    const platform::TwipsGeometry twips(*this);
+    const platform::TwipsGeometry twips(screen);
     setFixedSize(twips.x(4320), twips.y(1560));
 
     m_label = new QLabel(this);
@@ -81,7 +82,7 @@ void DictionaryChooser::confirm()
     m_clipboard.clear();
     const Activation activation = switchDictionary(m_files, m_state, row);
     emit pronunciationAvailable(activation.pronunciationEnabled);
-    emit mainTitleChanged(toQString(activation.mainTitle));
+    emit mainTitleChanged(toQString(core::mainWindowTitle(m_state)));
     emit idleLookRequested();
     accept();
 }

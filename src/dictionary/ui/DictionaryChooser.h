@@ -17,7 +17,8 @@ class QPushButton;
 
 namespace quillet::platform {
 class Clipboard;
-}
+class Screen;
+}  // namespace quillet::platform
 
 namespace quillet::dictionary {
 class DictionaryFiles;
@@ -31,7 +32,8 @@ class DictionaryChooser : public QDialog
 
 public:
     DictionaryChooser(core::SharedState& state, platform::Clipboard& clipboard,
-                      DictionaryFiles& files, QWidget* parent = nullptr);
+                      DictionaryFiles& files, const platform::Screen& screen,
+                      QWidget* parent = nullptr);
 
     // Rebuilds the list from a catalogue reading and selects its active row.
     void setEntries(const CatalogueResult& catalogue);

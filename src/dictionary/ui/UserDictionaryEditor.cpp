@@ -9,9 +9,9 @@
 #include "dictionary/UserRecords.h"
 #include "platform/Dialogs.h"
 #include "platform/qt/QtText.h"
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/TwipsGeometry.h"
-#include "platform/ui/WindowFrame.h"
+#include "widgets/DesignFont.h"
+#include "widgets/TwipsGeometry.h"
+#include "widgets/WindowFrame.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -119,7 +119,8 @@ QPushButton* makeButton(QWidget& parent, const platform::TwipsGeometry& twips, c
 }  // namespace
 
 UserDictionaryEditor::UserDictionaryEditor(core::SharedState& state, platform::Dialogs& dialogs,
-                                           DictionaryFiles& files, QWidget* parent)
+                                           DictionaryFiles& files, const platform::Screen& screen,
+                                           QWidget* parent)
     : QWidget(parent, platform::kFixedSizeWindow),
       m_state(state),
       m_dialogs(dialogs),
@@ -128,7 +129,7 @@ UserDictionaryEditor::UserDictionaryEditor(core::SharedState& state, platform::D
     setObjectName(QStringLiteral("frmUserDic"));
     setFont(platform::designFont());
 
-    const platform::TwipsGeometry twips(*this);
+    const platform::TwipsGeometry twips(screen);
     setFixedSize(twips.x(7095), twips.y(2895));
 
     m_wordLabel = makeLabel(*this, twips, "lblPalavra", 240);

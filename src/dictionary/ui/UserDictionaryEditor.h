@@ -21,7 +21,8 @@ class QPushButton;
 
 namespace quillet::platform {
 class Dialogs;
-}
+class Screen;
+}  // namespace quillet::platform
 
 namespace quillet::dictionary {
 class DictionaryFiles;
@@ -39,7 +40,8 @@ public:
     static constexpr int kNoteLimit = 510;
 
     UserDictionaryEditor(core::SharedState& state, platform::Dialogs& dialogs,
-                         DictionaryFiles& files, QWidget* parent = nullptr);
+                         DictionaryFiles& files, const platform::Screen& screen,
+                         QWidget* parent = nullptr);
 
     // Captions, title and the add state with every box empty. Done on the
     // first showing after construction or after a close.

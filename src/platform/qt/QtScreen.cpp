@@ -1,19 +1,11 @@
 #include "platform/qt/QtScreen.h"
 
-#include "platform/ui/Twips.h"
+#include "platform/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace quillet::platform {
-
-namespace {
-
-// Without a screen the program still lays out its windows as on an ordinary
-// 96 DPI screen.
-constexpr double kFallbackDpi = 96.0;
-
-}  // namespace
 
 int QtScreen::widthPixels() const
 {
@@ -27,16 +19,18 @@ int QtScreen::heightPixels() const
     return screen ? screen->size().height() : 768;
 }
 
+// Without a screen the resolution is unknown, and the windows are laid out as
+// on an ordinary one.
 double QtScreen::twipsPerPixelX() const
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return twipsPerPixel(screen ? screen->logicalDotsPerInchX() : kFallbackDpi);
+    return twipsPerPixel(screen ? screen->logicalDotsPerInchX() : 0.0);
 }
 
 double QtScreen::twipsPerPixelY() const
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return twipsPerPixel(screen ? screen->logicalDotsPerInchY() : kFallbackDpi);
+    return twipsPerPixel(screen ? screen->logicalDotsPerInchY() : 0.0);
 }
 
 }  // namespace quillet::platform

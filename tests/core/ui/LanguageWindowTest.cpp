@@ -9,6 +9,7 @@
 #include "support/WindowPicture.h"
 #include "fakes/FakeBrowser.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/FakeScreen.h"
 #include "platform/qt/QtText.h"
 
 #include <QComboBox>
@@ -52,7 +53,7 @@ private slots:
             state.webHost.clear();
         fakes::FakeDialogs dialogs;
         fakes::FakeBrowser browser;
-        core::ui::LanguageWindow window(state, dialogs, browser);
+        core::ui::LanguageWindow window(state, dialogs, browser, fakes::FakeScreen());
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QVERIFY(testsupport::hasDrawing(testsupport::saveWindowPicture(window, "language-chooser")));

@@ -6,6 +6,7 @@
 #include "support/WindowPicture.h"
 #include "dictionary/DictionaryFiles.h"
 #include "fakes/FakeClipboard.h"
+#include "fakes/FakeScreen.h"
 #include "support/TempFolder.h"
 
 #include <QComboBox>
@@ -37,7 +38,7 @@ void DictionaryChooserTest::walksThroughTheSwitches()
                                       u"Francês-Português|French-Portuguese|frpt|5|S|N\n");
     fakes::FakeClipboard clipboard;
     dictionary::DictionaryFiles files;
-    DictionaryChooser chooser(state, clipboard, files);
+    DictionaryChooser chooser(state, clipboard, files, fakes::FakeScreen());
     chooser.setEntries(catalogue);
     auto* list = chooser.findChild<QComboBox*>("cmbDicionario");
     QStringList told;  // what the main window hears, in order

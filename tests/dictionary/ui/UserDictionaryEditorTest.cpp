@@ -9,6 +9,7 @@
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/FakeScreen.h"
 #include "platform/qt/QtText.h"
 #include "support/TempFolder.h"
 #include "support/TestDictionary.h"
@@ -47,7 +48,7 @@ struct Harness
     fakes::FakeDialogs dialogs;
     dictionary::DictionaryFiles files;
     dictionary::Activation opened = dictionary::OpenDictionaryFiles(files, state);
-    dictionary::ui::UserDictionaryEditor editor{state, dialogs, files};
+    dictionary::ui::UserDictionaryEditor editor{state, dialogs, files, fakes::FakeScreen()};
     QLineEdit* word = editor.findChild<QLineEdit*>("txtPalavra");
     QLineEdit* translation = editor.findChild<QLineEdit*>("txtTraducao");
     QPlainTextEdit* note = editor.findChild<QPlainTextEdit*>("txtDetalhe");

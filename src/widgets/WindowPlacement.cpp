@@ -1,4 +1,4 @@
-#include "platform/ui/WindowPlacement.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QEvent>
 #include <QGuiApplication>

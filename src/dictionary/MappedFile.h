@@ -1,5 +1,5 @@
 #pragma once
-// Mapping and locking the dictionary files. A file is used only as
+// A dictionary file mapped into memory. A file is used only as
 // core::OpenFile allows: a regular file no larger than the caller's cap.
 
 #include "core/OpenFile.h"
@@ -13,7 +13,6 @@
 namespace quillet::dictionary {
 
 using core::FileReadStatus;
-using core::readRegularFile;
 
 enum class FileAccess {
     Map,        // mapped where the system can, else read whole
@@ -58,22 +57,6 @@ private:
     core::OpenFile m_file;
     int m_region = -1;  // slot of the mapping in the fault handler's table
     std::string m_copy;
-};
-
-// An exclusive advisory lock on a file while the object lives, so running
-// copies of the program take turns. Waits for another holder. Where the
-// system has no such locks, or the file cannot be opened for one, it does
-// nothing: the save goes ahead as it did before locks existed.
-class FileLock
-{
-public:
-    explicit FileLock(const std::filesystem::path& path);
-    ~FileLock();
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-
-private:
-    core::OpenFile m_file;
 };
 
 }  // namespace quillet::dictionary

@@ -3,7 +3,7 @@
 // per axis (1440 / logical DPI), halves to even. Left and width use the
 // horizontal factor, top and height the vertical.
 
-#include "platform/ui/Twips.h"
+#include "platform/Twips.h"
 
 #include <QRect>
 
@@ -18,8 +18,6 @@ class TwipsGeometry
 public:
     TwipsGeometry(double factorX, double factorY) : m_factorX(factorX), m_factorY(factorY) {}
     explicit TwipsGeometry(const Screen& screen);
-    // The screen the window is on, or the primary screen before it shows.
-    explicit TwipsGeometry(const QWidget& window);
 
     int x(double twips) const { return twipsToPixels(twips, m_factorX); }
     int y(double twips) const { return twipsToPixels(twips, m_factorY); }
@@ -35,8 +33,8 @@ public:
     double toTwipsY(int pixels) const { return pixels * m_factorY; }
 
 private:
-    double m_factorX = 15.0;
-    double m_factorY = 15.0;
+    double m_factorX;
+    double m_factorY;
 };
 
 }  // namespace quillet::platform

@@ -7,10 +7,13 @@
 namespace quillet::platform {
 
 inline constexpr double kTwipsPerInch = 1440.0;
+// The factor of an ordinary 96 DPI screen, taken where the resolution is unknown.
+inline constexpr double kFallbackTwipsPerPixel = 15.0;
 
+// A resolution of 0 or less stands for an unknown one.
 inline double twipsPerPixel(double logicalDotsPerInch)
 {
-    return logicalDotsPerInch > 0.0 ? kTwipsPerInch / logicalDotsPerInch : 15.0;
+    return logicalDotsPerInch > 0.0 ? kTwipsPerInch / logicalDotsPerInch : kFallbackTwipsPerPixel;
 }
 
 inline int twipsToPixels(double twips, double factor)

@@ -5,10 +5,10 @@
 // offscreen platform, whose windows have frames), and labels cut to their boxes, judged by Qt's own
 // measures of the shown text, since the cut points move with the face installed.
 
-#include "platform/ui/DesignFont.h"
-#include "platform/ui/FittedLabel.h"
-#include "platform/ui/TwipsGeometry.h"
-#include "platform/ui/WindowPlacement.h"
+#include "widgets/DesignFont.h"
+#include "widgets/FittedLabel.h"
+#include "widgets/TwipsGeometry.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QWidget>
 #include <QtTest>

@@ -1,14 +1,12 @@
-#include "dictionary/RegularFile.h"
+#include "dictionary/MappedFile.h"
 
 #include <utility>
 
 #ifndef _WIN32
 #include <signal.h>
-#include <sys/file.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <atomic>
-#include <cerrno>
 #include <mutex>
 #define QUILLET_POSIX_FILES 1
 #endif
@@ -158,16 +156,6 @@ void MappedFile::releasePages() const
         ::madvise(const_cast<char*>(m_view.data()), m_view.size(), MADV_DONTNEED);
 }
 
-// flock, not fcntl: its lock belongs to this open file, so the program's other
-// handles on the same file, opened and closed meanwhile, do not release it.
-FileLock::FileLock(const std::filesystem::path& path)
-{
-    if (m_file.open(path, UINTMAX_MAX, core::OpenMode::ReadNoLinks) == FileReadStatus::Read)
-        while (::flock(m_file.handle(), LOCK_EX) != 0 && errno == EINTR) continue;
-}
-
-FileLock::~FileLock() = default;  // closing the file releases the lock
-
 #else
 
 FileReadStatus MappedFile::open(const std::filesystem::path& path, std::uintmax_t maxBytes,
@@ -195,10 +183,6 @@ bool MappedFile::wasCut() const
 }
 
 void MappedFile::releasePages() const {}
-
-FileLock::FileLock(const std::filesystem::path&) {}
-
-FileLock::~FileLock() = default;
 
 #endif
 
