@@ -110,7 +110,6 @@ MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
     // Load.
     m_state.lastCapturedText.clear();
     m_traduz->setText(platform::toQString(m_state.messages[core::kMsgSearchPrompt]));
-    m_state.toolbarOpen = false;
 
     m_timer.setObjectName(QStringLiteral("tmrPrincipal"));
     m_timer.setInterval(kTickMilliseconds);
@@ -145,7 +144,7 @@ void MainWindow::tick()
     const translation::CaptureRun run = translation::translateClipboardText(
         m_clipboard.text(), m_state,
         [this](std::u16string_view word, bool wantDetails) {
-            return m_lookup && m_lookup(word, wantDetails);
+            return m_lookup ? m_lookup(word, wantDetails) : core::LookupResult{};
         },
         *this, [this] { m_timer.stop(); });
     m_translating = false;
@@ -260,7 +259,6 @@ void MainWindow::openDetails()
 {
     if (m_toolbar)
         m_toolbar->hide();
-    m_state.toolbarOpen = false;
     if (!m_detailsWindow)
         return;
     platform::placeUnderAsWide(*m_detailsWindow, *this);
@@ -272,9 +270,8 @@ void MainWindow::toggleToolbar()
 {
     if (!m_toolbar)
         return;
-    if (m_state.toolbarOpen) {
+    if (m_toolbar->isVisible()) {
         m_toolbar->hide();
-        m_state.toolbarOpen = false;
         return;
     }
     if (m_detailsWindow)
@@ -282,7 +279,6 @@ void MainWindow::toggleToolbar()
     platform::placeUnder(*m_toolbar, *this);
     m_toolbar->show();
     pinIfOnTop(*m_toolbar);
-    m_state.toolbarOpen = true;
 }
 
 void MainWindow::focusSearchBox()

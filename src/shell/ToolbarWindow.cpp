@@ -14,7 +14,6 @@
 
 #include <QCloseEvent>
 #include <QDialog>
-#include <QEvent>
 #include <QToolButton>
 #include <QUrl>
 
@@ -206,25 +205,10 @@ void ToolbarWindow::openLocalHelp()
         QUrl::fromLocalFile(platform::toQString(page)).toString(QUrl::FullyEncoded)));
 }
 
-bool ToolbarWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        m_state.toolbarOpen = true;
-    return QWidget::event(event);
-}
-
-void ToolbarWindow::showEvent(QShowEvent* event)
-{
-    // Shown without activation, the window may never see an activation.
-    m_state.toolbarOpen = true;
-    QWidget::showEvent(event);
-}
-
 void ToolbarWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     hide();
-    m_state.toolbarOpen = false;
 }
 
 }  // namespace quillet::shell

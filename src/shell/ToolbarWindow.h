@@ -72,10 +72,6 @@ public:
     const QIcon& picButton(int element) const;
 
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    // The program's end hides the window through the main bar; every close
-    // that reaches here comes from the user.
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -37,7 +37,8 @@ void ResultDisplay::setSearchText(std::u16string_view searchText)
     m_searchText = searchText;
 }
 
-HitAnswer ResultDisplay::recordHit(std::u16string_view form, HitKind kind)
+HitAnswer ResultDisplay::recordHit(std::u16string_view form, HitKind kind,
+                                   std::u16string_view translation, std::u16string_view details)
 {
     if (!m_found) {
         std::u16string line;
@@ -45,10 +46,10 @@ HitAnswer ResultDisplay::recordHit(std::u16string_view form, HitKind kind)
             line.append(form).append(u" -> ");
         else
             line.append(u" ? ").append(m_searchText).append(u" (! ").append(form).append(u" ) -> ");
-        line.append(m_state.lastTranslation);
+        line.append(translation);
         m_line = std::move(line);
         m_view.setSearchBoxText(m_line);
-        m_view.setDetailsText(m_state.lastDetails);
+        m_view.setDetailsText(details);
         m_mainForm = form;
         m_found = true;
         return HitAnswer::Continue;
@@ -58,7 +59,7 @@ HitAnswer ResultDisplay::recordHit(std::u16string_view form, HitKind kind)
     const int slot = m_possibilityCount;
     m_possibilities[slot] = form;
     m_view.setPossibilityTerm(slot, form);
-    m_view.setPossibilityTranslation(slot, m_state.lastTranslation);
+    m_view.setPossibilityTranslation(slot, translation);
     ++m_possibilityCount;
     return HitAnswer::Continue;
 }

@@ -7,7 +7,6 @@
 //   direct      form " -> " translation
 //   base form   " ? " searchText " (! " candidate " ) -> " translation
 //   not found   searchText " -> " message 1
-// The translation is state.lastTranslation as the finding lookup left it.
 
 #include "core/SharedState.h"
 #include "translation/ResultView.h"
@@ -31,9 +30,8 @@ enum class HitAnswer {
 class ResultDisplay
 {
 public:
-    // Messages 0 (waiting) and 1 (not found) and the lookup results are read
-    // from `state` when they are needed, so the interface language may change
-    // between runs.
+    // Messages 0 (waiting) and 1 (not found) are read from `state` when they
+    // are needed, so the interface language may change between runs.
     ResultDisplay(ResultView& view, const core::SharedState& state);
 
     // Starts a run for `searchText`, the text the result line quotes.
@@ -41,9 +39,10 @@ public:
     // The search text changed within the run (a line break was cut off).
     void setSearchText(std::u16string_view searchText);
 
-    // Call only right after a lookup found `form`, so that lastTranslation
-    // (and, while nothing is found yet, lastDetails) belong to it.
-    HitAnswer recordHit(std::u16string_view form, HitKind kind);
+    // A lookup found `form` with these texts; the details count only for the
+    // main result, the first hit of the run.
+    HitAnswer recordHit(std::u16string_view form, HitKind kind, std::u16string_view translation,
+                        std::u16string_view details);
 
     // Ends the run and returns the text the search box shows.
     std::u16string finishResultDisplay();

@@ -82,10 +82,11 @@ protected:
             if (words.contains(u"!" + std::u16string(word)))
                 throw std::runtime_error("read error");
             if (!words.contains(word) && !words.contains(u"*"))
-                return false;
-            state.lastTranslation = u"<" + std::u16string(word) + u">";
-            state.lastDetails = wantDetails ? u"about " + state.lastTranslation : u"-";
-            return hit = true;
+                return core::LookupResult{};
+            hit = true;
+            const std::u16string translation = u"<" + std::u16string(word) + u">";
+            return core::LookupResult{true, translation,
+                                      wantDetails ? u"about " + translation : u"-"};
         };
         return translateClipboardText(text, state, lookup, *view, [&] {
             ++beforeRuns;
