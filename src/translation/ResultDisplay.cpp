@@ -1,11 +1,8 @@
 #include "translation/ResultDisplay.h"
 
-namespace quillet::translation {
+#include "core/Messages.h"
 
-namespace {
-constexpr int kWaitingMessage = 0;
-constexpr int kNotFoundMessage = 1;
-}  // namespace
+namespace quillet::translation {
 
 ResultDisplay::ResultDisplay(ResultView& view, const core::SharedState& state)
     : m_view(view), m_state(state)
@@ -21,7 +18,7 @@ void ResultDisplay::beginResultDisplay(std::u16string_view searchText)
     m_mainForm.clear();
     for (auto& form : m_possibilities) form.clear();
 
-    m_line = m_state.messages[kWaitingMessage];
+    m_line = m_state.messages[core::kMsgPleaseWait];
     m_view.setSearchBoxText(m_line);
     m_view.repaintSearchBox();
 
@@ -68,7 +65,7 @@ std::u16string ResultDisplay::finishResultDisplay()
 {
     m_view.repaintDetails();
     if (!m_found) {
-        m_line = m_searchText + u" -> " + m_state.messages[kNotFoundMessage];
+        m_line = m_searchText + u" -> " + m_state.messages[core::kMsgNotFound];
         m_view.setSearchBoxText(m_line);
         m_view.setDetailsButtonVisible(false);
         m_view.setSearchBoxWidth(kSearchBoxWidthWithoutDetails);
