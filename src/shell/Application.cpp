@@ -142,8 +142,8 @@ void Application::createWindows()
     m_details = std::make_unique<DetailsWindow>(m_state, m_services.speech, m_services.dialogs,
                                                 m_services.screen);
     m_toolbar = std::make_unique<ToolbarWindow>(m_state, m_services.screen, m_browser);
-    m_main = std::make_unique<MainWindow>(m_state, m_services.clipboard, m_services.screen);
-    m_main->setCompanions(m_details.get(), m_details.get(), m_toolbar.get());
+    m_main = std::make_unique<MainWindow>(m_state, m_services.clipboard, m_services.screen,
+                                          *m_details, *m_toolbar);
     m_main->setLookup([this](std::u16string_view word, bool wantDetails) {
         return dictionary::LookupWord(m_files, m_state, word, wantDetails);
     });

@@ -5,7 +5,7 @@
 // whether it is shown or not; its close box only hides it.
 
 #include "core/SharedState.h"
-#include "translation/ResultView.h"
+#include "translation/DetailsView.h"
 
 #include <QWidget>
 
@@ -23,7 +23,7 @@ class Speech;
 
 namespace quillet::shell {
 
-class DetailsWindow : public QWidget, public translation::ResultView
+class DetailsWindow : public QWidget, public translation::DetailsView
 {
     Q_OBJECT
 public:
@@ -44,13 +44,6 @@ public:
     void setPossibilityTerm(int slot, std::u16string_view term) override;
     void setPossibilityTranslation(int slot, std::u16string_view translation) override;
     void repaintDetails() override;
-
-    // The main window's part; not this window's business.
-    void setSearchBoxText(std::u16string_view) override {}
-    void setSearchBoxWidth(int) override {}
-    void repaintSearchBox() override {}
-    void setDetailsButtonVisible(bool) override {}
-    void setBusyPointer(bool) override {}
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -9,10 +9,10 @@
 #include "platform/ui/TwipsGeometry.h"
 #include "platform/ui/WindowFrame.h"
 #include "platform/ui/WindowPlacement.h"
+#include "shell/DetailsWindow.h"
 #include "shell/IconResources.h"
 #include "shell/WindowLayering.h"
 #include "translation/CaptureRun.h"
-#include "translation/ResultDisplay.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -32,6 +32,8 @@ namespace {
 constexpr int kTraduzLeft = 40;
 constexpr int kTraduzTop = 40;
 constexpr int kTraduzHeight = 285;
+constexpr int kSearchBoxWidthWithDetails = 6500;  // leaves room for the details button
+constexpr int kSearchBoxWidthWithoutDetails = 6950;
 constexpr int kButtonTop = 20;
 constexpr int kButtonWidth = 375;
 constexpr int kButtonHeight = 320;
@@ -74,11 +76,15 @@ bool showsWholeText(const QLineEdit& box)
 }  // namespace
 
 MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
-                       const platform::Screen& screen, QWidget* parent)
+                       const platform::Screen& screen, DetailsWindow& details, QWidget& toolbar,
+                       QWidget* parent)
     : QWidget(parent, platform::kFixedSizeWindow),
       m_state(state),
       m_clipboard(clipboard),
-      m_screen(screen)
+      m_screen(screen),
+      m_details(details),
+      m_toolbar(toolbar),
+      m_traduzWidthTwips(kSearchBoxWidthWithoutDetails)
 {
     setObjectName(QStringLiteral("frmPrincipal"));
     // The tooltips are read while the user works in another window.
@@ -88,8 +94,8 @@ MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
     m_traduz = new QLineEdit(this);
     m_traduz->setObjectName(QStringLiteral("traduz"));
     m_traduz->setFont(platform::designFont());
-    m_traduz->setGeometry(twips.rect(kTraduzLeft, kTraduzTop,
-                                     translation::kSearchBoxWidthWithoutDetails, kTraduzHeight));
+    m_traduz->setGeometry(
+        twips.rect(kTraduzLeft, kTraduzTop, kSearchBoxWidthWithoutDetails, kTraduzHeight));
     m_traduz->installEventFilter(this);
     connect(m_traduz, &QLineEdit::returnPressed, this, &MainWindow::submitSearchBox);
     connect(m_traduz, &QLineEdit::textChanged, this, &MainWindow::fitSearchBoxTip);
@@ -123,14 +129,6 @@ MainWindow::~MainWindow()
     m_clipboard.setChangeHandler({});
 }
 
-void MainWindow::setCompanions(QWidget* detailsWindow, translation::ResultView* detailsView,
-                               QWidget* toolbar)
-{
-    m_detailsWindow = detailsWindow;
-    m_detailsView = detailsView;
-    m_toolbar = toolbar;
-}
-
 platform::TwipsGeometry MainWindow::twipsGeometry() const
 {
     return platform::TwipsGeometry(m_screen);
@@ -146,17 +144,15 @@ void MainWindow::tick()
         [this](std::u16string_view word, bool wantDetails) {
             return m_lookup ? m_lookup(word, wantDetails) : core::LookupResult{};
         },
-        *this, [this] { m_timer.stop(); });
+        m_details, this, [this] { m_timer.stop(); });
     m_translating = false;
     if (!run.decision.translate)
         return;
     // The next tick comes a full period after the run, however long it took.
     m_timer.start(kTickMilliseconds);
-    m_searchText = run.searchText;
-    if (!run.finished)
-        return;
-    setSearchBoxText(run.line);
-    emit translated();
+    // The run has shown its line in the search box already.
+    if (run.finished)
+        emit translated();
 }
 
 void MainWindow::submitSearchBox()
@@ -184,8 +180,7 @@ void MainWindow::applyLanguage()
 void MainWindow::showIdleLook()
 {
     m_traduz->setText(platform::toQString(m_state.messages[core::kMsgSearchPrompt]));
-    setSearchBoxWidth(translation::kSearchBoxWidthWithoutDetails);
-    m_cmdDetalhes->hide();
+    setDetailsButtonVisible(false);
 }
 
 void MainWindow::applyWidth()
@@ -257,28 +252,22 @@ void MainWindow::pinIfOnTop(QWidget& window)
 
 void MainWindow::openDetails()
 {
-    if (m_toolbar)
-        m_toolbar->hide();
-    if (!m_detailsWindow)
-        return;
-    platform::placeUnderAsWide(*m_detailsWindow, *this);
-    m_detailsWindow->show();
-    pinIfOnTop(*m_detailsWindow);
+    m_toolbar.hide();
+    platform::placeUnderAsWide(m_details, *this);
+    m_details.show();
+    pinIfOnTop(m_details);
 }
 
 void MainWindow::toggleToolbar()
 {
-    if (!m_toolbar)
-        return;
-    if (m_toolbar->isVisible()) {
-        m_toolbar->hide();
+    if (m_toolbar.isVisible()) {
+        m_toolbar.hide();
         return;
     }
-    if (m_detailsWindow)
-        m_detailsWindow->hide();
-    platform::placeUnder(*m_toolbar, *this);
-    m_toolbar->show();
-    pinIfOnTop(*m_toolbar);
+    m_details.hide();
+    platform::placeUnder(m_toolbar, *this);
+    m_toolbar.show();
+    pinIfOnTop(m_toolbar);
 }
 
 void MainWindow::focusSearchBox()
@@ -335,6 +324,7 @@ void MainWindow::repaintSearchBox()
 void MainWindow::setDetailsButtonVisible(bool visible)
 {
     m_cmdDetalhes->setVisible(visible);
+    setSearchBoxWidth(visible ? kSearchBoxWidthWithDetails : kSearchBoxWidthWithoutDetails);
 }
 
 void MainWindow::setBusyPointer(bool busy)
@@ -346,30 +336,6 @@ void MainWindow::setBusyPointer(bool busy)
         unsetCursor();
         m_traduz->setCursor(Qt::IBeamCursor);
     }
-}
-
-void MainWindow::setDetailsText(std::u16string_view text)
-{
-    if (m_detailsView)
-        m_detailsView->setDetailsText(text);
-}
-
-void MainWindow::setPossibilityTerm(int slot, std::u16string_view term)
-{
-    if (m_detailsView)
-        m_detailsView->setPossibilityTerm(slot, term);
-}
-
-void MainWindow::setPossibilityTranslation(int slot, std::u16string_view translation)
-{
-    if (m_detailsView)
-        m_detailsView->setPossibilityTranslation(slot, translation);
-}
-
-void MainWindow::repaintDetails()
-{
-    if (m_detailsView)
-        m_detailsView->repaintDetails();
 }
 
 bool MainWindow::event(QEvent* event)

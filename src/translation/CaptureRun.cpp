@@ -7,24 +7,25 @@
 namespace quillet::translation {
 
 CaptureRun translateClipboardText(std::u16string_view clipboardText, core::SharedState& state,
-                                  const WordLookup& lookup, ResultView& view,
-                                  const std::function<void()>& beforeRun)
+                                  const WordLookup& lookup, DetailsView& details,
+                                  SearchBoxView* searchBox, const std::function<void()>& beforeRun)
 {
     CaptureRun run;
     run.decision = decideCapture(clipboardText, state);
     if (!run.decision.translate)
         return run;
-    run.searchText = run.decision.capturedText;
+    std::u16string searchText = run.decision.capturedText;
     if (beforeRun)
         beforeRun();
     try {
-        ResultDisplay display(view, state);
-        run.line = translateSearchText(run.searchText, state, lookup, display);
+        ResultDisplay display(state, details, searchBox);
+        run.line = translateSearchText(searchText, state, lookup, display);
         run.found = display.found();
         run.possibilityCount = display.possibilityCount();
         run.finished = true;
     } catch (const std::exception&) {
-        view.setBusyPointer(false);
+        if (searchBox)
+            searchBox->setBusyPointer(false);
     }
     recordCapture(state, run.decision);
     return run;

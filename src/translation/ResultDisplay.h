@@ -1,7 +1,8 @@
 #pragma once
 // What one translation run shows: the waiting text while it works, then the
 // result line in the search box, the main result's details and up to four
-// further forms ("possibilities") in the details window.
+// further forms ("possibilities") in the details window. Without a search
+// box view only the details are shown; the line is still returned.
 //
 // Result lines, pieces joined with nothing between them:
 //   direct      form " -> " translation
@@ -9,7 +10,8 @@
 //   not found   searchText " -> " message 1
 
 #include "core/SharedState.h"
-#include "translation/ResultView.h"
+#include "translation/DetailsView.h"
+#include "translation/SearchBoxView.h"
 
 #include <array>
 #include <string>
@@ -32,7 +34,8 @@ class ResultDisplay
 public:
     // Messages 0 (waiting) and 1 (not found) are read from `state` when they
     // are needed, so the interface language may change between runs.
-    ResultDisplay(ResultView& view, const core::SharedState& state);
+    ResultDisplay(const core::SharedState& state, DetailsView& details,
+                  SearchBoxView* searchBox = nullptr);
 
     // Starts a run for `searchText`, the text the result line quotes.
     void beginResultDisplay(std::u16string_view searchText);
@@ -53,8 +56,9 @@ public:
     bool isShown(std::u16string_view form) const;
 
 private:
-    ResultView& m_view;
     const core::SharedState& m_state;
+    DetailsView& m_details;
+    SearchBoxView* m_searchBox;
     std::u16string m_searchText;
     std::u16string m_line;  // what the search box shows now
     std::u16string m_mainForm;

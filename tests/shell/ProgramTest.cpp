@@ -358,6 +358,7 @@ private slots:
         QCOMPARE(r.bar()->width(), 530);  // 2 x 375 + 6950 + 250 twips at 15 a pixel
         r.clipboard.copyFromOutside(u"Houses");
         QCOMPARE(r.traduz()->text(), u" ? houses (! house ) -> casa, lar"_qs);
+        QCOMPARE(r.traduz()->width(), 433);  // 6500 twips: room for the details button
         QCOMPARE(r.bar()->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(r.bar()->clipboardTimer().isActive());
 
