@@ -1,10 +1,31 @@
 #include "translation/CaptureRun.h"
 
+#include "core/TextUtil.h"
 #include "translation/ResultDisplay.h"
 
+#include <cstddef>
 #include <exception>
+#include <utility>
 
 namespace quillet::translation {
+
+namespace {
+
+constexpr std::size_t kLongestSearchText = 19;
+
+CaptureDecision decideCapture(std::u16string_view clipboardText, const core::SharedState& state)
+{
+    const auto trimmed = core::trimSpacesView(clipboardText);
+    // lastCapturedText never holds a long text, so a long one cannot equal it.
+    if (trimmed.empty() || trimmed.size() > kLongestSearchText || !state.splashClosed)
+        return {};
+    std::u16string captured = core::toLower(trimmed);
+    if (captured == state.lastCapturedText)
+        return {};
+    return {true, std::move(captured)};
+}
+
+}  // namespace
 
 CaptureRun translateClipboardText(std::u16string_view clipboardText, core::SharedState& state,
                                   const WordLookup& lookup, DetailsView& details,
@@ -27,7 +48,8 @@ CaptureRun translateClipboardText(std::u16string_view clipboardText, core::Share
         if (searchBox)
             searchBox->setBusyPointer(false);
     }
-    recordCapture(state, run.decision);
+    // The same clipboard text is not translated again.
+    state.lastCapturedText = run.decision.capturedText;
     return run;
 }
 

@@ -4,9 +4,15 @@
 // onto the views, and record it so that the same text is not translated again.
 // The capture is recorded even after a failed run, so a text that makes the
 // run throw is not retried at every tick.
+//
+// A text is handled when, with the space character trimmed from both ends
+// and lower-cased, it is not empty, has fewer than 20 UTF-16 units, differs
+// from state.lastCapturedText, and the splash window has closed. Tabs and
+// line breaks are kept, so a text copied with its line break is captured
+// with it. The work per tick is bounded by one scan for spaces: a text whose
+// trimmed length rules it out is neither copied nor lower-cased.
 
 #include "core/SharedState.h"
-#include "translation/Capture.h"
 #include "translation/DetailsView.h"
 #include "translation/SearchBoxView.h"
 #include "translation/Translator.h"
@@ -16,6 +22,12 @@
 #include <string_view>
 
 namespace quillet::translation {
+
+struct CaptureDecision
+{
+    bool translate = false;
+    std::u16string capturedText;  // trimmed and lower-cased; empty when ignored
+};
 
 struct CaptureRun
 {
