@@ -2,7 +2,6 @@
 
 #include "core/Installation.h"
 #include "core/InterfaceTexts.h"
-#include "core/Messages.h"
 #include "platform/Browser.h"
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
@@ -64,17 +63,17 @@ ToolbarWindow::ToolbarWindow(core::SharedState& state, const platform::Screen& s
         button->setIconSize(QSize(twips.x(kButtonWidth) - 6, twips.y(kButtonHeight) - 6));
         button->setFocusPolicy(Qt::StrongFocus);
         twips.place(*button, kButtonStep * i, 0, kButtonWidth, kButtonHeight);
-        connect(button, &QToolButton::clicked, this, [this, i] { cmdToolClick(i); });
+        connect(button, &QToolButton::clicked, this,
+                [this, i] { cmdToolClick(static_cast<Button>(i)); });
         m_cmdTool[static_cast<std::size_t>(i)] = button;
     }
 
-    // Load.
     applyLanguage();
 }
 
-QToolButton* ToolbarWindow::cmdTool(int index) const
+QToolButton* ToolbarWindow::cmdTool(int button) const
 {
-    return m_cmdTool.at(static_cast<std::size_t>(index));
+    return m_cmdTool.at(static_cast<std::size_t>(button));
 }
 
 const QIcon& ToolbarWindow::picButton(int element) const
@@ -92,44 +91,45 @@ void ToolbarWindow::applyLanguage()
         cmdTool(i)->setAccessibleName(tip);
     }
     // The user's page exists only on the web site; help has a local copy.
-    cmdTool(5)->setEnabled(!m_state.webHost.empty());
+    cmdTool(UserPage)->setEnabled(!m_state.webHost.empty());
 }
 
 void ToolbarWindow::showModePicture()
 {
-    cmdTool(0)->setIcon(picButton(m_state.alwaysOnTop != 0 ? kPictureOnTop : kPictureNormal));
+    cmdTool(WindowMode)
+        ->setIcon(picButton(m_state.alwaysOnTop != 0 ? kPictureOnTop : kPictureNormal));
 }
 
 void ToolbarWindow::showLanguagePicture()
 {
-    cmdTool(2)->setIcon(picButton(core::isEnglish(m_state) ? kPictureEnglish : kPicturePortuguese));
+    cmdTool(Language)->setIcon(
+        picButton(core::isEnglish(m_state) ? kPictureEnglish : kPicturePortuguese));
+    cmdTool(Language)->repaint();
 }
 
-void ToolbarWindow::cmdToolClick(int index)
+void ToolbarWindow::cmdToolClick(Button button)
 {
-    switch (index) {
-        case 0:
+    switch (button) {
+        case WindowMode:
             toggleWindowMode();
             break;
-        case 1:
+        case Dictionaries:
             openDictionaryChooser();
             break;
-        case 2:
-            toggleLanguage();
+        case Language:
+            emit languageToggled();
             break;
-        case 3:
+        case UserDictionary:
             openEditor();
             break;
-        case 4:
+        case Help:
             if (m_state.webHost.empty())
                 openLocalHelp();
             else
                 openWebPage(kHelpPath);
             break;
-        case 5:
+        case UserPage:
             openWebPage(kUserHomePath);
-            break;
-        default:
             break;
     }
 }
@@ -143,7 +143,7 @@ void ToolbarWindow::toggleWindowMode()
         m_links.mainWindow->applyWindowMode(m_state.alwaysOnTop);
     setTopmost(*this, m_state.alwaysOnTop != 0);
     showModePicture();
-    cmdTool(0)->repaint();
+    cmdTool(WindowMode)->repaint();
 }
 
 void ToolbarWindow::openDictionaryChooser()
@@ -156,27 +156,6 @@ void ToolbarWindow::openDictionaryChooser()
     m_links.dictionaryChooser->exec();
     if (m_links.mainWindow)
         m_links.mainWindow->resumeWatch();
-}
-
-void ToolbarWindow::toggleLanguage()
-{
-    m_state.interfaceLanguage = m_state.interfaceLanguage == 0 ? 1 : 0;
-    showLanguagePicture();
-    cmdTool(2)->repaint();
-
-    core::loadMessages(m_state);
-    if (m_links.applyLanguage)
-        m_links.applyLanguage();
-    else
-        applyLanguage();
-    if (m_links.reloadCatalogue)
-        m_links.reloadCatalogue();
-
-    // The web query keeps the language of the start until the next start.
-    if (m_links.mainWindow) {
-        m_links.mainWindow->showIdleLook();
-        m_links.mainWindow->focusSearchBox();
-    }
 }
 
 void ToolbarWindow::openEditor()
