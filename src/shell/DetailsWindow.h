@@ -54,12 +54,12 @@ private:
     core::SharedState& m_state;
     platform::Speech& m_speech;
     platform::Dialogs& m_dialogs;
-    platform::FittedLabel* m_lblDet = nullptr;
-    platform::FittedLabel* m_lblDetalhes = nullptr;
-    platform::FittedLabel* m_lblOutras = nullptr;
-    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_lblTermo{};
-    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_lblDefinicao{};
-    std::array<QToolButton*, 3> m_cmdDetalhes{};
+    platform::FittedLabel* m_detailsHeading = nullptr;
+    platform::FittedLabel* m_detailsLabel = nullptr;  // the main result's note
+    platform::FittedLabel* m_possibilitiesHeading = nullptr;
+    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_possibilityTerms{};
+    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_possibilityTranslations{};
+    std::array<QToolButton*, 3> m_wordButtons{};  // 0 speaks the word; 1 and 2 stay hidden
 };
 
 }  // namespace quillet::shell

@@ -87,7 +87,7 @@ public:
     // The program is ending: the watch stops and no resume restarts it.
     void endWatch();
 
-    QTimer& clipboardTimer() { return m_timer; }
+    QTimer& clipboardTimer() { return m_clipboardTimer; }
     // In twips; every run sets it again through setDetailsButtonVisible.
     void setSearchBoxWidth(int twips);
 
@@ -124,12 +124,12 @@ private:
     DetailsWindow& m_details;
     QWidget& m_toolbar;
 
-    QLineEdit* m_traduz = nullptr;
-    QToolButton* m_cmdDetalhes = nullptr;
-    QToolButton* m_cmdGo = nullptr;
-    QToolButton* m_cmdOptions = nullptr;
-    QTimer m_timer;
-    int m_traduzWidthTwips;
+    QLineEdit* m_searchBox = nullptr;
+    QToolButton* m_detailsButton = nullptr;
+    QToolButton* m_searchButton = nullptr;
+    QToolButton* m_optionsButton = nullptr;
+    QTimer m_clipboardTimer;
+    int m_searchBoxWidthTwips;
     bool m_translating = false;
     bool m_watchPaused = false;
     bool m_watchEnded = false;

@@ -55,7 +55,7 @@ ToolbarWindow::ToolbarWindow(core::SharedState& state, const platform::Screen& s
     setFixedSize(twips.x(kClientWidth), twips.y(kClientHeight));
 
     for (int i = 0; i < kButtonCount; ++i) {
-        m_picButton[static_cast<std::size_t>(i)] =
+        m_statePictures[static_cast<std::size_t>(i)] =
             icon(QString::fromLatin1(kStatePictures[static_cast<std::size_t>(i)]));
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("cmdTool%1").arg(i));
@@ -65,7 +65,7 @@ ToolbarWindow::ToolbarWindow(core::SharedState& state, const platform::Screen& s
         twips.place(*button, kButtonStep * i, 0, kButtonWidth, kButtonHeight);
         connect(button, &QToolButton::clicked, this,
                 [this, i] { cmdToolClick(static_cast<Button>(i)); });
-        m_cmdTool[static_cast<std::size_t>(i)] = button;
+        m_buttons[static_cast<std::size_t>(i)] = button;
     }
 
     applyLanguage();
@@ -73,12 +73,12 @@ ToolbarWindow::ToolbarWindow(core::SharedState& state, const platform::Screen& s
 
 QToolButton* ToolbarWindow::cmdTool(int button) const
 {
-    return m_cmdTool.at(static_cast<std::size_t>(button));
+    return m_buttons.at(static_cast<std::size_t>(button));
 }
 
 const QIcon& ToolbarWindow::picButton(int element) const
 {
-    return m_picButton.at(static_cast<std::size_t>(element));
+    return m_statePictures.at(static_cast<std::size_t>(element));
 }
 
 void ToolbarWindow::applyLanguage()

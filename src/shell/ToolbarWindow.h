@@ -91,8 +91,8 @@ private:
     core::SharedState& m_state;
     platform::Browser& m_browser;
     Links m_links;
-    std::array<QToolButton*, kButtonCount> m_cmdTool{};
-    std::array<QIcon, kButtonCount> m_picButton;
+    std::array<QToolButton*, kButtonCount> m_buttons{};
+    std::array<QIcon, kButtonCount> m_statePictures;
 };
 
 }  // namespace quillet::shell
