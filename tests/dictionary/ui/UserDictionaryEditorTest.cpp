@@ -184,7 +184,6 @@ void UserDictionaryEditorTest::walkThroughTheStates()
     QTRY_VERIFY(h.word->hasFocus());
     // Word and translation are stored lower-cased, the note as typed.
     const core::LookupResult zebra = dictionary::LookupWord(h.files, h.state, u"zebra", true);
-    QVERIFY(zebra.found);
     QCOMPARE(zebra.translation + u"|" + zebra.details, u"zebra listrada|Striped");
 
     // Closing drops the entry shown; the next showing loads in the language
