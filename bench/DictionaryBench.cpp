@@ -120,9 +120,10 @@ void lookup(benchmark::State& state, OpenSet& set, const std::vector<std::u16str
     std::size_t next = 0;
     std::size_t wrong = 0;
     for (auto _ : state) {
-        const bool found = dictionary::LookupWord(set.files, set.state, words[next], wantDetails);
-        wrong += found != expectFound;
-        benchmark::DoNotOptimize(set.state.lastTranslation.data());
+        const core::LookupResult result =
+            dictionary::LookupWord(set.files, set.state, words[next], wantDetails);
+        wrong += result.found != expectFound;
+        benchmark::DoNotOptimize(result.translation.data());
         next = next + 1 == words.size() ? 0 : next + 1;
     }
     if (wrong != 0)
@@ -193,7 +194,7 @@ void activate(benchmark::State& state, OpenSet& set, const std::string& stem,
         wrong += !files.open(kDataFolder, std::u16string(stem.begin(), stem.end())).empty();
         for (int i = 0; i < lookups; ++i) {
             next = (next + 7919) % set.hits.size();  // far from the last, so its pages are new
-            wrong += !dictionary::LookupWord(files, set.state, set.hits[next], true);
+            wrong += !dictionary::LookupWord(files, set.state, set.hits[next], true).found;
         }
     }
     if (wrong != 0)

@@ -29,10 +29,11 @@ int runLookupCommand(const CommandArguments& arguments, std::ostream& out, std::
             dict::DictionaryFiles files;
             openAppFolderRow(arguments[0], row, state, files, err);
 
-            const bool found = dict::LookupWord(files, state, core::fromUtf8(arguments[2]), true);
-            out << "found: " << (found ? "yes" : "no") << "\n"
-                << "translation: " << core::toUtf8(state.lastTranslation) << "\n"
-                << "details: " << core::toUtf8(state.lastDetails) << "\n";
+            const core::LookupResult result =
+                dict::LookupWord(files, state, core::fromUtf8(arguments[2]), true);
+            out << "found: " << (result.found ? "yes" : "no") << "\n"
+                << "translation: " << core::toUtf8(result.translation) << "\n"
+                << "details: " << core::toUtf8(result.details) << "\n";
             return int{exitOk};
         });
 }

@@ -43,14 +43,9 @@ namespace tr = quillet::translation;
 constexpr std::string_view kUsage = "translate [--language 0|1] APPFOLDER ROW";
 
 // Keeps what the details window would show; the search box text is the run's line.
-class TextView : public tr::ResultView
+class TextView : public tr::DetailsView
 {
 public:
-    void setSearchBoxText(std::u16string_view) override {}
-    void setSearchBoxWidth(int) override {}
-    void repaintSearchBox() override {}
-    void setDetailsButtonVisible(bool) override {}
-    void setBusyPointer(bool) override {}
     void setDetailsText(std::u16string_view text) override { details = text; }
     void setPossibilityTerm(int slot, std::u16string_view term) override
     {
@@ -60,7 +55,6 @@ public:
     {
         translations.at(static_cast<std::size_t>(slot)) = translation;
     }
-    void repaintDetails() override {}
 
     std::u16string details;
     std::array<std::u16string, tr::kPossibilitySlots> terms;

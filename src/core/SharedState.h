@@ -42,10 +42,7 @@ struct SharedState
     std::u16string lastUpdateCheck;  // "YYYYMMDD"
     std::u16string webQuery;
     DictionaryTable dictionaryTable;
-    std::u16string lastTranslation;
-    std::u16string lastDetails;
     std::u16string lastCapturedText;
-    bool toolbarOpen = false;
 };
 
 inline bool isEnglish(const SharedState& state)

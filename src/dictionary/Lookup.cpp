@@ -8,6 +8,9 @@
 #include "dictionary/UserRecords.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace quillet::dictionary {
 
@@ -19,42 +22,35 @@ bool detailsAligned(const core::SharedState& state)
     return row && core::catalogueFlag(*row, core::CatalogueField::AlignedDetails);
 }
 
-void lookUpDetails(DictionaryFiles& files, core::SharedState& state, std::u16string_view word,
-                   std::int32_t mainRecord)
+// The details note of `word`, or nothing when the details file has none.
+std::u16string lookUpDetails(DictionaryFiles& files, const core::SharedState& state,
+                             std::u16string_view word, std::int32_t mainRecord)
 {
     const std::u16string key = detailsKey(word);
     const RecordFile& details = files.details();
     const std::int32_t count = details.recordCount();
     for (std::int32_t number = detailsAligned(state) ? mainRecord : 1; number <= count; ++number) {
         const EntryView note = parseEntryView(details.recordBytes(number));
-        if (decodedFieldEquals(note.term, key)) {
-            state.lastDetails = core::fromWindows1252(note.body);
-            return;
-        }
+        if (decodedFieldEquals(note.term, key))
+            return core::fromWindows1252(note.body);
     }
+    return {};
 }
 
 }  // namespace
 
-bool LookupWord(DictionaryFiles& files, core::SharedState& state, std::u16string_view word,
-                bool wantDetails)
+core::LookupResult LookupWord(DictionaryFiles& files, const core::SharedState& state,
+                              std::u16string_view word, bool wantDetails)
 {
     files.reopenCutFiles();
-    state.lastDetails.clear();
     const std::u16string_view trimmed = core::trimSpacesView(word);
-    if (trimmed.empty()) {
-        // Would otherwise match an empty record and report a hit with no translation.
-        state.lastTranslation.clear();
-        return false;
-    }
-    if (const std::optional<UserEntry> entry = readUserEntry(files, trimmed, wantDetails)) {
-        state.lastTranslation = entry->translation;
-        state.lastDetails = entry->note;
-        return true;
-    }
+    // Would otherwise match an empty record and report a hit with no translation.
+    if (trimmed.empty())
+        return {};
+    if (std::optional<UserEntry> entry = readUserEntry(files, trimmed, wantDetails))
+        return {true, std::move(entry->translation), std::move(entry->note)};
 
-    bool found = false;
-    state.lastTranslation.clear();
+    core::LookupResult result;
     const IndexTable& index = files.indexTable();
     if (!index.empty()) {
         const Block block = index.blockFor(foldAccents(trimmed));
@@ -63,17 +59,17 @@ bool LookupWord(DictionaryFiles& files, core::SharedState& state, std::u16string
         for (std::int32_t number = block.start; number <= last; ++number) {
             const EntryView entry = parseEntryView(main.recordBytes(number));
             if (!entry.term.empty() && decodedFieldEquals(entry.term, trimmed)) {
-                found = true;
-                state.lastTranslation = decodeFieldBytes(entry.body);
+                result.found = true;
+                result.translation = decodeFieldBytes(entry.body);
                 if (wantDetails)
-                    lookUpDetails(files, state, trimmed, number);
+                    result.details = lookUpDetails(files, state, trimmed, number);
                 break;
             }
         }
     }
-    if (state.lastDetails.empty() && !state.lastTranslation.empty())
-        state.lastDetails = state.lastTranslation;
-    return found;
+    if (result.details.empty() && !result.translation.empty())
+        result.details = result.translation;
+    return result;
 }
 
 }  // namespace quillet::dictionary

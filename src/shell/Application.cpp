@@ -143,8 +143,8 @@ void Application::createWindows()
     m_details = std::make_unique<DetailsWindow>(m_state, m_services.speech, m_services.dialogs,
                                                 m_services.screen);
     m_toolbar = std::make_unique<ToolbarWindow>(m_state, m_services.screen, m_browser);
-    m_main = std::make_unique<MainWindow>(m_state, m_services.clipboard, m_services.screen);
-    m_main->setCompanions(m_details.get(), m_details.get(), m_toolbar.get());
+    m_main = std::make_unique<MainWindow>(m_state, m_services.clipboard, m_services.screen,
+                                          *m_details, *m_toolbar);
     m_main->setLookup([this](std::u16string_view word, bool wantDetails) {
         return dictionary::LookupWord(m_files, m_state, word, wantDetails);
     });
@@ -160,8 +160,8 @@ void Application::createWindows()
             &MainWindow::showIdleLook);
     m_editor = std::make_unique<dictionary::ui::UserDictionaryEditor>(m_state, m_services.dialogs,
                                                                       m_files, m_services.screen);
-    m_toolbar->setLinks({m_main.get(), m_chooser.get(), m_editor.get(), [this] { applyLanguage(); },
-                         [this] { reloadCatalogue(); }});
+    m_toolbar->setLinks({m_main.get(), m_chooser.get(), m_editor.get()});
+    connect(m_toolbar.get(), &ToolbarWindow::languageToggled, this, &Application::switchLanguage);
 
     m_splash =
         std::make_unique<SplashWindow>(m_state, m_services.screen, m_services.system, *m_checker);
@@ -170,6 +170,18 @@ void Application::createWindows()
             Qt::QueuedConnection);
     m_splash->setVersionText(SplashWindow::versionText(m_services.system.versionMajor(),
                                                        m_services.system.versionMinor()));
+}
+
+void Application::switchLanguage()
+{
+    m_state.interfaceLanguage = m_state.interfaceLanguage == 0 ? 1 : 0;
+    m_toolbar->showLanguagePicture();
+    core::loadMessages(m_state);
+    applyLanguage();
+    reloadCatalogue();
+    // The web query keeps the language of the start until the next start.
+    m_main->showIdleLook();
+    m_main->focusSearchBox();
 }
 
 void Application::reloadCatalogue()

@@ -100,6 +100,9 @@ private:
     core::UserFolders chooseFolders() const;
     // Builds every window once, hidden, and wires them to each other.
     void createWindows();
+    // The toolbar's language button: the other interface language for the
+    // messages and every window, and the bar back to its idle look.
+    void switchLanguage();
     // After a change of interface language: the chooser's list in the new
     // language. The active dictionary and its open files stay as they are.
     void reloadCatalogue();

@@ -75,33 +75,34 @@ DetailsWindow::DetailsWindow(core::SharedState& state, platform::Speech& speech,
     const platform::TwipsGeometry twips(screen);
     setFixedSize(twips.x(kClientWidth), twips.y(kClientHeight));
 
-    m_lblDet = label(this, QStringLiteral("lblDet"), twips.rect(120, 0, 2295, 255), true);
-    m_lblDetalhes =
+    m_detailsHeading = label(this, QStringLiteral("lblDet"), twips.rect(120, 0, 2295, 255), true);
+    m_detailsLabel =
         label(this, QStringLiteral("lblDetalhes"), twips.rect(120, 240, 7575, 1215), false);
     // Wraps inside its fixed box and ends at the last whole line that fits.
-    m_lblDetalhes->setWordWrap(true);
-    m_lblOutras = label(this, QStringLiteral("lblOutras"), twips.rect(120, 1560, 2295, 255), true);
+    m_detailsLabel->setWordWrap(true);
+    m_possibilitiesHeading =
+        label(this, QStringLiteral("lblOutras"), twips.rect(120, 1560, 2295, 255), true);
     for (int i = 0; i < translation::kPossibilitySlots; ++i) {
         const int top = kRowTop + kRowStep * i;
-        m_lblTermo[i] =
+        m_possibilityTerms[i] =
             label(this, QStringLiteral("lblTermo%1").arg(i), twips.rect(120, top, 1815, 255), true);
-        m_lblTermo[i]->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        m_lblDefinicao[i] = label(this, QStringLiteral("lblDefinicao%1").arg(i),
-                                  twips.rect(2160, top, 5535, 255), false);
+        m_possibilityTerms[i]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        m_possibilityTranslations[i] = label(this, QStringLiteral("lblDefinicao%1").arg(i),
+                                             twips.rect(2160, top, 5535, 255), false);
     }
 
-    for (int i = 0; i < static_cast<int>(m_cmdDetalhes.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(m_wordButtons.size()); ++i) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("cmdDetalhes%1").arg(i));
         button->setGeometry(twips.rect(kButtonLeft[i], kButtonTop, 375, 320));
         button->setAutoRaise(true);
         button->setIconSize(button->size() - QSize(4, 4));
         connect(button, &QToolButton::clicked, this, [this, i] { cmdDetalhesClick(i); });
-        m_cmdDetalhes[i] = button;
+        m_wordButtons[i] = button;
     }
-    m_cmdDetalhes[0]->setIcon(icon(QStringLiteral("speak")));
-    m_cmdDetalhes[1]->hide();
-    m_cmdDetalhes[2]->hide();
+    m_wordButtons[0]->setIcon(icon(QStringLiteral("speak")));
+    m_wordButtons[1]->hide();
+    m_wordButtons[2]->hide();
 
     applyLanguage();
 }
@@ -111,21 +112,21 @@ void DetailsWindow::applyLanguage()
     const auto text = [this](std::u16string_view control, int element = -1) {
         return platform::toQString(core::interfaceText(m_state, u"frmDetalhes", control, element));
     };
-    m_lblDet->setText(text(u"lblDet"));
-    m_lblOutras->setText(text(u"lblOutras"));
+    m_detailsHeading->setText(text(u"lblDet"));
+    m_possibilitiesHeading->setText(text(u"lblOutras"));
     const QString tooltip = text(u"cmdDetalhes", 0);
-    m_cmdDetalhes[0]->setToolTip(tooltip);
-    m_cmdDetalhes[0]->setAccessibleName(tooltip);
+    m_wordButtons[0]->setToolTip(tooltip);
+    m_wordButtons[0]->setAccessibleName(tooltip);
 }
 
 void DetailsWindow::setSpeechEnabled(bool enabled)
 {
-    m_cmdDetalhes[0]->setEnabled(enabled);
+    m_wordButtons[0]->setEnabled(enabled);
 }
 
 void DetailsWindow::cmdDetalhesClick(int index)
 {
-    if (index != 0 || !m_cmdDetalhes[0]->isEnabled())
+    if (index != 0 || !m_wordButtons[0]->isEnabled())
         return;
     QPointer<DetailsWindow> self(this);
     m_speech.speak(m_state.lastCapturedText, [self](const std::u16string&) {
@@ -143,19 +144,19 @@ void DetailsWindow::reportSpeechFailure()
 
 void DetailsWindow::setDetailsText(std::u16string_view text)
 {
-    m_lblDetalhes->setText(platform::toQString(text));
+    m_detailsLabel->setText(platform::toQString(text));
 }
 
 void DetailsWindow::setPossibilityTerm(int slot, std::u16string_view term)
 {
     if (validSlot(slot))
-        setCutText(*m_lblTermo[slot], term);
+        setCutText(*m_possibilityTerms[slot], term);
 }
 
 void DetailsWindow::setPossibilityTranslation(int slot, std::u16string_view translation)
 {
     if (validSlot(slot))
-        setCutText(*m_lblDefinicao[slot], translation);
+        setCutText(*m_possibilityTranslations[slot], translation);
 }
 
 void DetailsWindow::repaintDetails()

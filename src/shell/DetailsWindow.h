@@ -5,7 +5,7 @@
 // whether it is shown or not; its close box only hides it.
 
 #include "core/SharedState.h"
-#include "translation/ResultView.h"
+#include "translation/DetailsView.h"
 
 #include <QWidget>
 
@@ -23,7 +23,7 @@ class Speech;
 
 namespace quillet::shell {
 
-class DetailsWindow : public QWidget, public translation::ResultView
+class DetailsWindow : public QWidget, public translation::DetailsView
 {
     Q_OBJECT
 public:
@@ -45,13 +45,6 @@ public:
     void setPossibilityTranslation(int slot, std::u16string_view translation) override;
     void repaintDetails() override;
 
-    // The main window's part; not this window's business.
-    void setSearchBoxText(std::u16string_view) override {}
-    void setSearchBoxWidth(int) override {}
-    void repaintSearchBox() override {}
-    void setDetailsButtonVisible(bool) override {}
-    void setBusyPointer(bool) override {}
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -61,12 +54,12 @@ private:
     core::SharedState& m_state;
     platform::Speech& m_speech;
     platform::Dialogs& m_dialogs;
-    platform::FittedLabel* m_lblDet = nullptr;
-    platform::FittedLabel* m_lblDetalhes = nullptr;
-    platform::FittedLabel* m_lblOutras = nullptr;
-    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_lblTermo{};
-    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_lblDefinicao{};
-    std::array<QToolButton*, 3> m_cmdDetalhes{};
+    platform::FittedLabel* m_detailsHeading = nullptr;
+    platform::FittedLabel* m_detailsLabel = nullptr;  // the main result's note
+    platform::FittedLabel* m_possibilitiesHeading = nullptr;
+    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_possibilityTerms{};
+    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_possibilityTranslations{};
+    std::array<QToolButton*, 3> m_wordButtons{};  // 0 speaks the word; 1 and 2 stay hidden
 };
 
 }  // namespace quillet::shell

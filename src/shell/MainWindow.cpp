@@ -5,10 +5,10 @@
 #include "platform/Clipboard.h"
 #include "platform/Screen.h"
 #include "platform/qt/QtText.h"
+#include "shell/DetailsWindow.h"
 #include "shell/IconResources.h"
 #include "shell/WindowLayering.h"
 #include "translation/CaptureRun.h"
-#include "translation/ResultDisplay.h"
 #include "widgets/DesignFont.h"
 #include "widgets/TwipsGeometry.h"
 #include "widgets/WindowFrame.h"
@@ -29,9 +29,11 @@ namespace quillet::shell {
 namespace {
 
 // Design geometry, twips.
-constexpr int kTraduzLeft = 40;
-constexpr int kTraduzTop = 40;
-constexpr int kTraduzHeight = 285;
+constexpr int kSearchBoxLeft = 40;
+constexpr int kSearchBoxTop = 40;
+constexpr int kSearchBoxHeight = 285;
+constexpr int kSearchBoxWidthWithDetails = 6500;  // leaves room for the details button
+constexpr int kSearchBoxWidthWithoutDetails = 6950;
 constexpr int kButtonTop = 20;
 constexpr int kButtonWidth = 375;
 constexpr int kButtonHeight = 320;
@@ -74,62 +76,56 @@ bool showsWholeText(const QLineEdit& box)
 }  // namespace
 
 MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
-                       const platform::Screen& screen, QWidget* parent)
+                       const platform::Screen& screen, DetailsWindow& details, QWidget& toolbar,
+                       QWidget* parent)
     : QWidget(parent, platform::kFixedSizeWindow),
       m_state(state),
       m_clipboard(clipboard),
-      m_screen(screen)
+      m_screen(screen),
+      m_details(details),
+      m_toolbar(toolbar),
+      m_searchBoxWidthTwips(kSearchBoxWidthWithoutDetails)
 {
     setObjectName(QStringLiteral("frmPrincipal"));
     // The tooltips are read while the user works in another window.
     setAttribute(Qt::WA_AlwaysShowToolTips);
     const platform::TwipsGeometry twips = twipsGeometry();
 
-    m_traduz = new QLineEdit(this);
-    m_traduz->setObjectName(QStringLiteral("traduz"));
-    m_traduz->setFont(platform::designFont());
-    m_traduz->setGeometry(twips.rect(kTraduzLeft, kTraduzTop,
-                                     translation::kSearchBoxWidthWithoutDetails, kTraduzHeight));
-    m_traduz->installEventFilter(this);
-    connect(m_traduz, &QLineEdit::returnPressed, this, &MainWindow::submitSearchBox);
-    connect(m_traduz, &QLineEdit::textChanged, this, &MainWindow::fitSearchBoxTip);
+    m_searchBox = new QLineEdit(this);
+    m_searchBox->setObjectName(QStringLiteral("traduz"));
+    m_searchBox->setFont(platform::designFont());
+    m_searchBox->setGeometry(
+        twips.rect(kSearchBoxLeft, kSearchBoxTop, kSearchBoxWidthWithoutDetails, kSearchBoxHeight));
+    m_searchBox->installEventFilter(this);
+    connect(m_searchBox, &QLineEdit::returnPressed, this, &MainWindow::submitSearchBox);
+    connect(m_searchBox, &QLineEdit::textChanged, this, &MainWindow::fitSearchBoxTip);
 
-    m_cmdDetalhes = pictureButton(this, "cmdDetalhes", QStringLiteral("details"));
-    m_cmdGo = pictureButton(this, "cmdGo", QStringLiteral("search"));
-    m_cmdOptions = pictureButton(this, "cmdOptions", QStringLiteral("options"));
-    twips.place(*m_cmdDetalhes, kDetailsLeft, kButtonTop, kButtonWidth, kButtonHeight);
-    twips.place(*m_cmdGo, kGoLeft, kButtonTop, kButtonWidth, kButtonHeight);
-    twips.place(*m_cmdOptions, kOptionsLeft, kButtonTop, kButtonWidth, kButtonHeight);
-    m_cmdDetalhes->hide();
-    connect(m_cmdDetalhes, &QToolButton::clicked, this, &MainWindow::openDetails);
-    connect(m_cmdGo, &QToolButton::clicked, this, &MainWindow::submitSearchBox);
-    connect(m_cmdOptions, &QToolButton::clicked, this, &MainWindow::toggleToolbar);
+    m_detailsButton = pictureButton(this, "cmdDetalhes", QStringLiteral("details"));
+    m_searchButton = pictureButton(this, "cmdGo", QStringLiteral("search"));
+    m_optionsButton = pictureButton(this, "cmdOptions", QStringLiteral("options"));
+    twips.place(*m_detailsButton, kDetailsLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    twips.place(*m_searchButton, kGoLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    twips.place(*m_optionsButton, kOptionsLeft, kButtonTop, kButtonWidth, kButtonHeight);
+    m_detailsButton->hide();
+    connect(m_detailsButton, &QToolButton::clicked, this, &MainWindow::openDetails);
+    connect(m_searchButton, &QToolButton::clicked, this, &MainWindow::submitSearchBox);
+    connect(m_optionsButton, &QToolButton::clicked, this, &MainWindow::toggleToolbar);
 
     resize(twips.x(kDesignClientWidth), twips.y(kRowClientHeight));
 
-    // Load.
     m_state.lastCapturedText.clear();
-    m_traduz->setText(platform::toQString(m_state.messages[core::kMsgSearchPrompt]));
-    m_state.toolbarOpen = false;
+    m_searchBox->setText(platform::toQString(m_state.messages[core::kMsgSearchPrompt]));
 
-    m_timer.setObjectName(QStringLiteral("tmrPrincipal"));
-    m_timer.setInterval(kTickMilliseconds);
-    connect(&m_timer, &QTimer::timeout, this, &MainWindow::tick);
-    m_timer.start();
+    m_clipboardTimer.setObjectName(QStringLiteral("tmrPrincipal"));
+    m_clipboardTimer.setInterval(kTickMilliseconds);
+    connect(&m_clipboardTimer, &QTimer::timeout, this, &MainWindow::tick);
+    m_clipboardTimer.start();
     m_clipboard.setChangeHandler([this] { tick(); });
 }
 
 MainWindow::~MainWindow()
 {
     m_clipboard.setChangeHandler({});
-}
-
-void MainWindow::setCompanions(QWidget* detailsWindow, translation::ResultView* detailsView,
-                               QWidget* toolbar)
-{
-    m_detailsWindow = detailsWindow;
-    m_detailsView = detailsView;
-    m_toolbar = toolbar;
 }
 
 platform::TwipsGeometry MainWindow::twipsGeometry() const
@@ -145,31 +141,29 @@ void MainWindow::tick()
     const translation::CaptureRun run = translation::translateClipboardText(
         m_clipboard.text(), m_state,
         [this](std::u16string_view word, bool wantDetails) {
-            return m_lookup && m_lookup(word, wantDetails);
+            return m_lookup ? m_lookup(word, wantDetails) : core::LookupResult{};
         },
-        *this, [this] { m_timer.stop(); });
+        m_details, this, [this] { m_clipboardTimer.stop(); });
     m_translating = false;
     if (!run.decision.translate)
         return;
     // The next tick comes a full period after the run, however long it took.
-    m_timer.start(kTickMilliseconds);
-    m_searchText = run.searchText;
-    if (!run.finished)
-        return;
-    setSearchBoxText(run.line);
-    emit translated();
+    m_clipboardTimer.start(kTickMilliseconds);
+    // The run has shown its line in the search box already.
+    if (run.finished)
+        emit translated();
 }
 
 void MainWindow::submitSearchBox()
 {
     m_state.lastCapturedText.clear();
-    m_clipboard.setText(platform::toU16(m_traduz->text()));
+    m_clipboard.setText(platform::toU16(m_searchBox->text()));
 }
 
 void MainWindow::applyLanguage()
 {
     const QString window = QStringLiteral("frmPrincipal");
-    for (QToolButton* button : {m_cmdGo, m_cmdOptions}) {
+    for (QToolButton* button : {m_searchButton, m_optionsButton}) {
         const QString tip = platform::toQString(core::interfaceText(
             m_state, platform::toU16(window), platform::toU16(button->objectName())));
         button->setToolTip(tip);
@@ -177,23 +171,22 @@ void MainWindow::applyLanguage()
     }
     // No tooltip is defined for the details button; the details window's
     // heading names it for assistive tools.
-    m_cmdDetalhes->setAccessibleName(
+    m_detailsButton->setAccessibleName(
         platform::toQString(core::interfaceText(m_state, u"frmDetalhes", u"lblDet")));
     setWindowTitle(platform::toQString(core::mainWindowTitle(m_state)));
 }
 
 void MainWindow::showIdleLook()
 {
-    m_traduz->setText(platform::toQString(m_state.messages[core::kMsgSearchPrompt]));
-    setSearchBoxWidth(translation::kSearchBoxWidthWithoutDetails);
-    m_cmdDetalhes->hide();
+    m_searchBox->setText(platform::toQString(m_state.messages[core::kMsgSearchPrompt]));
+    setDetailsButtonVisible(false);
 }
 
 void MainWindow::applyWidth()
 {
     const int go = kButtonWidth;
-    const int box = m_traduzWidthTwips;
-    const int twips = m_cmdDetalhes->isVisibleTo(this) ? 3 * go + box + 320 : 2 * go + box + 250;
+    const int box = m_searchBoxWidthTwips;
+    const int twips = m_detailsButton->isVisibleTo(this) ? 3 * go + box + 320 : 2 * go + box + 250;
     setFixedWidth(twipsGeometry().x(twips));
 }
 
@@ -211,7 +204,7 @@ void MainWindow::shrinkToRow()
         setFixedHeight(row);
         return;
     }
-    const int outer = twips.y(kTraduzHeight + kRowHeightExtra);
+    const int outer = twips.y(kSearchBoxHeight + kRowHeightExtra);
     setFixedHeight(std::max(outer - decoration, row));
 }
 
@@ -258,122 +251,90 @@ void MainWindow::pinIfOnTop(QWidget& window)
 
 void MainWindow::openDetails()
 {
-    if (m_toolbar)
-        m_toolbar->hide();
-    m_state.toolbarOpen = false;
-    if (!m_detailsWindow)
-        return;
-    platform::placeUnderAsWide(*m_detailsWindow, *this);
-    m_detailsWindow->show();
-    pinIfOnTop(*m_detailsWindow);
+    m_toolbar.hide();
+    platform::placeUnderAsWide(m_details, *this);
+    m_details.show();
+    pinIfOnTop(m_details);
 }
 
 void MainWindow::toggleToolbar()
 {
-    if (!m_toolbar)
-        return;
-    if (m_state.toolbarOpen) {
-        m_toolbar->hide();
-        m_state.toolbarOpen = false;
+    if (m_toolbar.isVisible()) {
+        m_toolbar.hide();
         return;
     }
-    if (m_detailsWindow)
-        m_detailsWindow->hide();
-    platform::placeUnder(*m_toolbar, *this);
-    m_toolbar->show();
-    pinIfOnTop(*m_toolbar);
-    m_state.toolbarOpen = true;
+    m_details.hide();
+    platform::placeUnder(m_toolbar, *this);
+    m_toolbar.show();
+    pinIfOnTop(m_toolbar);
 }
 
 void MainWindow::focusSearchBox()
 {
     activateWindow();
-    m_traduz->setFocus(Qt::OtherFocusReason);
+    m_searchBox->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::pauseWatch()
 {
     m_watchPaused = true;
-    m_timer.stop();
+    m_clipboardTimer.stop();
 }
 
 void MainWindow::resumeWatch()
 {
     m_watchPaused = false;
     if (!m_watchEnded)
-        m_timer.start(kTickMilliseconds);
+        m_clipboardTimer.start(kTickMilliseconds);
 }
 
 void MainWindow::endWatch()
 {
     m_watchEnded = true;
-    m_timer.stop();
+    m_clipboardTimer.stop();
 }
 
 void MainWindow::setSearchBoxText(std::u16string_view text)
 {
-    m_traduz->setText(platform::toQString(text));
+    m_searchBox->setText(platform::toQString(text));
     // A line wider than the box shows its start: the word and how it was found.
-    m_traduz->setCursorPosition(0);
+    m_searchBox->setCursorPosition(0);
 }
 
 void MainWindow::setSearchBoxWidth(int twips)
 {
-    m_traduzWidthTwips = twips;
-    m_traduz->resize(twipsGeometry().x(twips), m_traduz->height());
+    m_searchBoxWidthTwips = twips;
+    m_searchBox->resize(twipsGeometry().x(twips), m_searchBox->height());
     fitSearchBoxTip();
 }
 
 void MainWindow::fitSearchBoxTip()
 {
-    const QString text = m_traduz->text();
+    const QString text = m_searchBox->text();
     const bool prompt = text == platform::toQString(m_state.messages[core::kMsgSearchPrompt]);
-    m_traduz->setToolTip(prompt || showsWholeText(*m_traduz) ? QString() : text);
+    m_searchBox->setToolTip(prompt || showsWholeText(*m_searchBox) ? QString() : text);
 }
 
 void MainWindow::repaintSearchBox()
 {
-    m_traduz->repaint();
+    m_searchBox->repaint();
 }
 
 void MainWindow::setDetailsButtonVisible(bool visible)
 {
-    m_cmdDetalhes->setVisible(visible);
+    m_detailsButton->setVisible(visible);
+    setSearchBoxWidth(visible ? kSearchBoxWidthWithDetails : kSearchBoxWidthWithoutDetails);
 }
 
 void MainWindow::setBusyPointer(bool busy)
 {
     if (busy) {
         setCursor(Qt::WaitCursor);
-        m_traduz->setCursor(Qt::WaitCursor);
+        m_searchBox->setCursor(Qt::WaitCursor);
     } else {
         unsetCursor();
-        m_traduz->setCursor(Qt::IBeamCursor);
+        m_searchBox->setCursor(Qt::IBeamCursor);
     }
-}
-
-void MainWindow::setDetailsText(std::u16string_view text)
-{
-    if (m_detailsView)
-        m_detailsView->setDetailsText(text);
-}
-
-void MainWindow::setPossibilityTerm(int slot, std::u16string_view term)
-{
-    if (m_detailsView)
-        m_detailsView->setPossibilityTerm(slot, term);
-}
-
-void MainWindow::setPossibilityTranslation(int slot, std::u16string_view translation)
-{
-    if (m_detailsView)
-        m_detailsView->setPossibilityTranslation(slot, translation);
-}
-
-void MainWindow::repaintDetails()
-{
-    if (m_detailsView)
-        m_detailsView->repaintDetails();
 }
 
 bool MainWindow::event(QEvent* event)
@@ -399,9 +360,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The whole line is selected with the cursor at its start, which keeps
     // the start in view.
-    if (watched == m_traduz &&
+    if (watched == m_searchBox &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease))
-        m_traduz->setSelection(m_traduz->text().size(), -m_traduz->text().size());
+        m_searchBox->setSelection(m_searchBox->text().size(), -m_searchBox->text().size());
     return QWidget::eventFilter(watched, event);
 }
 

@@ -6,7 +6,7 @@
 // same tick run at once.
 
 #include "core/SharedState.h"
-#include "translation/ResultView.h"
+#include "translation/SearchBoxView.h"
 #include "translation/Translator.h"
 
 #include <QElapsedTimer>
@@ -30,21 +30,22 @@ class TwipsGeometry;
 
 namespace quillet::shell {
 
-class MainWindow : public QWidget, public translation::ResultView
+class DetailsWindow;
+
+class MainWindow : public QWidget, public translation::SearchBoxView
 {
     Q_OBJECT
 public:
     static constexpr int kTickMilliseconds = 500;
 
+    // The details window, where the details part of a result goes, and the
+    // toolbar open under the bar; both live as long as the bar.
     MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
-               const platform::Screen& screen, QWidget* parent = nullptr);
+               const platform::Screen& screen, DetailsWindow& details, QWidget& toolbar,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     void setLookup(translation::WordLookup lookup) { m_lookup = std::move(lookup); }
-    // The windows that open under the bar, and where the details part of a
-    // result goes; all live as long as the bar.
-    void setCompanions(QWidget* detailsWindow, translation::ResultView* detailsView,
-                       QWidget* toolbar);
     // Runs when the user closes the bar; it ends the program.
     void setUnloadHandler(std::function<void()> handler) { m_unload = std::move(handler); }
 
@@ -86,19 +87,16 @@ public:
     // The program is ending: the watch stops and no resume restarts it.
     void endWatch();
 
-    QTimer& clipboardTimer() { return m_timer; }
-    const std::u16string& searchText() const { return m_searchText; }
+    QTimer& clipboardTimer() { return m_clipboardTimer; }
+    // In twips; every run sets it again through setDetailsButtonVisible.
+    void setSearchBoxWidth(int twips);
 
-    // ResultView
+    // SearchBoxView
     void setSearchBoxText(std::u16string_view text) override;
-    void setSearchBoxWidth(int twips) override;
     void repaintSearchBox() override;
+    // Also narrows the search box to make room for the button, or widens it.
     void setDetailsButtonVisible(bool visible) override;
     void setBusyPointer(bool busy) override;
-    void setDetailsText(std::u16string_view text) override;
-    void setPossibilityTerm(int slot, std::u16string_view term) override;
-    void setPossibilityTranslation(int slot, std::u16string_view translation) override;
-    void repaintDetails() override;
 
 signals:
     // A run ended and the search box shows its result line.
@@ -123,17 +121,15 @@ private:
     const platform::Screen& m_screen;
     translation::WordLookup m_lookup;
     std::function<void()> m_unload;
-    QWidget* m_detailsWindow = nullptr;
-    translation::ResultView* m_detailsView = nullptr;
-    QWidget* m_toolbar = nullptr;
+    DetailsWindow& m_details;
+    QWidget& m_toolbar;
 
-    QLineEdit* m_traduz = nullptr;
-    QToolButton* m_cmdDetalhes = nullptr;
-    QToolButton* m_cmdGo = nullptr;
-    QToolButton* m_cmdOptions = nullptr;
-    QTimer m_timer;
-    std::u16string m_searchText;  // `TextoProcura`
-    int m_traduzWidthTwips = translation::kSearchBoxWidthWithoutDetails;
+    QLineEdit* m_searchBox = nullptr;
+    QToolButton* m_detailsButton = nullptr;
+    QToolButton* m_searchButton = nullptr;
+    QToolButton* m_optionsButton = nullptr;
+    QTimer m_clipboardTimer;
+    int m_searchBoxWidthTwips;
     bool m_translating = false;
     bool m_watchPaused = false;
     bool m_watchEnded = false;

@@ -77,8 +77,8 @@ SplashWindow::SplashWindow(core::SharedState& state, const platform::Screen& scr
     twips.place(*picture, 120, 120, 5835, 825);
     picture->setPixmap(productPicture(picture->size()));
 
-    m_version = splashLabel(this, 2, twips.rect(1440, 1080, 3015, 255), true);
-    m_version->setText(QStringLiteral("release 3.01.01"));
+    m_versionLabel = splashLabel(this, 2, twips.rect(1440, 1080, 3015, 255), true);
+    m_versionLabel->setText(QStringLiteral("release 3.01.01"));
     QLabel* notice = splashLabel(this, 3, twips.rect(1080, 2280, 3735, 495), false);
     notice->setText(platform::toQString(core::kProductTitle) +
                     QStringLiteral(" \u2013 English \u21C4 Portugu\u00EAs\n"
@@ -89,10 +89,10 @@ SplashWindow::SplashWindow(core::SharedState& state, const platform::Screen& scr
 
     pinOnTop(*this);
 
-    m_tmrSplash.setObjectName(QStringLiteral("tmrSplash"));
-    m_tmrSplash.setInterval(kTickMilliseconds);
-    connect(&m_tmrSplash, &QTimer::timeout, this, &SplashWindow::tick);
-    m_tmrSplash.start();
+    m_tickTimer.setObjectName(QStringLiteral("tmrSplash"));
+    m_tickTimer.setInterval(kTickMilliseconds);
+    connect(&m_tickTimer, &QTimer::timeout, this, &SplashWindow::tick);
+    m_tickTimer.start();
 }
 
 std::u16string SplashWindow::versionText(int major, int minor)
@@ -102,7 +102,7 @@ std::u16string SplashWindow::versionText(int major, int minor)
 
 void SplashWindow::setVersionText(const std::u16string& text)
 {
-    m_version->setText(platform::toQString(text));
+    m_versionLabel->setText(platform::toQString(text));
 }
 
 void SplashWindow::tick()
@@ -157,7 +157,7 @@ void SplashWindow::closeEvent(QCloseEvent* event)
     if (m_closed)
         return;
     m_closed = true;
-    m_tmrSplash.stop();
+    m_tickTimer.stop();
     m_state.splashClosed = true;
     emit splashClosed();
 }

@@ -42,7 +42,7 @@ public:
 
     bool updateStarted() const { return m_updateStarted; }
     bool updateChecked() const { return m_updateChecked; }
-    QTimer& splashTimer() { return m_tmrSplash; }
+    QTimer& splashTimer() { return m_tickTimer; }
 
 signals:
     // Emitted once, when the window has closed and splashClosed is set.
@@ -59,8 +59,8 @@ private:
     core::SharedState& m_state;
     const platform::SystemInfo& m_system;
     UpdateChecker& m_checker;
-    QTimer m_tmrSplash;
-    QLabel* m_version = nullptr;
+    QTimer m_tickTimer;
+    QLabel* m_versionLabel = nullptr;
     bool m_updateStarted = false;
     bool m_updateChecked = false;
     bool m_closed = false;

@@ -2,7 +2,6 @@
 
 #include "core/Installation.h"
 #include "core/InterfaceTexts.h"
-#include "core/Messages.h"
 #include "core/WebAddresses.h"
 #include "platform/Browser.h"
 #include "platform/Screen.h"
@@ -15,7 +14,6 @@
 
 #include <QCloseEvent>
 #include <QDialog>
-#include <QEvent>
 #include <QToolButton>
 #include <QUrl>
 
@@ -58,7 +56,7 @@ ToolbarWindow::ToolbarWindow(core::SharedState& state, const platform::Screen& s
     setFixedSize(twips.x(kClientWidth), twips.y(kClientHeight));
 
     for (int i = 0; i < kButtonCount; ++i) {
-        m_picButton[static_cast<std::size_t>(i)] =
+        m_statePictures[static_cast<std::size_t>(i)] =
             icon(QString::fromLatin1(kStatePictures[static_cast<std::size_t>(i)]));
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("cmdTool%1").arg(i));
@@ -66,22 +64,22 @@ ToolbarWindow::ToolbarWindow(core::SharedState& state, const platform::Screen& s
         button->setIconSize(QSize(twips.x(kButtonWidth) - 6, twips.y(kButtonHeight) - 6));
         button->setFocusPolicy(Qt::StrongFocus);
         twips.place(*button, kButtonStep * i, 0, kButtonWidth, kButtonHeight);
-        connect(button, &QToolButton::clicked, this, [this, i] { cmdToolClick(i); });
-        m_cmdTool[static_cast<std::size_t>(i)] = button;
+        connect(button, &QToolButton::clicked, this,
+                [this, i] { cmdToolClick(static_cast<Button>(i)); });
+        m_buttons[static_cast<std::size_t>(i)] = button;
     }
 
-    // Load.
     applyLanguage();
 }
 
-QToolButton* ToolbarWindow::cmdTool(int index) const
+QToolButton* ToolbarWindow::cmdTool(int button) const
 {
-    return m_cmdTool.at(static_cast<std::size_t>(index));
+    return m_buttons.at(static_cast<std::size_t>(button));
 }
 
 const QIcon& ToolbarWindow::picButton(int element) const
 {
-    return m_picButton.at(static_cast<std::size_t>(element));
+    return m_statePictures.at(static_cast<std::size_t>(element));
 }
 
 void ToolbarWindow::applyLanguage()
@@ -94,44 +92,45 @@ void ToolbarWindow::applyLanguage()
         cmdTool(i)->setAccessibleName(tip);
     }
     // The user's page exists only on the web site; help has a local copy.
-    cmdTool(5)->setEnabled(!m_state.webHost.empty());
+    cmdTool(UserPage)->setEnabled(!m_state.webHost.empty());
 }
 
 void ToolbarWindow::showModePicture()
 {
-    cmdTool(0)->setIcon(picButton(m_state.alwaysOnTop != 0 ? kPictureOnTop : kPictureNormal));
+    cmdTool(WindowMode)
+        ->setIcon(picButton(m_state.alwaysOnTop != 0 ? kPictureOnTop : kPictureNormal));
 }
 
 void ToolbarWindow::showLanguagePicture()
 {
-    cmdTool(2)->setIcon(picButton(core::isEnglish(m_state) ? kPictureEnglish : kPicturePortuguese));
+    cmdTool(Language)->setIcon(
+        picButton(core::isEnglish(m_state) ? kPictureEnglish : kPicturePortuguese));
+    cmdTool(Language)->repaint();
 }
 
-void ToolbarWindow::cmdToolClick(int index)
+void ToolbarWindow::cmdToolClick(Button button)
 {
-    switch (index) {
-        case 0:
+    switch (button) {
+        case WindowMode:
             toggleWindowMode();
             break;
-        case 1:
+        case Dictionaries:
             openDictionaryChooser();
             break;
-        case 2:
-            toggleLanguage();
+        case Language:
+            emit languageToggled();
             break;
-        case 3:
+        case UserDictionary:
             openEditor();
             break;
-        case 4:
+        case Help:
             if (m_state.webHost.empty())
                 openLocalHelp();
             else
                 openWebPage(kHelpPath);
             break;
-        case 5:
+        case UserPage:
             openWebPage(kUserHomePath);
-            break;
-        default:
             break;
     }
 }
@@ -145,7 +144,7 @@ void ToolbarWindow::toggleWindowMode()
         m_links.mainWindow->applyWindowMode(m_state.alwaysOnTop);
     setTopmost(*this, m_state.alwaysOnTop != 0);
     showModePicture();
-    cmdTool(0)->repaint();
+    cmdTool(WindowMode)->repaint();
 }
 
 void ToolbarWindow::openDictionaryChooser()
@@ -158,27 +157,6 @@ void ToolbarWindow::openDictionaryChooser()
     m_links.dictionaryChooser->exec();
     if (m_links.mainWindow)
         m_links.mainWindow->resumeWatch();
-}
-
-void ToolbarWindow::toggleLanguage()
-{
-    m_state.interfaceLanguage = m_state.interfaceLanguage == 0 ? 1 : 0;
-    showLanguagePicture();
-    cmdTool(2)->repaint();
-
-    core::loadMessages(m_state);
-    if (m_links.applyLanguage)
-        m_links.applyLanguage();
-    else
-        applyLanguage();
-    if (m_links.reloadCatalogue)
-        m_links.reloadCatalogue();
-
-    // The web query keeps the language of the start until the next start.
-    if (m_links.mainWindow) {
-        m_links.mainWindow->showIdleLook();
-        m_links.mainWindow->focusSearchBox();
-    }
 }
 
 void ToolbarWindow::openEditor()
@@ -203,25 +181,10 @@ void ToolbarWindow::openLocalHelp()
         QUrl::fromLocalFile(platform::toQString(page)).toString(QUrl::FullyEncoded)));
 }
 
-bool ToolbarWindow::event(QEvent* event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        m_state.toolbarOpen = true;
-    return QWidget::event(event);
-}
-
-void ToolbarWindow::showEvent(QShowEvent* event)
-{
-    // Shown without activation, the window may never see an activation.
-    m_state.toolbarOpen = true;
-    QWidget::showEvent(event);
-}
-
 void ToolbarWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     hide();
-    m_state.toolbarOpen = false;
 }
 
 }  // namespace quillet::shell

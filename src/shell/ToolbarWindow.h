@@ -1,11 +1,9 @@
 #pragma once
 // frmTools: the toolbar, six picture buttons under the main bar.
-// The options button opens it. One handler dispatches on the button's index:
-//   0 window mode, 1 dictionary chooser, 2 interface language,
-//   3 user dictionary editor, 4 help page, 5 the user's page on the web site.
-// A build without a web site opens the local help page and disables button 5.
-// Buttons 0 and 2 show their state with pictures taken from `picButton`.
-// The close box only hides the window.
+// The options button opens it. One handler dispatches on the button pressed.
+// A build without a web site opens the local help page and disables the
+// user's page. The window mode and language buttons show their state with
+// pictures taken from `picButton`. The close box only hides the window.
 
 #include "core/SharedState.h"
 
@@ -13,7 +11,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <string_view>
 
 class QDialog;
@@ -32,9 +29,18 @@ class ToolbarWindow : public QWidget
 {
     Q_OBJECT
 public:
+    // The buttons, numbered as their object names `cmdTool0` to `cmdTool5`.
+    enum Button : int {
+        WindowMode,
+        Dictionaries,
+        Language,  // the application switches the language when it is pressed
+        UserDictionary,
+        Help,
+        UserPage,  // on the web site
+    };
     static constexpr int kButtonCount = 6;
 
-    // `picButton` elements: the state pictures of buttons 0 and 2.
+    // `picButton` elements: the state pictures of the window mode and language buttons.
     static constexpr int kPictureOnTop = 0;
     static constexpr int kPicturePortuguese = 2;
     static constexpr int kPictureEnglish = 3;
@@ -47,10 +53,6 @@ public:
         MainWindow* mainWindow = nullptr;
         QDialog* dictionaryChooser = nullptr;
         QWidget* editor = nullptr;
-        // Captions and tooltips of every window in the interface language.
-        std::function<void()> applyLanguage;
-        // Rereads the catalogue and refills the chooser's list.
-        std::function<void()> reloadCatalogue;
     };
 
     ToolbarWindow(core::SharedState& state, const platform::Screen& screen,
@@ -60,28 +62,28 @@ public:
 
     // Caption and tooltips (also the buttons' accessible names).
     void applyLanguage();
-    // Button 0: element 0 while `alwaysOnTop` is nonzero, element 5 otherwise.
+    // Window mode: element 0 while `alwaysOnTop` is nonzero, element 5 otherwise.
     void showModePicture();
-    // Button 2: element 3 while the interface is English, element 2 otherwise.
+    // Language: element 3 while the interface is English, element 2
+    // otherwise; drawn at once, before a slow language switch ends.
     void showLanguagePicture();
 
-    // `cmdTool` Click. Indexes outside 0..5 do nothing.
-    void cmdToolClick(int index);
+    // `cmdTool` Click.
+    void cmdToolClick(Button button);
 
-    QToolButton* cmdTool(int index) const;
+    QToolButton* cmdTool(int button) const;
     const QIcon& picButton(int element) const;
 
+signals:
+    // The language button was pressed.
+    void languageToggled();
+
 protected:
-    bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    // The program's end hides the window through the main bar; every close
-    // that reaches here comes from the user.
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void toggleWindowMode();
     void openDictionaryChooser();
-    void toggleLanguage();
     void openEditor();
     void openWebPage(std::u16string_view path);
     void openLocalHelp();
@@ -89,8 +91,8 @@ private:
     core::SharedState& m_state;
     platform::Browser& m_browser;
     Links m_links;
-    std::array<QToolButton*, kButtonCount> m_cmdTool{};
-    std::array<QIcon, kButtonCount> m_picButton;
+    std::array<QToolButton*, kButtonCount> m_buttons{};
+    std::array<QIcon, kButtonCount> m_statePictures;
 };
 
 }  // namespace quillet::shell

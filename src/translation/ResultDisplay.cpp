@@ -1,35 +1,36 @@
 #include "translation/ResultDisplay.h"
 
+#include "core/Messages.h"
+
 namespace quillet::translation {
 
-namespace {
-constexpr int kWaitingMessage = 0;
-constexpr int kNotFoundMessage = 1;
-}  // namespace
-
-ResultDisplay::ResultDisplay(ResultView& view, const core::SharedState& state)
-    : m_view(view), m_state(state)
+ResultDisplay::ResultDisplay(const core::SharedState& state, DetailsView& details,
+                             SearchBoxView* searchBox)
+    : m_state(state), m_details(details), m_searchBox(searchBox)
 {
 }
 
 void ResultDisplay::beginResultDisplay(std::u16string_view searchText)
 {
-    m_view.setBusyPointer(true);
+    if (m_searchBox)
+        m_searchBox->setBusyPointer(true);
     m_searchText = searchText;
     m_found = false;
     m_possibilityCount = 0;
     m_mainForm.clear();
     for (auto& form : m_possibilities) form.clear();
 
-    m_line = m_state.messages[kWaitingMessage];
-    m_view.setSearchBoxText(m_line);
-    m_view.repaintSearchBox();
+    m_line = m_state.messages[core::kMsgPleaseWait];
+    if (m_searchBox) {
+        m_searchBox->setSearchBoxText(m_line);
+        m_searchBox->repaintSearchBox();
+    }
 
-    m_view.setDetailsText(u"");
-    for (int slot = 0; slot < kPossibilitySlots; ++slot) m_view.setPossibilityTerm(slot, u"");
+    m_details.setDetailsText(u"");
+    for (int slot = 0; slot < kPossibilitySlots; ++slot) m_details.setPossibilityTerm(slot, u"");
     for (int slot = 0; slot < kPossibilitySlots; ++slot)
-        m_view.setPossibilityTranslation(slot, u"");
-    m_view.repaintDetails();
+        m_details.setPossibilityTranslation(slot, u"");
+    m_details.repaintDetails();
 }
 
 void ResultDisplay::setSearchText(std::u16string_view searchText)
@@ -37,7 +38,8 @@ void ResultDisplay::setSearchText(std::u16string_view searchText)
     m_searchText = searchText;
 }
 
-HitAnswer ResultDisplay::recordHit(std::u16string_view form, HitKind kind)
+HitAnswer ResultDisplay::recordHit(std::u16string_view form, HitKind kind,
+                                   std::u16string_view translation, std::u16string_view details)
 {
     if (!m_found) {
         std::u16string line;
@@ -45,10 +47,11 @@ HitAnswer ResultDisplay::recordHit(std::u16string_view form, HitKind kind)
             line.append(form).append(u" -> ");
         else
             line.append(u" ? ").append(m_searchText).append(u" (! ").append(form).append(u" ) -> ");
-        line.append(m_state.lastTranslation);
+        line.append(translation);
         m_line = std::move(line);
-        m_view.setSearchBoxText(m_line);
-        m_view.setDetailsText(m_state.lastDetails);
+        if (m_searchBox)
+            m_searchBox->setSearchBoxText(m_line);
+        m_details.setDetailsText(details);
         m_mainForm = form;
         m_found = true;
         return HitAnswer::Continue;
@@ -57,27 +60,24 @@ HitAnswer ResultDisplay::recordHit(std::u16string_view form, HitKind kind)
         return HitAnswer::Stop;
     const int slot = m_possibilityCount;
     m_possibilities[slot] = form;
-    m_view.setPossibilityTerm(slot, form);
-    m_view.setPossibilityTranslation(slot, m_state.lastTranslation);
+    m_details.setPossibilityTerm(slot, form);
+    m_details.setPossibilityTranslation(slot, translation);
     ++m_possibilityCount;
     return HitAnswer::Continue;
 }
 
 std::u16string ResultDisplay::finishResultDisplay()
 {
-    m_view.repaintDetails();
-    if (!m_found) {
-        m_line = m_searchText + u" -> " + m_state.messages[kNotFoundMessage];
-        m_view.setSearchBoxText(m_line);
-        m_view.setDetailsButtonVisible(false);
-        m_view.setSearchBoxWidth(kSearchBoxWidthWithoutDetails);
-    } else {
-        m_view.setDetailsButtonVisible(true);
-        m_view.setSearchBoxWidth(kSearchBoxWidthWithDetails);
+    m_details.repaintDetails();
+    if (!m_found)
+        m_line = m_searchText + u" -> " + m_state.messages[core::kMsgNotFound];
+    if (m_searchBox) {
+        if (!m_found)
+            m_searchBox->setSearchBoxText(m_line);
+        m_searchBox->setDetailsButtonVisible(m_found);
+        m_searchBox->setBusyPointer(false);
     }
-    std::u16string result = m_line;
-    m_view.setBusyPointer(false);
-    return result;
+    return m_line;
 }
 
 bool ResultDisplay::isShown(std::u16string_view form) const

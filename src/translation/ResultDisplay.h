@@ -1,16 +1,17 @@
 #pragma once
 // What one translation run shows: the waiting text while it works, then the
 // result line in the search box, the main result's details and up to four
-// further forms ("possibilities") in the details window.
+// further forms ("possibilities") in the details window. Without a search
+// box view only the details are shown; the line is still returned.
 //
 // Result lines, pieces joined with nothing between them:
 //   direct      form " -> " translation
 //   base form   " ? " searchText " (! " candidate " ) -> " translation
 //   not found   searchText " -> " message 1
-// The translation is state.lastTranslation as the finding lookup left it.
 
 #include "core/SharedState.h"
-#include "translation/ResultView.h"
+#include "translation/DetailsView.h"
+#include "translation/SearchBoxView.h"
 
 #include <array>
 #include <string>
@@ -31,19 +32,20 @@ enum class HitAnswer {
 class ResultDisplay
 {
 public:
-    // Messages 0 (waiting) and 1 (not found) and the lookup results are read
-    // from `state` when they are needed, so the interface language may change
-    // between runs.
-    ResultDisplay(ResultView& view, const core::SharedState& state);
+    // Messages 0 (waiting) and 1 (not found) are read from `state` when they
+    // are needed, so the interface language may change between runs.
+    ResultDisplay(const core::SharedState& state, DetailsView& details,
+                  SearchBoxView* searchBox = nullptr);
 
     // Starts a run for `searchText`, the text the result line quotes.
     void beginResultDisplay(std::u16string_view searchText);
     // The search text changed within the run (a line break was cut off).
     void setSearchText(std::u16string_view searchText);
 
-    // Call only right after a lookup found `form`, so that lastTranslation
-    // (and, while nothing is found yet, lastDetails) belong to it.
-    HitAnswer recordHit(std::u16string_view form, HitKind kind);
+    // A lookup found `form` with these texts; the details count only for the
+    // main result, the first hit of the run.
+    HitAnswer recordHit(std::u16string_view form, HitKind kind, std::u16string_view translation,
+                        std::u16string_view details);
 
     // Ends the run and returns the text the search box shows.
     std::u16string finishResultDisplay();
@@ -54,8 +56,9 @@ public:
     bool isShown(std::u16string_view form) const;
 
 private:
-    ResultView& m_view;
     const core::SharedState& m_state;
+    DetailsView& m_details;
+    SearchBoxView* m_searchBox;
     std::u16string m_searchText;
     std::u16string m_line;  // what the search box shows now
     std::u16string m_mainForm;

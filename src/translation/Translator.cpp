@@ -57,9 +57,10 @@ public:
     {
         if (m_stopped)
             return false;
-        if (!lookUp(word, !m_display.found()))
+        const core::LookupResult hit = lookUp(word, !m_display.found());
+        if (!hit.found)
             return false;
-        if (m_display.recordHit(word, kind) == HitAnswer::Stop)
+        if (m_display.recordHit(word, kind, hit.translation, hit.details) == HitAnswer::Stop)
             m_stopped = true;
         return true;
     }
@@ -85,12 +86,12 @@ public:
     void truncations(std::u16string_view base, bool english);
 
 private:
-    bool lookUp(std::u16string_view word, bool wantDetails)
+    core::LookupResult lookUp(std::u16string_view word, bool wantDetails)
     {
         try {
             return m_lookup(word, wantDetails);
         } catch (const std::exception&) {
-            return false;
+            return {};
         }
     }
 

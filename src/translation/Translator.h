@@ -5,6 +5,7 @@
 // suffixes). The first form found is the main result; up to four more are
 // listed as possibilities; a fifth ends the run.
 
+#include "core/LookupResult.h"
 #include "core/SharedState.h"
 #include "translation/ResultDisplay.h"
 
@@ -15,11 +16,10 @@
 
 namespace quillet::translation {
 
-// Looks one exact word up in the active dictionary and returns whether it was
-// found, leaving state.lastTranslation / state.lastDetails as the dictionary's
+// Looks one exact word up in the active dictionary, as the dictionary's
 // LookupWord does. `wantDetails` asks for the details note too. A lookup that
 // throws counts as a word not found.
-using WordLookup = std::function<bool(std::u16string_view word, bool wantDetails)>;
+using WordLookup = std::function<core::LookupResult(std::u16string_view word, bool wantDetails)>;
 
 // English endings for these catalogue rows, Portuguese ones for every other.
 bool usesEnglishRules(std::int16_t activeDictionary);

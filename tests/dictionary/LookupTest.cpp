@@ -36,10 +36,10 @@ protected:
     // "translation|details", or "-" when not found (both are then empty).
     std::u16string lookup(std::u16string_view word, bool wantDetails = true)
     {
-        m_state.lastTranslation = m_state.lastDetails = u"old";
-        if (LookupWord(m_files, m_state, word, wantDetails))
-            return m_state.lastTranslation + u"|" + m_state.lastDetails;
-        return m_state.lastTranslation + m_state.lastDetails + u"-";
+        const core::LookupResult result = LookupWord(m_files, m_state, word, wantDetails);
+        if (result.found)
+            return result.translation + u"|" + result.details;
+        return result.translation + result.details + u"-";
     }
 
     // `count` main records, all empty but those placed.

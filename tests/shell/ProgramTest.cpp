@@ -285,7 +285,7 @@ private slots:
         for (int tick = 0; tick < 2; ++tick) r.app->splashWindow()->tick();
         QVERIFY(r.state.splashClosed && r.http.addresses.empty());
         for (const char16_t* page : {u"quillete.htm", u"quillet.htm"}) {
-            toolbar()->cmdToolClick(4);
+            toolbar()->cmdToolClick(shell::ToolbarWindow::Help);
             QCOMPARE(r.browser.opened.back(), share.u16string().insert(0, u"file://") + page);
             // Not the site's tooltip with the site's name left out.
             core::SharedState withSite = r.state;
@@ -293,11 +293,11 @@ private slots:
             const auto siteTip = core::interfaceText(withSite, u"frmTools", u"cmdTool", 5);
             QVERIFY(!toolbar()->cmdTool(5)->isEnabled());
             QVERIFY(toolbar()->cmdTool(5)->toolTip() != platform::toQString(siteTip).remove(u'#'));
-            toolbar()->cmdToolClick(2);
+            toolbar()->cmdToolClick(shell::ToolbarWindow::Language);
         }
         // Without a browser the user is told so instead of nothing happening.
         r.browser.browserFound = false;
-        toolbar()->cmdToolClick(4);
+        toolbar()->cmdToolClick(shell::ToolbarWindow::Help);
         QCOMPARE(r.dialogs.shown.size(), 1u);
         QVERIFY(
             r.dialogs.shown[0].text.starts_with(u"No web browser could be opened to show file://"));
@@ -358,6 +358,7 @@ private slots:
         QCOMPARE(r.bar()->width(), 530);  // 2 x 375 + 6950 + 250 twips at 15 a pixel
         r.clipboard.copyFromOutside(u"Houses");
         QCOMPARE(r.traduz()->text(), u" ? houses (! house ) -> casa, lar"_qs);
+        QCOMPARE(r.traduz()->width(), 433);  // 6500 twips: room for the details button
         QCOMPARE(r.bar()->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(r.bar()->clipboardTimer().isActive());
 

@@ -69,13 +69,14 @@ TEST(FreeDict, EveryEntryRoundTripsThroughTheFilesDumpAndLookup)
             if (kinds.count(BuildNote::Kind::Skipped))
                 continue;
             SCOPED_TRACE(pair + ": " + core::toUtf8(entry.headword));
-            ASSERT_TRUE(dictionary::LookupWord(files, state, entry.headword, true));
-            EXPECT_TRUE(storedAs(state.lastTranslation, entry.translation, kinds));
-            EXPECT_TRUE(
-                storedAs(state.lastDetails, entry.details, kinds) ||
-                (kinds.count(BuildNote::Kind::Cut) && state.lastDetails == state.lastTranslation));
+            const core::LookupResult hit =
+                dictionary::LookupWord(files, state, entry.headword, true);
+            ASSERT_TRUE(hit.found);
+            EXPECT_TRUE(storedAs(hit.translation, entry.translation, kinds));
+            EXPECT_TRUE(storedAs(hit.details, entry.details, kinds) ||
+                        (kinds.count(BuildNote::Kind::Cut) && hit.details == hit.translation));
             std::string record = "\"term\": " + jsonString(entry.headword);
-            record += ", \"body\": " + jsonString(state.lastTranslation) + "}";
+            record += ", \"body\": " + jsonString(hit.translation) + "}";
             const auto line = dumped.find(record);
             ASSERT_NE(line, dumped.end());
             dumped.erase(line);

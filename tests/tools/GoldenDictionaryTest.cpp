@@ -79,8 +79,9 @@ TEST(GoldenDictionary, CommittedFilesAnswerEverySourceLine)
                 : entry.translation + u"|" +
                       (entry.details.empty() ? entry.translation : entry.details);
         for (dictionary::DictionaryFiles* files : {&mapped, &copied}) {
-            const bool hit = dictionary::LookupWord(*files, state, entry.headword, true);
-            EXPECT_EQ(hit ? state.lastTranslation + u"|" + state.lastDetails : u"-", expected)
+            const core::LookupResult hit =
+                dictionary::LookupWord(*files, state, entry.headword, true);
+            EXPECT_EQ(hit.found ? hit.translation + u"|" + hit.details : u"-", expected)
                 << core::toUtf8(entry.headword);
         }
     }

@@ -1,7 +1,5 @@
 #include "translation/CaptureRun.h"
 
-#include "translation/ResultView.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -26,10 +24,9 @@ Words split(std::u16string_view text)
 
 // A result view that keeps what each control shows, as a window would. The
 // details start as "(unset)" so a test sees whether a run cleared them.
-struct RecordingView : ResultView
+struct RecordingView : SearchBoxView, DetailsView
 {
     void setSearchBoxText(std::u16string_view text) override { searchBox = text; }
-    void setSearchBoxWidth(int twips) override { searchBoxWidth = twips; }
     void repaintSearchBox() override { paintedSearchBoxes.emplace_back(searchBox); }
     void setDetailsButtonVisible(bool visible) override { detailsButton = visible; }
     void setBusyPointer(bool on) override { busy = on; }
@@ -39,10 +36,8 @@ struct RecordingView : ResultView
     {
         translations.at(slot) = text;
     }
-    void repaintDetails() override {}
 
     std::u16string searchBox;
-    int searchBoxWidth = 0;
     std::vector<std::u16string> paintedSearchBoxes;
     bool detailsButton = false;
     bool busy = false;
@@ -82,12 +77,13 @@ protected:
             if (words.contains(u"!" + std::u16string(word)))
                 throw std::runtime_error("read error");
             if (!words.contains(word) && !words.contains(u"*"))
-                return false;
-            state.lastTranslation = u"<" + std::u16string(word) + u">";
-            state.lastDetails = wantDetails ? u"about " + state.lastTranslation : u"-";
-            return hit = true;
+                return core::LookupResult{};
+            hit = true;
+            const std::u16string translation = u"<" + std::u16string(word) + u">";
+            return core::LookupResult{true, translation,
+                                      wantDetails ? u"about " + translation : u"-"};
         };
-        return translateClipboardText(text, state, lookup, *view, [&] {
+        return translateClipboardText(text, state, lookup, *view, view, [&] {
             ++beforeRuns;
             EXPECT_TRUE(lookups.empty());
         });
@@ -209,7 +205,6 @@ TEST_F(TranslationTest, ShowsTheFirstFormFoundAndListsUpToFourMore)
         EXPECT_EQ(view->paintedSearchBoxes, Words{u"Wait"});
         EXPECT_FALSE(view->busy);
         EXPECT_EQ(view->detailsButton, found);
-        EXPECT_EQ(view->searchBoxWidth, found ? 6500 : 6950);
         EXPECT_EQ(view->details, found ? u"about " + row.line.substr(row.line.find(u"<")) : u"");
         for (std::size_t slot = 0; slot < 4; ++slot) {
             const auto term = slot < terms.size() ? terms[slot] : u"";

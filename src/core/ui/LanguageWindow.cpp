@@ -126,27 +126,27 @@ LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
 
     const platform::TwipsGeometry twips(screen);
     setFixedSize(twips.x(5160), twips.y(4200));
-    m_language = makeLanguageList(*this, twips);
-    m_data = makeSignUpBoxes(*this, twips, !m_state.webHost.empty());
-    m_ok = makeOkButton(*this, twips);
+    m_languageList = makeLanguageList(*this, twips);
+    m_signUpBoxes = makeSignUpBoxes(*this, twips, !m_state.webHost.empty());
+    m_okButton = makeOkButton(*this, twips);
 
-    setTabOrder(m_language, m_data[0]);
-    setTabOrder(m_data[0], m_data[1]);
-    setTabOrder(m_data[1], m_ok);
-    connect(m_ok, &QPushButton::clicked, this, &LanguageWindow::confirm);
+    setTabOrder(m_languageList, m_signUpBoxes[0]);
+    setTabOrder(m_signUpBoxes[0], m_signUpBoxes[1]);
+    setTabOrder(m_signUpBoxes[1], m_okButton);
+    connect(m_okButton, &QPushButton::clicked, this, &LanguageWindow::confirm);
 
-    m_language->setCurrentIndex(0);
-    m_language->setFocus();
+    m_languageList->setCurrentIndex(0);
+    m_languageList->setFocus();
 }
 
 void LanguageWindow::confirm()
 {
-    const QVariant chosen = m_language->currentData();
+    const QVariant chosen = m_languageList->currentData();
     if (chosen.isValid())
         m_state.interfaceLanguage = static_cast<std::int16_t>(chosen.toInt());
 
-    const std::u16string name = trimSpaces(platform::toU16(m_data[0]->text()));
-    const std::u16string email = trimSpaces(platform::toU16(m_data[1]->text()));
+    const std::u16string name = trimSpaces(platform::toU16(m_signUpBoxes[0]->text()));
+    const std::u16string email = trimSpaces(platform::toU16(m_signUpBoxes[1]->text()));
     if ((name.empty() && email.empty()) || m_state.webHost.empty()) {
         accept();
         return;
@@ -154,7 +154,7 @@ void LanguageWindow::confirm()
     if (!isAcceptableEmail(email)) {
         m_dialogs.showMessage(platform::MessageIcon::Exclamation, u"Quillet",
                               u"E-mail inválido! / Invalid e-mail!", platform::MessageButtons::Ok);
-        m_data[1]->setFocus();
+        m_signUpBoxes[1]->setFocus();
         return;
     }
     if (!m_browser.open(signUpAddress(m_state.webHost, name, email, m_state.interfaceLanguage)))

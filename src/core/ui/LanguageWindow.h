@@ -46,9 +46,9 @@ private:
     SharedState& m_state;
     platform::Dialogs& m_dialogs;
     platform::Browser& m_browser;
-    QComboBox* m_language = nullptr;
-    std::array<QLineEdit*, 2> m_data{};
-    QPushButton* m_ok = nullptr;
+    QComboBox* m_languageList = nullptr;
+    std::array<QLineEdit*, 2> m_signUpBoxes{};
+    QPushButton* m_okButton = nullptr;
 };
 
 // Shows the chooser modal and returns when it has closed. Closing it from the

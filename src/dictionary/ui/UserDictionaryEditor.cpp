@@ -1,5 +1,6 @@
 #include "dictionary/ui/UserDictionaryEditor.h"
 
+#include "core/LookupResult.h"
 #include "core/Messages.h"
 #include "core/TextUtil.h"
 #include "dictionary/Catalogue.h"
@@ -20,6 +21,8 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace quillet::dictionary::ui {
 
@@ -237,21 +240,16 @@ void UserDictionaryEditor::press()
     const std::u16string typed = core::toLower(toU16(m_word->text()));
     const std::u16string word = core::trimSpaces(typed);
 
-    m_state.lastTranslation.clear();
-    m_state.lastDetails.clear();
-    bool found = false;
-    if (const std::optional<UserEntry> entry = readUserEntry(m_files, word, true)) {
-        found = true;
-        m_state.lastTranslation = entry->translation;
-        m_state.lastDetails = entry->note;
-    }
+    core::LookupResult known;
+    if (std::optional<UserEntry> entry = readUserEntry(m_files, word, true))
+        known = {true, std::move(entry->translation), std::move(entry->note)};
 
     const bool addState = m_addSave->text() == addCaption;
-    if (addState && !found)
-        found = LookupWord(m_files, m_state, typed, true);
-    if (addState && found) {
-        m_translation->setText(toQString(m_state.lastTranslation));
-        setNote(toQString(m_state.lastDetails));
+    if (addState && !known.found)
+        known = LookupWord(m_files, m_state, typed, true);
+    if (addState && known.found) {
+        m_translation->setText(toQString(known.translation));
+        setNote(toQString(known.details));
     }
 
     if (m_addSave->text() != saveCaption) {

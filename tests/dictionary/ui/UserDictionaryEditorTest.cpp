@@ -184,8 +184,8 @@ void UserDictionaryEditorTest::walkThroughTheStates()
     QCOMPARE(h.word->text() + h.translation->text() + h.note->toPlainText(), "");
     QTRY_VERIFY(h.word->hasFocus());
     // Word and translation are stored lower-cased, the note as typed.
-    QVERIFY(dictionary::LookupWord(h.files, h.state, u"zebra", true));
-    QCOMPARE(h.state.lastTranslation + u"|" + h.state.lastDetails, u"zebra listrada|Striped");
+    const core::LookupResult zebra = dictionary::LookupWord(h.files, h.state, u"zebra", true);
+    QCOMPARE(zebra.translation + u"|" + zebra.details, u"zebra listrada|Striped");
 
     // Closing drops the entry shown; the next showing loads in the language
     // of the moment.
