@@ -1,0 +1,43 @@
+#include "core/UserFolders.h"
+
+#include "support/TempFolder.h"
+#include "support/TestDictionary.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+
+using namespace quillet::core;
+namespace fs = std::filesystem;
+
+// A portable copy has its page file beside the program, an installed tree in
+// ../share/quillet/.
+TEST(UserFolders, WritablePortableCopyKeepsAllElseTheXdgFoldersOrTheirDefaults)
+{
+    // installed, writable, XDG_CONFIG_HOME, XDG_DATA_HOME; then data, user data
+    // and settings folders, P the program's, S share/quillet/.
+    // clang-format off
+    const std::vector<std::tuple<bool, bool, const char*, const char*, std::string>> rows = {
+        {false, true, "/x/c", "/x/d", "P P P "},
+        {false, false, "/x/c", "/x/d", "P /x/d/quillet/ /x/c/quillet/ "},
+        {false, false, nullptr, "", "P /h/.local/share/quillet/ /h/.config/quillet/ "},
+        {false, false, "x/c", "x/d", "P /h/.local/share/quillet/ /h/.config/quillet/ "},
+        {true, true, "/x/c", "/x/d", "S /x/d/quillet/ /x/c/quillet/ "}};
+    // clang-format on
+    for (const auto& [installed, writable, config, data, expected] : rows) {
+        quillet::testsupport::TempFolder tree;
+        const fs::path bin = tree / "bin/", share = tree / "share/quillet/";
+        for (const fs::path& folder : {bin, share}) fs::create_directories(folder);
+        quillet::testsupport::writeTextFile((installed ? share : bin) / "quillet.htm", "pt");
+        const std::map<std::string, const char*> variables = {
+            {"HOME", "/h"}, {"XDG_CONFIG_HOME", config}, {"XDG_DATA_HOME", data}};
+        const UserFolders folders = chooseUserFolders(
+            bin, [&](const char* name) { return variables.at(name); },
+            [&, writable = writable](const fs::path& folder) { return writable && folder == bin; });
+        std::string text;
+        for (const fs::path& folder : {folders.data, folders.userData, folders.settings})
+            text += (folder == bin ? "P" : folder == share ? "S" : folder.string()) + " ";
+        EXPECT_EQ(text, expected) << installed << writable << !config;
+    }
+}
