@@ -1,5 +1,6 @@
 #include "dictionary/Decoder.h"
 #include "dictionary/DictionaryFiles.h"
+#include "dictionary/MappedFile.h"
 #include "dictionary/RecordFile.h"
 #include "dictionary/Records.h"
 #include "dictionary/UserRecords.h"
@@ -64,6 +65,25 @@ TEST(RecordFile, LastRecordIsReadableAndTheOneAfterSetsTheEndFlag)
     EXPECT_EQ(file.write(5, {u"x", u"y"}), RecordError::BadRecordNumber);
     EXPECT_EQ(file.write(0, {u"x", u"y"}), RecordError::BadRecordNumber);
     EXPECT_EQ(readFile(folder / "u.dcu"), written);
+}
+
+// A mapped file cut short in place under the reader: a lost page reads as
+// zeros instead of ending the process, and the cut is reported so that the
+// owner opens the file again.
+TEST(MappedFile, APageLostToACutReadsAsZerosAndIsReported)
+{
+    TempFolder folder;
+    writeTextFile(folder / "m.qlc", std::string(3 * 4096, 'x'));
+    MappedFile file;
+    ASSERT_EQ(file.open(folder / "m.qlc", 1 << 20, FileAccess::Map), FileReadStatus::Read);
+    ASSERT_TRUE(file.isMapped());
+    EXPECT_FALSE(file.wasCut());
+    std::filesystem::resize_file(folder / "m.qlc", 4096);
+    file.releasePages();
+    EXPECT_EQ(file.bytes()[2 * 4096 + 10], '\0');
+    EXPECT_EQ(file.bytes()[10], 'x');
+    EXPECT_TRUE(file.wasCut());
+    EXPECT_TRUE(file.isStale());
 }
 
 // Missing files are made empty. A FIFO must not block the start-up, nor a
