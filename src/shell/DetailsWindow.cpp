@@ -27,11 +27,11 @@ constexpr int kRowStep = 240;
 constexpr int kButtonTop = 3040;
 constexpr std::array<int, 3> kButtonLeft = {120, 600, 1080};
 
-platform::FittedLabel* label(QWidget* parent, const QString& name, const QRect& geometry, bool bold)
+widgets::FittedLabel* label(QWidget* parent, const QString& name, const QRect& geometry, bool bold)
 {
-    auto* control = new platform::FittedLabel(parent);
+    auto* control = new widgets::FittedLabel(parent);
     control->setObjectName(name);
-    control->setFont(platform::designFont(bold));
+    control->setFont(widgets::designFont(bold));
     control->setGeometry(geometry);
     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     control->setTextFormat(Qt::PlainText);
@@ -44,7 +44,7 @@ bool validSlot(int slot)
 }
 
 // A one-line label that cannot show its whole text offers it as a tooltip.
-void setCutText(platform::FittedLabel& label, std::u16string_view text)
+void setCutText(widgets::FittedLabel& label, std::u16string_view text)
 {
     label.setText(platform::toQString(text));
     label.setToolTip(label.isCut() ? label.text() : QString());
@@ -55,7 +55,7 @@ void setCutText(platform::FittedLabel& label, std::u16string_view text)
 DetailsWindow::DetailsWindow(core::SharedState& state, platform::Speech& speech,
                              platform::Dialogs& dialogs, const platform::Screen& screen,
                              QWidget* parent)
-    : QWidget(parent, platform::kFixedSizeWindow),
+    : QWidget(parent, widgets::kFixedSizeWindow),
       m_state(state),
       m_speech(speech),
       m_dialogs(dialogs)
@@ -72,7 +72,7 @@ DetailsWindow::DetailsWindow(core::SharedState& state, platform::Speech& speech,
     colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
     setPalette(colours);
 
-    const platform::TwipsGeometry twips(screen);
+    const widgets::TwipsGeometry twips(screen);
     setFixedSize(twips.x(kClientWidth), twips.y(kClientHeight));
 
     m_detailsHeading = label(this, QStringLiteral("lblDet"), twips.rect(120, 0, 2295, 255), true);

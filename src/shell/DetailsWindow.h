@@ -16,10 +16,13 @@ class QToolButton;
 
 namespace quillet::platform {
 class Dialogs;
-class FittedLabel;
 class Screen;
 class Speech;
 }  // namespace quillet::platform
+
+namespace quillet::widgets {
+class FittedLabel;
+}
 
 namespace quillet::shell {
 
@@ -54,11 +57,11 @@ private:
     core::SharedState& m_state;
     platform::Speech& m_speech;
     platform::Dialogs& m_dialogs;
-    platform::FittedLabel* m_detailsHeading = nullptr;
-    platform::FittedLabel* m_detailsLabel = nullptr;  // the main result's note
-    platform::FittedLabel* m_possibilitiesHeading = nullptr;
-    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_possibilityTerms{};
-    std::array<platform::FittedLabel*, translation::kPossibilitySlots> m_possibilityTranslations{};
+    widgets::FittedLabel* m_detailsHeading = nullptr;
+    widgets::FittedLabel* m_detailsLabel = nullptr;  // the main result's note
+    widgets::FittedLabel* m_possibilitiesHeading = nullptr;
+    std::array<widgets::FittedLabel*, translation::kPossibilitySlots> m_possibilityTerms{};
+    std::array<widgets::FittedLabel*, translation::kPossibilitySlots> m_possibilityTranslations{};
     std::array<QToolButton*, 3> m_wordButtons{};  // 0 speaks the word; 1 and 2 stay hidden
 };
 

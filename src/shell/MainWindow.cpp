@@ -78,7 +78,7 @@ bool showsWholeText(const QLineEdit& box)
 MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
                        const platform::Screen& screen, DetailsWindow& details, QWidget& toolbar,
                        QWidget* parent)
-    : QWidget(parent, platform::kFixedSizeWindow),
+    : QWidget(parent, widgets::kFixedSizeWindow),
       m_state(state),
       m_clipboard(clipboard),
       m_screen(screen),
@@ -89,11 +89,11 @@ MainWindow::MainWindow(core::SharedState& state, platform::Clipboard& clipboard,
     setObjectName(QStringLiteral("frmPrincipal"));
     // The tooltips are read while the user works in another window.
     setAttribute(Qt::WA_AlwaysShowToolTips);
-    const platform::TwipsGeometry twips = twipsGeometry();
+    const widgets::TwipsGeometry twips = twipsGeometry();
 
     m_searchBox = new QLineEdit(this);
     m_searchBox->setObjectName(QStringLiteral("traduz"));
-    m_searchBox->setFont(platform::designFont());
+    m_searchBox->setFont(widgets::designFont());
     m_searchBox->setGeometry(
         twips.rect(kSearchBoxLeft, kSearchBoxTop, kSearchBoxWidthWithoutDetails, kSearchBoxHeight));
     m_searchBox->installEventFilter(this);
@@ -128,9 +128,9 @@ MainWindow::~MainWindow()
     m_clipboard.setChangeHandler({});
 }
 
-platform::TwipsGeometry MainWindow::twipsGeometry() const
+widgets::TwipsGeometry MainWindow::twipsGeometry() const
 {
-    return platform::TwipsGeometry(m_screen);
+    return widgets::TwipsGeometry(m_screen);
 }
 
 void MainWindow::tick()
@@ -196,7 +196,7 @@ void MainWindow::shrinkToRow()
     // factor of our own: count it as it looks, so the row keeps its proportions.
     const int logicalDecoration = std::max(0, frameGeometry().height() - height());
     const int decoration = qRound(logicalDecoration * devicePixelRatioF());
-    const platform::TwipsGeometry twips = twipsGeometry();
+    const widgets::TwipsGeometry twips = twipsGeometry();
     const int row = twips.y(kRowClientHeight);
     // A caption not yet drawn, or drawn without a word to Qt (Sway's), would
     // otherwise leave its height as an empty strip under the row.
@@ -221,11 +221,11 @@ void MainWindow::moveToStoredPosition()
     // The bar must fit as it will show.
     applyWidth();
     shrinkToRow();
-    platform::placeOnScreen(*this, QPoint(m_state.windowLeft, m_state.windowTop),
-                            [this](const QPoint& at) {
-                                m_placedAt = at;
-                                m_placedTime.start();
-                            });
+    widgets::placeOnScreen(*this, QPoint(m_state.windowLeft, m_state.windowTop),
+                           [this](const QPoint& at) {
+                               m_placedAt = at;
+                               m_placedTime.start();
+                           });
 }
 
 QPoint MainWindow::positionToSave() const
@@ -252,7 +252,7 @@ void MainWindow::pinIfOnTop(QWidget& window)
 void MainWindow::openDetails()
 {
     m_toolbar.hide();
-    platform::placeUnderAsWide(m_details, *this);
+    widgets::placeUnderAsWide(m_details, *this);
     m_details.show();
     pinIfOnTop(m_details);
 }
@@ -264,7 +264,7 @@ void MainWindow::toggleToolbar()
         return;
     }
     m_details.hide();
-    platform::placeUnder(m_toolbar, *this);
+    widgets::placeUnder(m_toolbar, *this);
     m_toolbar.show();
     pinIfOnTop(m_toolbar);
 }

@@ -25,8 +25,11 @@ class QToolButton;
 namespace quillet::platform {
 class Clipboard;
 class Screen;
-class TwipsGeometry;
 }  // namespace quillet::platform
+
+namespace quillet::widgets {
+class TwipsGeometry;
+}
 
 namespace quillet::shell {
 
@@ -114,7 +117,7 @@ private:
     // A result line the box cannot show whole is offered as its tooltip.
     void fitSearchBoxTip();
     // Read afresh each time: the screen's density may change while the bar lives.
-    platform::TwipsGeometry twipsGeometry() const;
+    widgets::TwipsGeometry twipsGeometry() const;
 
     core::SharedState& m_state;
     platform::Clipboard& m_clipboard;

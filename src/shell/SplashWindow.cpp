@@ -31,7 +31,7 @@ QLabel* splashLabel(QWidget* parent, int element, const QRect& geometry, bool bo
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QStringLiteral("splashLabel%1").arg(element));
-    label->setFont(platform::designFont(bold));
+    label->setFont(widgets::designFont(bold));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setGeometry(geometry);
     return label;
@@ -65,7 +65,7 @@ SplashWindow::SplashWindow(core::SharedState& state, const platform::Screen& scr
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
 
-    const platform::TwipsGeometry twips(screen);
+    const widgets::TwipsGeometry twips(screen);
     const int width = twips.x(kClientWidth);
     const int height = twips.y(kClientHeight);
     setFixedSize(width, height);

@@ -52,7 +52,7 @@ ToolbarWindow::ToolbarWindow(core::SharedState& state, const platform::Screen& s
     setAttribute(Qt::WA_ShowWithoutActivating);
     // Hence its tooltips must show while it is inactive.
     setAttribute(Qt::WA_AlwaysShowToolTips);
-    const platform::TwipsGeometry twips(screen);
+    const widgets::TwipsGeometry twips(screen);
     setFixedSize(twips.x(kClientWidth), twips.y(kClientHeight));
 
     for (int i = 0; i < kButtonCount; ++i) {
@@ -153,7 +153,7 @@ void ToolbarWindow::openDictionaryChooser()
         return;
     if (m_links.mainWindow)
         m_links.mainWindow->pauseWatch();
-    platform::placeUnder(*m_links.dictionaryChooser, *this, m_links.mainWindow);
+    widgets::placeUnder(*m_links.dictionaryChooser, *this, m_links.mainWindow);
     m_links.dictionaryChooser->exec();
     if (m_links.mainWindow)
         m_links.mainWindow->resumeWatch();
@@ -163,7 +163,7 @@ void ToolbarWindow::openEditor()
 {
     if (!m_links.editor)
         return;
-    platform::placeUnder(*m_links.editor, *this, m_links.mainWindow);
+    widgets::placeUnder(*m_links.editor, *this, m_links.mainWindow);
     m_links.editor->show();
     m_links.editor->raise();
 }

@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-namespace quillet::platform {
+namespace quillet::widgets {
 
 inline QFont designFont(bool bold = false)
 {
@@ -14,4 +14,4 @@ inline QFont designFont(bool bold = false)
     return font;
 }
 
-}  // namespace quillet::platform
+}  // namespace quillet::widgets

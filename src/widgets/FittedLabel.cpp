@@ -6,7 +6,7 @@
 
 #include <limits>
 
-namespace quillet::platform {
+namespace quillet::widgets {
 
 namespace {
 
@@ -94,4 +94,4 @@ void FittedLabel::paintEvent(QPaintEvent*)
                           shownText(), foregroundRole());
 }
 
-}  // namespace quillet::platform
+}  // namespace quillet::widgets

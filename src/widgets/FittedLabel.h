@@ -6,7 +6,7 @@
 
 #include <QLabel>
 
-namespace quillet::platform {
+namespace quillet::widgets {
 
 class FittedLabel : public QLabel
 {
@@ -25,4 +25,4 @@ private:
     int drawFlags() const;
 };
 
-}  // namespace quillet::platform
+}  // namespace quillet::widgets

@@ -4,9 +4,9 @@
 
 #include <QWidget>
 
-namespace quillet::platform {
+namespace quillet::widgets {
 
-TwipsGeometry::TwipsGeometry(const Screen& screen)
+TwipsGeometry::TwipsGeometry(const platform::Screen& screen)
     : m_factorX(screen.twipsPerPixelX()), m_factorY(screen.twipsPerPixelY())
 {
 }
@@ -17,4 +17,4 @@ void TwipsGeometry::place(QWidget& control, double left, double top, double widt
     control.setGeometry(rect(left, top, width, height));
 }
 
-}  // namespace quillet::platform
+}  // namespace quillet::widgets

@@ -10,17 +10,19 @@
 class QWidget;
 
 namespace quillet::platform {
-
 class Screen;
+}
+
+namespace quillet::widgets {
 
 class TwipsGeometry
 {
 public:
     TwipsGeometry(double factorX, double factorY) : m_factorX(factorX), m_factorY(factorY) {}
-    explicit TwipsGeometry(const Screen& screen);
+    explicit TwipsGeometry(const platform::Screen& screen);
 
-    int x(double twips) const { return twipsToPixels(twips, m_factorX); }
-    int y(double twips) const { return twipsToPixels(twips, m_factorY); }
+    int x(double twips) const { return platform::twipsToPixels(twips, m_factorX); }
+    int y(double twips) const { return platform::twipsToPixels(twips, m_factorY); }
 
     QRect rect(double left, double top, double width, double height) const
     {
@@ -37,4 +39,4 @@ private:
     double m_factorY;
 };
 
-}  // namespace quillet::platform
+}  // namespace quillet::widgets

@@ -5,10 +5,10 @@
 
 #include <Qt>
 
-namespace quillet::platform {
+namespace quillet::widgets {
 
 inline constexpr Qt::WindowFlags kFixedSizeWindow =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
-}  // namespace quillet::platform
+}  // namespace quillet::widgets

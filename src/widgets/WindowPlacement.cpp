@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-namespace quillet::platform {
+namespace quillet::widgets {
 
 namespace {
 
@@ -215,4 +215,4 @@ void placeUnderAsWide(QWidget& companion, const QWidget& anchor)
     place(companion, anchor, nullptr, true);
 }
 
-}  // namespace quillet::platform
+}  // namespace quillet::widgets

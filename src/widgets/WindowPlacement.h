@@ -15,7 +15,7 @@
 
 class QWidget;
 
-namespace quillet::platform {
+namespace quillet::widgets {
 
 // The companion frame's top-left. Below: top = anchor bottom + 1, left =
 // anchor left. When that leaves the bottom of `screen`: bottom = anchor top
@@ -49,4 +49,4 @@ QPoint framePositionOnScreens(const QPoint& wanted, const QSize& frame,
 void placeOnScreen(QWidget& window, const QPoint& wanted,
                    const std::function<void(const QPoint&)>& placed);
 
-}  // namespace quillet::platform
+}  // namespace quillet::widgets

@@ -16,6 +16,7 @@
 #include <tuple>
 
 using namespace quillet::platform;
+using namespace quillet::widgets;
 
 class WindowGeometryTest : public QObject
 {

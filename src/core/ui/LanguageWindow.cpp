@@ -26,7 +26,7 @@ std::u16string percentEncoded(const std::u16string& text)
 }
 
 QLabel* makeLabel(QWidget& parent, const char* name, const QString& text,
-                  const platform::TwipsGeometry& twips, double left, double top, double width,
+                  const widgets::TwipsGeometry& twips, double left, double top, double width,
                   double height)
 {
     auto* label = new QLabel(text, &parent);
@@ -36,7 +36,7 @@ QLabel* makeLabel(QWidget& parent, const char* name, const QString& text,
     return label;
 }
 
-QComboBox* makeLanguageList(QWidget& parent, const platform::TwipsGeometry& twips)
+QComboBox* makeLanguageList(QWidget& parent, const widgets::TwipsGeometry& twips)
 {
     makeLabel(parent, "Label1", QStringLiteral("Escolha o idioma inicial do Quillet"), twips, 120,
               120, 4920, 255);
@@ -56,7 +56,7 @@ QComboBox* makeLanguageList(QWidget& parent, const platform::TwipsGeometry& twip
 // invitation. Without a web site there is nowhere to send the data: the
 // invitation says so and the boxes stay hidden, the rest of the window in its
 // place.
-std::array<QLineEdit*, 2> makeSignUpBoxes(QWidget& parent, const platform::TwipsGeometry& twips,
+std::array<QLineEdit*, 2> makeSignUpBoxes(QWidget& parent, const widgets::TwipsGeometry& twips,
                                           bool available)
 {
     makeLabel(parent, "Label30",
@@ -88,7 +88,7 @@ std::array<QLineEdit*, 2> makeSignUpBoxes(QWidget& parent, const platform::Twips
     return boxes;
 }
 
-QPushButton* makeOkButton(QWidget& parent, const platform::TwipsGeometry& twips)
+QPushButton* makeOkButton(QWidget& parent, const widgets::TwipsGeometry& twips)
 {
     auto* ok = new QPushButton(QStringLiteral("&Ok"), &parent);
     ok->setObjectName(QStringLiteral("cmdOk"));
@@ -121,10 +121,10 @@ LanguageWindow::LanguageWindow(SharedState& state, platform::Dialogs& dialogs,
 {
     setObjectName(QStringLiteral("frmLanguage"));
     setWindowTitle(platform::toQString(kProductTitle) + QStringLiteral(" - Idioma / Language"));
-    setFont(platform::designFont());
+    setFont(widgets::designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    const platform::TwipsGeometry twips(screen);
+    const widgets::TwipsGeometry twips(screen);
     setFixedSize(twips.x(5160), twips.y(4200));
     m_languageList = makeLanguageList(*this, twips);
     m_signUpBoxes = makeSignUpBoxes(*this, twips, !m_state.webHost.empty());

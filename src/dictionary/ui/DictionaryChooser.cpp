@@ -21,10 +21,10 @@ DictionaryChooser::DictionaryChooser(core::SharedState& state, platform::Clipboa
     : QDialog(parent), m_state(state), m_clipboard(clipboard), m_files(files)
 {
     setObjectName(QStringLiteral("frmDictionary"));
-    setFont(platform::designFont());
+    setFont(widgets::designFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    const platform::TwipsGeometry twips(screen);
+    const widgets::TwipsGeometry twips(screen);
     setFixedSize(twips.x(4320), twips.y(1560));
 
     m_label = new QLabel(this);

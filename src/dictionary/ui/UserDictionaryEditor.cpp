@@ -76,17 +76,17 @@ QString refusalText(const core::SharedState& state, const UserSaveResult& result
     }
 }
 
-QLabel* makeLabel(QWidget& parent, const platform::TwipsGeometry& twips, const char* name,
+QLabel* makeLabel(QWidget& parent, const widgets::TwipsGeometry& twips, const char* name,
                   double top)
 {
     auto* label = new QLabel(&parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(platform::designFont(true));
+    label->setFont(widgets::designFont(true));
     twips.place(*label, 0, top, 1335, 255);
     return label;
 }
 
-QLineEdit* makeLine(QWidget& parent, const platform::TwipsGeometry& twips, const char* name,
+QLineEdit* makeLine(QWidget& parent, const widgets::TwipsGeometry& twips, const char* name,
                     double top, int limit)
 {
     auto* line = new QLineEdit(&parent);
@@ -97,7 +97,7 @@ QLineEdit* makeLine(QWidget& parent, const platform::TwipsGeometry& twips, const
 }
 
 // Tab leaves the note box, so Enter there is a line break and never a press.
-QPlainTextEdit* makeNoteBox(QWidget& parent, const platform::TwipsGeometry& twips)
+QPlainTextEdit* makeNoteBox(QWidget& parent, const widgets::TwipsGeometry& twips)
 {
     auto* note = new QPlainTextEdit(&parent);
     note->setObjectName(QStringLiteral("txtDetalhe"));
@@ -109,12 +109,12 @@ QPlainTextEdit* makeNoteBox(QWidget& parent, const platform::TwipsGeometry& twip
     return note;
 }
 
-QPushButton* makeButton(QWidget& parent, const platform::TwipsGeometry& twips, const char* name,
+QPushButton* makeButton(QWidget& parent, const widgets::TwipsGeometry& twips, const char* name,
                         double left)
 {
     auto* button = new QPushButton(&parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setFont(platform::designFont(true));
+    button->setFont(widgets::designFont(true));
     twips.place(*button, left, 2400, 1455, 375);
     return button;
 }
@@ -124,15 +124,12 @@ QPushButton* makeButton(QWidget& parent, const platform::TwipsGeometry& twips, c
 UserDictionaryEditor::UserDictionaryEditor(core::SharedState& state, platform::Dialogs& dialogs,
                                            DictionaryFiles& files, const platform::Screen& screen,
                                            QWidget* parent)
-    : QWidget(parent, platform::kFixedSizeWindow),
-      m_state(state),
-      m_dialogs(dialogs),
-      m_files(files)
+    : QWidget(parent, widgets::kFixedSizeWindow), m_state(state), m_dialogs(dialogs), m_files(files)
 {
     setObjectName(QStringLiteral("frmUserDic"));
-    setFont(platform::designFont());
+    setFont(widgets::designFont());
 
-    const platform::TwipsGeometry twips(screen);
+    const widgets::TwipsGeometry twips(screen);
     setFixedSize(twips.x(7095), twips.y(2895));
 
     m_wordLabel = makeLabel(*this, twips, "lblPalavra", 240);
