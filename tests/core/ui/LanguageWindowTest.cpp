@@ -6,11 +6,11 @@
 #include "core/ui/LanguageWindow.h"
 
 #include "BuildConfig.h"
-#include "support/WindowPicture.h"
 #include "fakes/FakeBrowser.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeScreen.h"
 #include "platform/qt/QtText.h"
+#include "support/WindowPicture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -56,7 +56,8 @@ private slots:
         core::ui::LanguageWindow window(state, dialogs, browser, fakes::FakeScreen());
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(testsupport::hasDrawing(testsupport::saveWindowPicture(window, "language-chooser")));
+        QVERIFY(
+            testsupport::hasDrawing(testsupport::saveWindowPicture(window, "language-chooser")));
         window.findChild<QComboBox*>("cmbLanguage")->setCurrentText("English");
         window.findChild<QLineEdit*>("txtData0")->setText(name);
         auto* address = window.findChild<QLineEdit*>("txtData1");

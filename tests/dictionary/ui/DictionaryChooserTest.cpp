@@ -3,11 +3,11 @@
 
 #include "dictionary/ui/DictionaryChooser.h"
 
-#include "support/WindowPicture.h"
 #include "dictionary/DictionaryFiles.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeScreen.h"
 #include "support/TempFolder.h"
+#include "support/WindowPicture.h"
 
 #include <QComboBox>
 #include <QtTest>

@@ -4,7 +4,6 @@
 #include "dictionary/ui/UserDictionaryEditor.h"
 
 #include "core/Messages.h"
-#include "support/WindowPicture.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
@@ -13,6 +12,7 @@
 #include "platform/qt/QtText.h"
 #include "support/TempFolder.h"
 #include "support/TestDictionary.h"
+#include "support/WindowPicture.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -164,7 +164,8 @@ void UserDictionaryEditorTest::walkThroughTheStates()
     QTest::keyClicks(h.word, "Zebra");
     QTest::keyClick(h.word, Qt::Key_Return);
     QCOMPARE(h.addSave->text(), h.message(core::kMsgEditorSave));
-    QVERIFY(testsupport::hasDrawing(testsupport::saveWindowPicture(h.editor, "user-dictionary-editor")));
+    QVERIFY(testsupport::hasDrawing(
+        testsupport::saveWindowPicture(h.editor, "user-dictionary-editor")));
 
     // Typing past 510 characters in the note drops what was typed last,
     // wherever the cursor is.
