@@ -140,9 +140,9 @@ TEST_F(LookupTest, AlignedDetailsAreSearchedFromTheMainRecordOn)
 }
 
 // Changed on disk while open: cut short in place, then written again in place
-// (as cp does), then replaced by renames (as a rebuild does). The mapped read
-// of a lost page must not crash; once whole again the files are read anew; a
-// mapping keeps a replaced file's pages.
+// (as cp does), then replaced by renames (as a rebuild does). A lookup sees
+// the new sizes and opens the files again (a lost page read before that is
+// the mapped file's test); a mapping keeps a replaced file's pages.
 TEST_F(LookupTest, FilesCutShortOrReplacedWhileOpenNeverBreakALookup)
 {
     DictionaryContent old(3);  // "w190" lies on the third page of the main file
