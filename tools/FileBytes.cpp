@@ -1,20 +1,14 @@
-// POSIX calls; a port to another system replaces this file.
-
 #include "FileBytes.h"
 
 #include "ToolError.h"
 
 #include "core/ReadRegularFile.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <utility>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quillet::tool {
 
@@ -44,34 +38,35 @@ constexpr const char* kFolder = "is a folder, not a file";
 
 }  // namespace
 
-FileReader::FileReader(const std::filesystem::path& path)
-    : m_path(path), m_descriptor(::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC))
+// A folder opens for reading on some systems, and reads fail there.
+FileReader::FileReader(const std::filesystem::path& path) : m_path(path)
 {
-    if (m_descriptor < 0)
-        failWith(m_path, errno);
-    struct stat facts;
-    if (::fstat(m_descriptor, &facts) == 0 && S_ISDIR(facts.st_mode)) {
-        ::close(m_descriptor);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
         throw FileError(m_path.string(), kFolder);
-    }
+#ifdef _WIN32
+    m_stream = ::_wfopen(path.c_str(), L"rb");
+#else
+    m_stream = std::fopen(path.c_str(), "rbe");  // e: closed on exec
+#endif
+    if (m_stream == nullptr)
+        failWith(m_path, errno);
 }
 
 FileReader::~FileReader()
 {
-    ::close(m_descriptor);
+    std::fclose(m_stream);
 }
 
 bool FileReader::readMore(std::string& bytes, std::size_t count)
 {
     const std::size_t had = bytes.size();
     bytes.resize(had + count);
-    ssize_t got = 0;
-    do {
-        got = ::read(m_descriptor, bytes.data() + had, count);
-    } while (got < 0 && errno == EINTR);
+    errno = 0;
+    const std::size_t got = std::fread(bytes.data() + had, 1, count, m_stream);
     const int error = errno;
-    bytes.resize(had + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
-    if (got < 0)
+    bytes.resize(had + got);
+    if (got == 0 && std::ferror(m_stream))
         failWith(m_path, error);
     return got > 0;
 }
@@ -95,55 +90,45 @@ dictionary::MappedFile mapDictionaryFile(const std::filesystem::path& path)
     return file;
 }
 
-TemporaryFile::TemporaryFile(std::filesystem::path path)
-    : m_path(std::move(path)),
-      m_descriptor(
-          ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644))
+TemporaryFile::TemporaryFile(std::filesystem::path path) : m_path(std::move(path))
 {
-    if (m_descriptor < 0 && errno == EEXIST)
+    if (m_file.create(m_path, true))
+        return;
+    if (errno == EEXIST)
         throw FileError(m_path.string(), "is in the way, and not a file this tool leaves behind");
-    if (m_descriptor < 0)
-        fail(errno);
+    fail(errno);
 }
 
 TemporaryFile::~TemporaryFile()
 {
-    if (m_descriptor >= 0)
-        ::close(m_descriptor);
-    // unlink, not remove: a folder that took the name since is not this file.
+    m_file.close();
+    // A file's removal, not a folder's: a folder that took the name since is
+    // not this file.
     if (!m_placed)
-        ::unlink(m_path.c_str());
+        core::removeFile(m_path);
 }
 
 void TemporaryFile::write(std::string_view bytes)
 {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(m_descriptor, bytes.data(), bytes.size());
-        if (written < 0 && errno != EINTR)
-            fail(errno);
-        if (written > 0)
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
+    if (!m_file.writeAt(m_written, bytes))
+        fail(errno);
+    m_written += bytes.size();
 }
 
 void TemporaryFile::finish()
 {
-    const int descriptor = std::exchange(m_descriptor, -1);
-    if (::fsync(descriptor) != 0) {
-        const int error = errno;
-        ::close(descriptor);
-        fail(error);
-    }
-    if (::close(descriptor) != 0)
+    const bool synced = m_file.sync();
+    const int error = errno;
+    if (!m_file.close())
         fail(errno);
+    if (!synced)
+        fail(error);
 }
 
 void TemporaryFile::replace(const std::filesystem::path& target)
 {
-    std::error_code error;
-    std::filesystem::rename(m_path, target, error);
-    if (error)
-        throw FileError(target.string(), error.message());
+    if (!core::moveOver(m_path, target))
+        throw FileError(target.string(), std::strerror(errno));
     m_placed = true;
 }
 
@@ -163,12 +148,9 @@ void TemporaryFile::fail(int error) const
 
 void createIfMissing(const std::filesystem::path& path)
 {
-    const int descriptor =
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (descriptor < 0 && errno != EEXIST)
+    core::OpenFile file;
+    if (!file.create(path, true) && errno != EEXIST)
         failWith(path, errno);
-    if (descriptor >= 0)
-        ::close(descriptor);
 }
 
 }  // namespace quillet::tool

@@ -5,6 +5,8 @@
 #include "dictionary/MappedFile.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -26,7 +28,7 @@ public:
 
 private:
     std::filesystem::path m_path;
-    int m_descriptor;
+    std::FILE* m_stream = nullptr;
 };
 
 // A regular file's bytes, read whole as core::readRegularFile reads them;
@@ -62,7 +64,8 @@ private:
     [[noreturn]] void fail(int error) const;
 
     std::filesystem::path m_path;
-    int m_descriptor = -1;
+    core::OpenFile m_file;
+    std::uint64_t m_written = 0;
     bool m_placed = false;
 };
 

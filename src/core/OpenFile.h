@@ -5,6 +5,9 @@
 // waited on or read without end. The user's own files are opened without
 // following a symbolic link in their last path element, so a link planted in
 // a user folder cannot turn a save into a write somewhere else.
+//
+// Every call that fails leaves the system's reason in errno, as the POSIX
+// calls do; on Windows the reason is translated to the nearest errno value.
 
 #include <cstddef>
 #include <cstdint>
@@ -36,8 +39,13 @@ public:
 
     // Left closed unless the status is Read.
     FileReadStatus open(const std::filesystem::path& path, std::uintmax_t maxBytes, OpenMode mode);
-    void close();
-    bool isOpen() const { return m_handle >= 0 || m_stream; }
+    // A new, empty file for writing, private to the user unless
+    // `readableByOthers` (POSIX permissions). Fails (errno EEXIST) when
+    // anything at all, a dangling link included, already has the name.
+    bool create(const std::filesystem::path& path, bool readableByOthers = false);
+    // False when the system reports that written bytes may be lost.
+    bool close();
+    bool isOpen() const { return m_handle != kNoHandle; }
     bool isWritable() const { return m_writable; }
     // The size found at open.
     std::size_t size() const { return m_size; }
@@ -50,12 +58,17 @@ public:
     // Writes every byte at `offset` and hands them to the system, so they
     // survive the program's end right after.
     bool writeAt(std::uint64_t offset, std::string_view bytes);
-    // The system's handle (a file descriptor), valid while open.
-    int handle() const { return m_handle; }
+    // Waits until what was written is on the disk.
+    bool sync();
+    // The system's handle (a file descriptor, or a Windows HANDLE), valid
+    // while open.
+    std::intptr_t handle() const { return m_handle; }
 
 private:
-    int m_handle = -1;
-    void* m_stream = nullptr;  // where there are no POSIX calls
+    // -1 is no file descriptor and INVALID_HANDLE_VALUE alike.
+    static constexpr std::intptr_t kNoHandle = -1;
+
+    std::intptr_t m_handle = kNoHandle;
     bool m_writable = false;
     std::size_t m_size = 0;
 };
@@ -68,5 +81,11 @@ enum class FileWriteStatus { Written, NotRegular, Failed };
 // exists and is not a regular file (a FIFO, folder, device or link) is left
 // alone and refused.
 FileWriteStatus replaceFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Renames `from` to `to` in one step, replacing a file at `to`, and waits until
+// the change is on the disk where the system offers that.
+bool moveOver(const std::filesystem::path& from, const std::filesystem::path& to);
+// Removes a file or a link (never what it points to); a folder is left alone.
+bool removeFile(const std::filesystem::path& path);
 
 }  // namespace quillet::core

@@ -113,7 +113,8 @@ FileReadStatus MappedFile::open(const std::filesystem::path& path, std::uintmax_
     FileReadStatus status = file.open(path, maxBytes, core::OpenMode::Read);
     const std::size_t size = file.size();
     if (status == FileReadStatus::Read && access == FileAccess::Map && size > 0) {
-        void* start = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, file.handle(), 0);
+        void* start =
+            ::mmap(nullptr, size, PROT_READ, MAP_SHARED, static_cast<int>(file.handle()), 0);
         if (start != MAP_FAILED) {
             m_region = claimRegion(start, size);
             if (m_region >= 0) {
@@ -128,6 +129,7 @@ FileReadStatus MappedFile::open(const std::filesystem::path& path, std::uintmax_
         status = file.readAll(m_copy);
     if (status != FileReadStatus::Read)
         close();
+    m_open = status == FileReadStatus::Read;
     return status;
 }
 
@@ -138,6 +140,7 @@ void MappedFile::close()
         ::munmap(const_cast<char*>(m_view.data()), m_view.size());
     }
     m_view = {};
+    m_open = false;
     m_mapped = false;
     m_file.close();
     m_region = -1;
@@ -165,14 +168,19 @@ FileReadStatus MappedFile::open(const std::filesystem::path& path, std::uintmax_
     FileReadStatus status = m_file.open(path, maxBytes, core::OpenMode::Read);
     if (status == FileReadStatus::Read)
         status = m_file.readAll(m_copy);
+    m_file.close();
     if (status != FileReadStatus::Read)
         close();
+    m_open = status == FileReadStatus::Read;
+    m_path = m_open ? path : std::filesystem::path();
     return status;
 }
 
 void MappedFile::close()
 {
     m_file.close();
+    m_open = false;
+    m_path.clear();
     m_copy.clear();
     m_copy.shrink_to_fit();
 }
@@ -188,12 +196,25 @@ void MappedFile::releasePages() const {}
 
 bool MappedFile::isStale() const
 {
-    return isOpen() && (wasCut() || m_file.currentSize() != bytes().size());
+    if (!isOpen())
+        return false;
+#ifdef QUILLET_POSIX_FILES
+    const std::uintmax_t size = m_file.currentSize();
+#else
+    // A file that cannot be seen now (perhaps mid-rebuild) keeps its copy.
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(m_path, error);
+    if (error)
+        return false;
+#endif
+    return wasCut() || size != bytes().size();
 }
 
 MappedFile::MappedFile(MappedFile&& other) noexcept
     : m_view(std::exchange(other.m_view, {})),
+      m_open(std::exchange(other.m_open, false)),
       m_mapped(std::exchange(other.m_mapped, false)),
+      m_path(std::move(other.m_path)),
       m_file(std::move(other.m_file)),
       m_region(std::exchange(other.m_region, -1)),
       m_copy(std::move(other.m_copy))
@@ -205,7 +226,9 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept
     if (this != &other) {
         close();
         m_view = std::exchange(other.m_view, {});
+        m_open = std::exchange(other.m_open, false);
         m_mapped = std::exchange(other.m_mapped, false);
+        m_path = std::move(other.m_path);
         m_file = std::move(other.m_file);
         m_region = std::exchange(other.m_region, -1);
         m_copy = std::move(other.m_copy);

@@ -26,6 +26,11 @@ enum class FileAccess {
 // true. The file stays open, so isStale() also sees it change size in place
 // (cut, then written again) and the owner can open it again. A file replaced
 // on disk (renamed over) leaves the view on the old one.
+//
+// On Windows a file is always read whole and closed at once: Windows cannot
+// cut a mapped file short, nor rename a new file over one that any program
+// holds open, which would stop a rebuild while the program runs. isStale()
+// then compares the size of the file now under the name.
 class MappedFile
 {
 public:
@@ -42,7 +47,7 @@ public:
     void close();
 
     std::string_view bytes() const { return m_mapped ? m_view : std::string_view(m_copy); }
-    bool isOpen() const { return m_file.isOpen(); }
+    bool isOpen() const { return m_open; }
     bool isMapped() const { return m_mapped; }
     bool wasCut() const;
     // Cut or of another size than its view: worth opening again.
@@ -53,7 +58,9 @@ public:
 
 private:
     std::string_view m_view;  // the mapping
+    bool m_open = false;
     bool m_mapped = false;
+    std::filesystem::path m_path;
     core::OpenFile m_file;
     int m_region = -1;  // slot of the mapping in the fault handler's table
     std::string m_copy;
