@@ -9,8 +9,6 @@
 #include "core/Utf8.h"
 #include "dictionary/Catalogue.h"
 
-#include <cstdlib>
-
 namespace quillet::tool {
 
 namespace dict = quillet::dictionary;
@@ -23,7 +21,7 @@ namespace {
 // <prefix>/bin finds it; any other folder is a portable copy's.
 core::UserFolders userFoldersFor(const fs::path& folder)
 {
-    const core::Environment environment = [](const char* name) { return std::getenv(name); };
+    const core::Environment environment = core::systemEnvironment();
     const fs::path data = (fs::absolute(folder) / "").lexically_normal();
     const core::UserFolders installed =
         core::chooseUserFolders(data / "../../bin", environment, core::folderWritable);

@@ -3,10 +3,12 @@
 //
 // An installed tree is <prefix>/bin/quillet with its data (page files
 // included) in <prefix>/share/quillet/; anything else is a portable copy with
-// everything beside the program. A portable copy in a writable folder keeps
-// the user's files there too. Otherwise, and always for an installed tree,
-// the settings file goes to $XDG_CONFIG_HOME/quillet/ and the user dictionary
-// files to $XDG_DATA_HOME/quillet/; the program's own folders are only read.
+// everything beside the program (on Windows, an installed program too). A
+// portable copy in a writable folder keeps the user's files there too.
+// Otherwise, and always for an installed tree, the settings file goes to
+// $XDG_CONFIG_HOME/quillet/ and the user dictionary files to
+// $XDG_DATA_HOME/quillet/ (on Windows both to %APPDATA%\Quillet\); the
+// program's own folders are only read.
 
 #include <filesystem>
 #include <functional>
@@ -15,6 +17,10 @@ namespace quillet::core {
 
 // Looks up an environment variable; null when it is unset (std::getenv).
 using Environment = std::function<const char*(const char* name)>;
+
+// The process's environment, its values in UTF-8 on Windows (where
+// std::getenv gives the legacy code page), as paths are made from.
+Environment systemEnvironment();
 // Whether the program may create and change files in a folder.
 using FolderWritable = std::function<bool(const std::filesystem::path& folder)>;
 
@@ -26,17 +32,26 @@ struct UserFolders
     bool perUser = false;            // userData and settings are the user's XDG folders
 };
 
-// access(W_OK): asks without creating anything, so a read-only folder is
-// never touched. Root passes it everywhere except on read-only mounts; an
-// installed tree is recognised by its layout, so root does not write there
-// either.
+// POSIX: access(W_OK), which asks without creating anything, so a read-only
+// folder is never touched. Root passes it everywhere except on read-only
+// mounts; an installed tree is recognised by its layout, so root does not
+// write there either. Windows has no such question that heeds the folder's
+// permissions: a hidden file is created there and deleted at once.
 bool folderWritable(const std::filesystem::path& folder);
 
-// A base folder per the XDG rules: the variable when it holds an absolute
-// path, otherwise $HOME/`fallback` (the user database's home when HOME is
-// not absolute either).
-std::filesystem::path xdgBaseFolder(const Environment& environment, const char* variable,
-                                    const char* fallback);
+// Where a user's own files go when they cannot go beside the program.
+struct PerUserFolders
+{
+    std::filesystem::path userData;
+    std::filesystem::path settings;
+};
+
+// POSIX: the XDG base folders (the variable when it holds an absolute path,
+// otherwise $HOME/.local/share and $HOME/.config, the user database's home
+// when HOME is not absolute either), each with quillet/ added. Windows:
+// Quillet\ in %APPDATA% (the system's roaming application data folder when
+// the variable is not an absolute path).
+PerUserFolders perUserFolders(const Environment& environment);
 
 UserFolders chooseUserFolders(const std::filesystem::path& programFolder,
                               const Environment& environment, const FolderWritable& writable);

@@ -21,7 +21,6 @@
 #include <QApplication>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace quillet::shell {
 
@@ -30,7 +29,7 @@ Application::Application(core::SharedState& state, const PlatformServices& servi
     : m_state(state),
       m_services(services),
       m_chooseLanguage(std::move(chooseLanguage)),
-      m_environment([](const char* name) { return std::getenv(name); }),
+      m_environment(core::systemEnvironment()),
       m_browser(services.browser, services.dialogs, state)
 {
     m_checker =

@@ -1,0 +1,81 @@
+// UserFolders on Windows.
+
+#include "core/UserFoldersSystem.h"
+
+#include "core/Paths.h"
+#include "core/Utf8.h"
+
+#include <shlobj.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <string>
+
+namespace quillet::core {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path roamingAppData(const Environment& environment)
+{
+    const char* value = environment("APPDATA");
+    if (value != nullptr && pathFromText(value).is_absolute())
+        return pathFromText(value);
+    PWSTR folder = nullptr;
+    fs::path found;
+    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder)))
+        found = folder;
+    ::CoTaskMemFree(folder);
+    return found.is_absolute() ? found : fs::path(L"C:\\");
+}
+
+}  // namespace
+
+Environment systemEnvironment()
+{
+    return [](const char* name) -> const char* {
+        // Values are kept for the program's life, as std::getenv's are.
+        static std::mutex guard;
+        static std::map<std::string, std::string> values;
+        const std::wstring wideName(name, name + std::strlen(name));  // names are ASCII
+        const wchar_t* wide = ::_wgetenv(wideName.c_str());
+        if (wide == nullptr)
+            return nullptr;
+        const std::lock_guard lock(guard);
+        std::string& value = values[name];
+        value = toUtf8(fromPath(fs::path(wide)));
+        return value.c_str();
+    };
+}
+
+bool folderWritable(const fs::path& folder)
+{
+    const fs::path probe = folder / (L".quillet-" + std::to_wstring(::GetCurrentProcessId()) +
+                                     L"-" + std::to_wstring(::GetTickCount64()) + L".tmp");
+    HANDLE handle = ::CreateFileW(
+        probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(handle);
+    return true;
+}
+
+PerUserFolders perUserFolders(const Environment& environment)
+{
+    const fs::path folder = roamingAppData(environment) / L"Quillet\\";
+    return {folder, folder};
+}
+
+// The roaming application data folder is closed to other users by the
+// profile's own permissions.
+FolderState checkPrivateFolder(const fs::path&)
+{
+    return FolderState::Ready;
+}
+
+}  // namespace quillet::core
