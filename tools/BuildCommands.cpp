@@ -66,10 +66,10 @@ int runBuildCommand(const CommandArguments& arguments, std::ostream& out, std::o
         [&] {
             Options options(arguments, {"--tsv", "--out", "--stem"});
             const std::string& stem = checkedStem(options);
-            auto entries = readTsvFile(options.value("--tsv"));
+            auto entries = readTsvFile(options.path("--tsv"));
             BuiltDictionary built = buildDictionary(entries);
-            writeDictionary(built, options.value("--out"), stem);
-            printReport(built, "line", options.value("--out"), stem, out);
+            writeDictionary(built, options.path("--out"), stem);
+            printReport(built, "line", options.path("--out"), stem, out);
             return int{exitOk};
         });
 }
@@ -81,10 +81,10 @@ int runImportDictdCommand(const CommandArguments& arguments, std::ostream& out, 
         [&] {
             Options options(arguments, {"--index", "--dict", "--out", "--stem"});
             const std::string& stem = checkedStem(options);
-            auto entries = importDictdFiles(options.value("--index"), options.value("--dict"));
+            auto entries = importDictdFiles(options.path("--index"), options.path("--dict"));
             BuiltDictionary built = buildDictionary(entries);
-            writeDictionary(built, options.value("--out"), stem);
-            printReport(built, "index line", options.value("--out"), stem, out);
+            writeDictionary(built, options.path("--out"), stem);
+            printReport(built, "index line", options.path("--out"), stem, out);
             return int{exitOk};
         });
 }

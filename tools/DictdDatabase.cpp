@@ -133,15 +133,15 @@ std::vector<DictdIndexLine> parseDictdIndex(LineReader& reader)
     return lines;
 }
 
-std::string readDictdData(const std::string& path, std::size_t limit)
+std::string readDictdData(const std::filesystem::path& path, std::size_t limit)
 {
     // A file already past the limit is refused unread.
     std::string bytes;
     if (!readCappedFile(path, limit, bytes))
-        throw tooLarge(path, limit);
+        throw tooLarge(path.string(), limit);
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0x1F &&
         static_cast<unsigned char>(bytes[1]) == 0x8B)
-        return inflateGzip(bytes, path, limit);
+        return inflateGzip(bytes, path.string(), limit);
     return bytes;
 }
 

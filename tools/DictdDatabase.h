@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,7 +40,7 @@ inline constexpr std::size_t kDictdDataLimit = std::size_t{256} << 20;
 // The uncompressed data; gzip and dictzip files are inflated, anything else is
 // taken as it is. Throws FileError on an unreadable or truncated file, or one
 // whose data would pass `limit` bytes.
-std::string readDictdData(const std::string& path, std::size_t limit = kDictdDataLimit);
+std::string readDictdData(const std::filesystem::path& path, std::size_t limit = kDictdDataLimit);
 
 // The text of one entry; throws FileError when it lies past the data's end.
 std::string_view entryText(std::string_view data, const DictdIndexLine& line,

@@ -67,11 +67,12 @@ std::vector<SourceEntry> importDictd(std::string_view indexBytes, const std::str
     return mergeEntries(parseDictdIndex(indexBytes, indexName), data, dataName);
 }
 
-std::vector<SourceEntry> importDictdFiles(const std::string& indexPath, const std::string& dataPath)
+std::vector<SourceEntry> importDictdFiles(const std::filesystem::path& indexPath,
+                                          const std::filesystem::path& dataPath)
 {
-    LineReader lines{std::filesystem::path(indexPath)};
+    LineReader lines{indexPath};
     const std::vector<DictdIndexLine> index = parseDictdIndex(lines);
-    return mergeEntries(index, readDictdData(dataPath), dataPath);
+    return mergeEntries(index, readDictdData(dataPath), dataPath.string());
 }
 
 }  // namespace quillet::tool

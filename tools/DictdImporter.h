@@ -7,6 +7,7 @@
 
 #include "SourceEntry.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,7 @@ namespace quillet::tool {
 std::vector<SourceEntry> importDictd(std::string_view indexBytes, const std::string& indexName,
                                      std::string_view data, const std::string& dataName);
 
-std::vector<SourceEntry> importDictdFiles(const std::string& indexPath,
-                                          const std::string& dataPath);
+std::vector<SourceEntry> importDictdFiles(const std::filesystem::path& indexPath,
+                                          const std::filesystem::path& dataPath);
 
 }  // namespace quillet::tool

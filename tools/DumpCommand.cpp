@@ -39,7 +39,7 @@ int runDumpCommand(const CommandArguments& arguments, std::ostream& out, std::os
         [&] {
             if (arguments.size() != 1)
                 throw UsageError("dump takes exactly one file");
-            const std::filesystem::path path = arguments[0];
+            const std::filesystem::path path = core::pathFromText(arguments[0]);
             const dict::FileRole kind = roleOf(path);
             const dict::MappedFile file = mapDictionaryFile(path);
             const bool longRecords =

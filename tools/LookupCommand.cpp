@@ -5,6 +5,7 @@
 #include "Command.h"
 #include "CommandErrors.h"
 
+#include "core/Paths.h"
 #include "core/SharedState.h"
 #include "core/Utf8.h"
 #include "dictionary/DictionaryFiles.h"
@@ -27,7 +28,7 @@ int runLookupCommand(const CommandArguments& arguments, std::ostream& out, std::
 
             core::SharedState state;
             dict::DictionaryFiles files;
-            openAppFolderRow(arguments[0], row, state, files, err);
+            openAppFolderRow(core::pathFromText(arguments[0]), row, state, files, err);
 
             const core::LookupResult result =
                 dict::LookupWord(files, state, core::fromUtf8(arguments[2]), true);

@@ -2,6 +2,8 @@
 
 #include "ToolError.h"
 
+#include "core/Paths.h"
+
 #include <algorithm>
 
 namespace quillet::tool {
@@ -29,6 +31,11 @@ const std::string& Options::value(std::string_view name) const
     if (found == m_values.end())
         throw UsageError("option " + std::string(name) + " is missing");
     return found->second;
+}
+
+std::filesystem::path Options::path(std::string_view name) const
+{
+    return core::pathFromText(value(name));
 }
 
 }  // namespace quillet::tool

@@ -2,6 +2,7 @@
 // "--name value" options of one command. Every option named in `required`
 // must appear exactly once; anything else is a usage error.
 
+#include <filesystem>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -18,6 +19,8 @@ public:
             std::initializer_list<std::string_view> required);
 
     const std::string& value(std::string_view name) const;
+    // The value as a path (core::pathFromText).
+    std::filesystem::path path(std::string_view name) const;
 
 private:
     std::map<std::string, std::string, std::less<>> m_values;

@@ -20,6 +20,7 @@
 #include "JsonText.h"
 
 #include "core/Messages.h"
+#include "core/Paths.h"
 #include "core/SharedState.h"
 #include "core/TextUtil.h"
 #include "core/Utf8.h"
@@ -89,7 +90,7 @@ Arguments parseArguments(const CommandArguments& arguments)
     }
     if (positional.size() != 2)
         throw UsageError("translate takes an application folder and a row");
-    parsed.folder = positional[0];
+    parsed.folder = core::pathFromText(positional[0]);
     parsed.row = parseRowArgument(positional[1]);
     return parsed;
 }

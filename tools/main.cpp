@@ -4,7 +4,18 @@
 #include "TranslateCommand.h"
 
 #include <iostream>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#ifdef _WIN32
+#include "core/Utf8.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -38,23 +49,51 @@ void printUsage(std::ostream& stream)
     stream << "\nExit status: 0 done, 1 a file could not be read or written, 2 bad arguments.\n";
 }
 
+// The arguments in UTF-8, as paths are made from (core::pathFromText).
+std::vector<std::string> utf8Arguments(int argc, char** argv)
+{
+#ifdef _WIN32
+    // Windows gives main() its arguments in the legacy code page, which
+    // cannot hold every letter of a file name; the wide ones hold all.
+    (void)argc;
+    (void)argv;
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 0; wide != nullptr && i < count; ++i)
+        arguments.push_back(quillet::core::toUtf8(
+            std::u16string(wide[i], wide[i] + std::char_traits<wchar_t>::length(wide[i]))));
+    ::LocalFree(wide);
+    // The console shows what is printed, UTF-8, as UTF-8; and the streams
+    // carry bytes as they are: no CR added before LF, no end at a Ctrl+Z.
+    ::SetConsoleOutputCP(CP_UTF8);
+    ::_setmode(::_fileno(stdin), _O_BINARY);
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    return arguments;
+#else
+    return std::vector<std::string>(argv, argv + argc);
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
+    const std::vector<std::string> arguments = utf8Arguments(argc, argv);
+    if (arguments.size() < 2) {
         printUsage(std::cerr);
         return quillet::tool::exitUsage;
     }
-    const std::string_view name = argv[1];
+    const std::string_view name = arguments[1];
     if (name == "help" || name == "--help" || name == "-h") {
         printUsage(std::cout);
         return quillet::tool::exitOk;
     }
     for (const Command& command : kCommands) {
         if (command.name == name) {
-            quillet::tool::CommandArguments arguments(argv + 2, argv + argc);
-            return command.run(arguments, std::cout, std::cerr);
+            return command.run(
+                quillet::tool::CommandArguments(arguments.begin() + 2, arguments.end()), std::cout,
+                std::cerr);
         }
     }
     std::cerr << "quillet-dict: unknown command '" << name << "'\n";

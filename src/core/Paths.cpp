@@ -16,6 +16,15 @@ std::filesystem::path toPath(std::u16string_view text)
 #endif
 }
 
+std::filesystem::path pathFromText(std::string_view text)
+{
+#ifdef _WIN32
+    return toPath(fromUtf8(text));
+#else
+    return std::filesystem::path(text);
+#endif
+}
+
 std::u16string fromPath(const std::filesystem::path& path)
 {
 #ifdef _WIN32

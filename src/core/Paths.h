@@ -14,6 +14,11 @@ inline constexpr char16_t kDirectorySeparator =
 std::filesystem::path toPath(std::u16string_view text);
 // Bytes of a Linux path that are not UTF-8 become U+FFFD rather than throwing.
 std::u16string fromPath(const std::filesystem::path& path);
+// A path typed as UTF-8, such as a command's argument. On POSIX systems the
+// bytes are the path whatever they are; on Windows malformed UTF-8 becomes
+// U+FFFD. (The standard library would read a Windows path's bytes in the
+// legacy code page, yet write path::string() in UTF-8.)
+std::filesystem::path pathFromText(std::string_view text);
 
 // A regular file (or a link to one). Directories, devices and anything that
 // cannot be inspected count as missing. Hidden and system attributes are not
