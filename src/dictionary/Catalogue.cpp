@@ -5,6 +5,7 @@
 #include "core/Messages.h"
 #include "core/Paths.h"
 #include "core/ReadRegularFile.h"
+#include "core/TextUtil.h"
 #include "core/Utf8.h"
 #include "core/Windows1252.h"
 #include "platform/Dialogs.h"
@@ -61,12 +62,35 @@ int parseRow(std::u16string_view field)
     return value < core::kDictionaryRows ? value : -1;
 }
 
+// A name Windows gives to a device in every folder, whatever extension
+// follows and with spaces before it ("con .qlc").
+bool isDeviceName(std::u16string_view stem)
+{
+    std::u16string_view base = stem.substr(0, stem.find(u'.'));
+    while (!base.empty() && base.back() == u' ') base.remove_suffix(1);
+    const std::u16string name = core::toLower(base);
+    static constexpr std::u16string_view kDevices[] = {u"con", u"prn",    u"aux",
+                                                       u"nul", u"conin$", u"conout$"};
+    if (std::find(std::begin(kDevices), std::end(kDevices), name) != std::end(kDevices))
+        return true;
+    // COM1 to COM9 and LPT1 to LPT9, with superscript digits too.
+    if (name.size() != 4 || !(name.starts_with(u"com") || name.starts_with(u"lpt")))
+        return false;
+    const char16_t digit = name[3];
+    return (digit >= u'1' && digit <= u'9') || digit == u'\u00B9' || digit == u'\u00B2' ||
+           digit == u'\u00B3';
+}
+
+// A stem names a file in the dictionary folder and nothing else, on every
+// system a catalogue may be copied to: no folder part, no drive ("C:engpor"),
+// no stream (":"), no device. (The extension always follows the stem, so a
+// dot or space at its end is kept by Windows too.)
 bool isUsableStem(std::u16string_view stem)
 {
-    if (stem.empty() || stem == u"." || stem == u"..")
+    if (stem.empty() || stem == u"." || stem == u".." || isDeviceName(stem))
         return false;
     return std::none_of(stem.begin(), stem.end(), [](char16_t c) {
-        return c == u'/' || c == u'\\' || c < 0x20 || (c >= 0x7F && c <= 0x9F);
+        return c == u'/' || c == u'\\' || c == u':' || c < 0x20 || (c >= 0x7F && c <= 0x9F);
     });
 }
 

@@ -39,7 +39,8 @@ TEST(Catalogue, LinesFillTheirRowsAndTheChooserListsThemInRowOrder)
     }
 }
 
-// A line whose stem would name a file outside the application folder is skipped.
+// A line whose stem would name a file outside the application folder, or no
+// file at all, is skipped.
 TEST(Catalogue, OnlyStemsNamingAFileInTheFolderAreUsable)
 {
     // clang-format off
@@ -47,7 +48,12 @@ TEST(Catalogue, OnlyStemsNamingAFileInTheFolderAreUsable)
         {u"engpor", true}, {u"...", true}, {u".hidden", true}, {u"caf\u00E9 d\u00A0x", true},
         {u"", false}, {u".", false}, {u"..", false}, {u"../outside", false}, {u"/tmp/abs", false},
         {u"a\\b", false}, {u"x\0"s, false}, {u"a\tb", false}, {u"a\x1F", false},
-        {u"a\x7F", false}, {u"a\x85", false}, {u"a\x9F", false}};
+        {u"a\x7F", false}, {u"a\x85", false}, {u"a\x9F", false},
+        // What Windows reads as a drive, a stream or a device, in any folder.
+        {u"C:engpor", false}, {u"a:b", false}, {u"CON", false}, {u"nul.txt", false},
+        {u"Aux ", false}, {u"com1", false}, {u"LPT9.x", false}, {u"com\u00B9", false},
+        {u"conin$", false}, {u"console", true}, {u"com0", true}, {u"com10", true},
+        {u"engpor.", true}};
     // clang-format on
     for (const auto& [stem, usable] : rows) {
         core::SharedState state;
