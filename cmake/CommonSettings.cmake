@@ -9,6 +9,12 @@ target_compile_options(quillet_settings INTERFACE -Wall -Wextra -Wpedantic
 if(QUILLET_WERROR)
   target_compile_options(quillet_settings INTERFACE -Werror)
 endif()
+# Windows 10 and later, for the calls that hold files as POSIX systems do;
+# the wide (UTF-16) forms of every call, and no min/max macros.
+if(WIN32)
+  target_compile_definitions(quillet_settings INTERFACE
+    _WIN32_WINNT=0x0A00 WINVER=0x0A00 UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
+endif()
 target_include_directories(quillet_settings INTERFACE
   ${PROJECT_SOURCE_DIR}/src
   ${PROJECT_BINARY_DIR}/generated)

@@ -8,8 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
+#endif
 
 #include <cmath>
 #include <csignal>
@@ -124,8 +126,10 @@ TEST(Settings, OnlyARegularFileIsReadOrReplaced)
     const auto path = folder / kSettingsFileName, victim = folder / "victim.txt";
     writeTextFile(victim, "120\r\n40\r\n0\r\n0\r\n3\r\n1\r\n20070315\r\n");
     const std::vector<std::function<void()>> plant = {
+#ifndef _WIN32  // Windows has no FIFOs, and links need privileges there
         [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); },
         [&] { std::filesystem::create_symlink(victim, path); },
+#endif
         [&] { std::filesystem::create_directory(path); }};
     for (const auto& planted : plant) {
         planted();
@@ -142,6 +146,9 @@ TEST(Settings, OnlyARegularFileIsReadOrReplaced)
 // and leaves no temporary file beside it.
 TEST(Settings, AFailedWriteKeepsTheOldFile)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no file size limit to make a write fail";
+#else
     TempFolder folder;
     writeTextFile(folder / kSettingsFileName, "old");
     std::signal(SIGXFSZ, SIG_IGN);
@@ -154,4 +161,5 @@ TEST(Settings, AFailedWriteKeepsTheOldFile)
     EXPECT_EQ(status, FileWriteStatus::Failed);
     EXPECT_EQ(readFile(folder / kSettingsFileName), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+#endif
 }

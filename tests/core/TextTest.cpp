@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <iconv.h>
+#endif
 
 #include <clocale>
 #include <cwctype>
@@ -16,6 +18,9 @@ using namespace quillet::core;
 // Each byte's unit encodes back to the byte, and no other unit encodes.
 TEST(Windows1252, AgreesWithTheCLibrarysCodePage)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "iconv is the reference, and Windows has none";
+#else
     const iconv_t convert = iconv_open("UTF-16LE", "WINDOWS-1252");
     ASSERT_NE(convert, reinterpret_cast<iconv_t>(-1));
     for (int byte = 0; byte < 256; ++byte) {
@@ -35,11 +40,15 @@ TEST(Windows1252, AgreesWithTheCLibrarysCodePage)
     for (char32_t unit = 0; unit <= 0xFFFF; ++unit)
         encodable += encodeWindows1252(static_cast<char16_t>(unit)).has_value();
     EXPECT_EQ(encodable, 256);
+#endif
 }
 
 // Lower case agrees with the C library wherever the program promises it.
 TEST(TextUtil, LowerCaseAgreesWithTheCLibrary)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "the reference is the C library's C.UTF-8 locale, which Windows lacks";
+#endif
     ASSERT_TRUE(std::setlocale(LC_CTYPE, "C.UTF-8"));
     std::u16string units;
     for (int byte = 0; byte < 256; ++byte)

@@ -15,6 +15,9 @@ namespace fs = std::filesystem;
 // ../share/quillet/.
 TEST(UserFolders, WritablePortableCopyKeepsAllElseTheXdgFoldersOrTheirDefaults)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no XDG folders nor a share/ tree (next test)";
+#endif
     // installed, writable, XDG_CONFIG_HOME, XDG_DATA_HOME; then data, user data
     // and settings folders, P the program's, S share/quillet/.
     // clang-format off
@@ -41,3 +44,31 @@ TEST(UserFolders, WritablePortableCopyKeepsAllElseTheXdgFoldersOrTheirDefaults)
         EXPECT_EQ(text, expected) << installed << writable << !config;
     }
 }
+
+#ifdef _WIN32
+// Windows: a program in a folder it may write to is portable; else its data
+// stays beside it and the user's files go to Quillet\ in %APPDATA%, whose
+// value (as any variable's) arrives as UTF-8 whatever the letters.
+TEST(UserFolders, WindowsKeepsTheUsersFilesBesideTheProgramOrInAppData)
+{
+    quillet::testsupport::TempFolder program;
+    ASSERT_EQ(::_wputenv(L"QUILLET_TEST_APPDATA=C:\\Users\\Usu\u00E1rio\\AppData"), 0);
+    const Environment system = systemEnvironment();
+    EXPECT_STREQ(system("QUILLET_TEST_APPDATA"), "C:\\Users\\Usu\xC3\xA1rio\\AppData");
+    const auto environment = [&](const char*) { return system("QUILLET_TEST_APPDATA"); };
+    for (const bool writable : {true, false}) {
+        const UserFolders folders = chooseUserFolders(program.path(), environment,
+                                                      [&](const fs::path&) { return writable; });
+        const fs::path user =
+            writable ? program.path() : fs::path(u8"C:\\Users\\Usu\u00E1rio\\AppData\\Quillet\\");
+        EXPECT_EQ(folders.data, program.path());
+        EXPECT_EQ(folders.userData, user);
+        EXPECT_EQ(folders.settings, user);
+        EXPECT_EQ(folders.perUser, !writable);
+    }
+    // Asking leaves nothing behind.
+    EXPECT_TRUE(folderWritable(program.path()));
+    EXPECT_FALSE(folderWritable(program / "missing"));
+    EXPECT_TRUE(fs::is_empty(program.path()));
+}
+#endif

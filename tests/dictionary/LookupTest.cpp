@@ -1,4 +1,5 @@
 #include "core/CatalogueFields.h"
+#include "core/OpenFile.h"
 #include "core/Utf8.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
@@ -142,7 +143,8 @@ TEST_F(LookupTest, AlignedDetailsAreSearchedFromTheMainRecordOn)
 // Changed on disk while open: cut short in place, then written again in place
 // (as cp does), then replaced by renames (as a rebuild does). A lookup sees
 // the new sizes and opens the files again (a lost page read before that is
-// the mapped file's test); a mapping keeps a replaced file's pages.
+// the mapped file's test); a mapping keeps a replaced file's pages, while
+// Windows, which holds no dictionary open, reads the new set.
 TEST_F(LookupTest, FilesCutShortOrReplacedWhileOpenNeverBreakALookup)
 {
     DictionaryContent old(3);  // "w190" lies on the third page of the main file
@@ -166,6 +168,11 @@ TEST_F(LookupTest, FilesCutShortOrReplacedWhileOpenNeverBreakALookup)
     }
     writeDictionary(m_folder.path(), "new", {});
     for (const std::string extension : {".qlc", ".ind", ".pdt"})
-        std::filesystem::rename(m_folder / ("new" + extension), m_folder / ("test" + extension));
+        ASSERT_TRUE(quillet::core::moveOver(m_folder / ("new" + extension),
+                                            m_folder / ("test" + extension)));
+#ifdef _WIN32
+    EXPECT_EQ(lookup(u"w190"), u"-");
+#else
     EXPECT_EQ(lookup(u"w190"), u"tw190|nw190");
+#endif
 }

@@ -12,13 +12,15 @@ class TempFolder
 {
 public:
     // ctest runs tests in parallel processes, so the name must be unique
-    // across processes, not only within one.
+    // across processes, not only within one. Its letters outside ASCII
+    // ("Dicionários") make every test that uses it a test of such paths.
     TempFolder()
     {
         std::random_device random;
         do
             m_path = std::filesystem::temp_directory_path() /
-                     ("quillet-test-" + std::to_string(random()) + std::to_string(random()));
+                     (u8"quillet-test-Dicion\u00E1rios-" + asUtf8(std::to_string(random())) +
+                      asUtf8(std::to_string(random())));
         while (!std::filesystem::create_directory(m_path));
     }
     ~TempFolder()
@@ -35,6 +37,11 @@ public:
     std::u16string appFolder() const { return (m_path / "").u16string(); }
 
 private:
+    static std::u8string asUtf8(const std::string& ascii)
+    {
+        return std::u8string(ascii.begin(), ascii.end());
+    }
+
     std::filesystem::path m_path;
 };
 

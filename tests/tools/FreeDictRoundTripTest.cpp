@@ -4,6 +4,7 @@
 #include "JsonText.h"
 
 #include "core/CatalogueFields.h"
+#include "core/Paths.h"
 #include "core/Utf8.h"
 #include "dictionary/DictionaryFiles.h"
 #include "dictionary/Lookup.h"
@@ -51,7 +52,8 @@ TEST(FreeDict, EveryEntryRoundTripsThroughTheFilesDumpAndLookup)
         const std::string base = "/usr/share/dictd/freedict-" + pair;
         if (!std::filesystem::exists(base + ".index"))
             GTEST_SKIP() << "the FreeDict packages are not installed (scripts/ensure-packages)";
-        const auto entries = importDictdFiles(base + ".index", base + ".dict.dz");
+        const auto entries = importDictdFiles(core::pathFromText(base + ".index"),
+                                              core::pathFromText(base + ".dict.dz"));
         const BuiltDictionary built = buildDictionary(entries);
         testsupport::TempFolder folder;
         writeDictionary(built, folder.path(), pair);

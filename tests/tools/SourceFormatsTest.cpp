@@ -3,7 +3,9 @@
 #include "FreeDictEntry.h"
 #include "JsonText.h"
 #include "ToolError.h"
+
 #include "TsvReader.h"
+#include "core/Paths.h"
 
 #include "support/TempFolder.h"
 #include "support/TestDictionary.h"
@@ -53,7 +55,7 @@ TEST(SourceFormats, DamageIsAnErrorNamingItsPlace)
         GTEST_SKIP() << "the FreeDict packages are not installed";
     const testsupport::TempFolder folder;
     testsupport::writeTextFile(folder / "cut.dz", testsupport::readFile(real).substr(0, 1000));
-    EXPECT_EQ(fileErrorOf([&] { readDictdData((folder / "cut.dz").string()); }),
+    EXPECT_EQ(fileErrorOf([&] { readDictdData(folder / "cut.dz"); }),
               (folder / "cut.dz").string() + ": compressed data is truncated");
 }
 
@@ -61,13 +63,18 @@ TEST(Dictd, DataPastTheCapIsRefused)
 {
     const testsupport::TempFolder folder;
     const std::string plain = (folder / "plain.dict").string(), zipped = plain + ".dz";
-    testsupport::writeTextFile(plain, std::string(100000, 'a'));
+    testsupport::writeTextFile(core::pathFromText(plain), std::string(100000, 'a'));
+#ifdef _WIN32
+    gzFile file = gzopen_w(core::pathFromText(zipped).c_str(), "wb");
+#else
     gzFile file = gzopen(zipped.c_str(), "wb");
-    ASSERT_EQ(gzwrite(file, testsupport::readFile(plain).data(), 100000), 100000);
+#endif
+    ASSERT_EQ(gzwrite(file, std::string(100000, 'a').data(), 100000), 100000);
     gzclose(file);
     for (const std::string& path : {plain, zipped}) {
-        EXPECT_EQ(readDictdData(path, 100000), std::string(100000, 'a')) << path;
-        EXPECT_EQ(fileErrorOf([&] { readDictdData(path, 99999); }),
+        EXPECT_EQ(readDictdData(core::pathFromText(path), 100000), std::string(100000, 'a'))
+            << path;
+        EXPECT_EQ(fileErrorOf([&] { readDictdData(core::pathFromText(path), 99999); }),
                   path + ": holds more than 99999 bytes of data, more than a dictionary can use");
     }
 }
