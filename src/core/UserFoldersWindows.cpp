@@ -5,8 +5,9 @@
 #include "core/Paths.h"
 #include "core/Utf8.h"
 
-#include <shlobj.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <shlobj.h>
 
 #include <cstdlib>
 #include <cstring>
