@@ -1,6 +1,7 @@
-// OpenFile on Windows. Files are opened with every sharing mode, so another
-// program (or another copy of this one) can read, write, or rename a new file
-// over one that is open here, as on POSIX systems.
+// OpenFile on Windows. Files are opened with every sharing mode, so that
+// another program (or another copy of this one) may read and write them
+// meanwhile, as on POSIX systems. Renaming a file over one that is open fails
+// on Windows, which is why dictionaries are not kept open there.
 
 #include "core/OpenFile.h"
 
