@@ -26,7 +26,11 @@ expect_status 2 quillet_dict no-such-command
 grep -q "usage:" "$work/err" || { echo "FAIL: no usage text"; failures=$((failures + 1)); }
 expect_status 0 quillet_dict --help
 grep -q "import-dictd" "$work/out" || { echo "FAIL: help lists no commands"; failures=$((failures + 1)); }
-expect_status 0 quillet_dict build --tsv "$source/data/sample-en-pt.tsv" --out "$work/o" --stem s
+# A folder named outside ASCII, with spaces: the arguments reach the files
+# as typed (on Windows through the wide command line).
+mine="$work/Dicionários do usuário"
+expect_status 0 quillet_dict build --tsv "$source/data/sample-en-pt.tsv" --out "$mine" --stem s
+[ -s "$mine/s.qlc" ] || { echo "FAIL: no $mine/s.qlc"; failures=$((failures + 1)); }
 # The report quotes a skipped line by its first 60 characters, and names a
 # character by its code point.
 { printf 'cat\tgato\n'; printf '%0200d\tx\n' 0; printf 'smile\tsorriso \360\237\230\200\n'; } >"$work/long.tsv"
@@ -35,7 +39,7 @@ grep -qx "  line 2 \"$(printf '%060d\342\200\246' 0)\": skipped: .*" "$work/out"
   { echo "FAIL: the report does not cut a long line"; cat "$work/out"; failures=$((failures + 1)); }
 grep -qF "line 3 \"smile\": skipped: translation holds U+1F600 '$(printf '\360\237\230\200')'," "$work/out" ||
   { echo "FAIL: the report does not name an emoji by its code point"; cat "$work/out"; failures=$((failures + 1)); }
-expect_status 0 quillet_dict dump "$work/o/s.qlc"
+expect_status 0 quillet_dict dump "$mine/s.qlc"
 [ "$(wc -l <"$work/out")" -eq "$(grep -c . "$source/data/sample-en-pt.tsv")" ] ||
   { echo "FAIL: dump does not give one line per sample entry"; failures=$((failures + 1)); }
 
