@@ -11,8 +11,8 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <mutex>
+#include <set>
 #include <string>
 
 namespace quillet::core {
@@ -39,17 +39,16 @@ fs::path roamingAppData(const Environment& environment)
 Environment systemEnvironment()
 {
     return [](const char* name) -> const char* {
-        // Values are kept for the program's life, as std::getenv's are.
+        // Every value given out stays valid for the program's life, so a
+        // caller's pointer survives later calls (a set's strings never move).
         static std::mutex guard;
-        static std::map<std::string, std::string> values;
+        static std::set<std::string> values;
         const std::wstring wideName(name, name + std::strlen(name));  // names are ASCII
         const wchar_t* wide = ::_wgetenv(wideName.c_str());
         if (wide == nullptr)
             return nullptr;
         const std::lock_guard lock(guard);
-        std::string& value = values[name];
-        value = toUtf8(fromPath(fs::path(wide)));
-        return value.c_str();
+        return values.insert(toUtf8(fromPath(fs::path(wide)))).first->c_str();
     };
 }
 
