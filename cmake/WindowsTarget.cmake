@@ -3,7 +3,6 @@
 # folder's own.
 set(QUILLET_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH
     "GoogleTest's sources, built for the Windows target")
-set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${QUILLET_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 

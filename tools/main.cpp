@@ -3,6 +3,7 @@
 #include "Command.h"
 #include "TranslateCommand.h"
 
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -51,13 +52,11 @@ void printUsage(std::ostream& stream)
 }
 
 // The arguments in UTF-8, as paths are made from (core::pathFromText).
-std::vector<std::string> utf8Arguments(int argc, char** argv)
+std::vector<std::string> utf8Arguments([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
 {
 #ifdef _WIN32
     // Windows gives main() its arguments in the legacy code page, which
     // cannot hold every letter of a file name; the wide ones hold all.
-    (void)argc;
-    (void)argv;
     int count = 0;
     wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::string> arguments;
@@ -65,14 +64,20 @@ std::vector<std::string> utf8Arguments(int argc, char** argv)
         arguments.push_back(quillet::core::toUtf8(
             std::u16string(wide[i], wide[i] + std::char_traits<wchar_t>::length(wide[i]))));
     ::LocalFree(wide);
-    // The console shows what is printed, UTF-8, as UTF-8; and the streams
-    // carry bytes as they are: no CR added before LF, no end at a Ctrl+Z.
-    ::SetConsoleOutputCP(CP_UTF8);
-    ::_setmode(::_fileno(stdin), _O_BINARY);
-    ::_setmode(::_fileno(stdout), _O_BINARY);
     return arguments;
 #else
     return std::vector<std::string>(argv, argv + argc);
+#endif
+}
+
+// On Windows the console shows what is printed, UTF-8, as UTF-8, and the
+// standard streams carry bytes as they are: no CR added before LF, no end of
+// input at a Ctrl+Z. Elsewhere they do already.
+void useUtf8ByteStreams()
+{
+#ifdef _WIN32
+    ::SetConsoleOutputCP(CP_UTF8);
+    for (std::FILE* stream : {stdin, stdout, stderr}) ::_setmode(::_fileno(stream), _O_BINARY);
 #endif
 }
 
@@ -81,6 +86,7 @@ std::vector<std::string> utf8Arguments(int argc, char** argv)
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments = utf8Arguments(argc, argv);
+    useUtf8ByteStreams();
     if (arguments.size() < 2) {
         printUsage(std::cerr);
         return quillet::tool::exitUsage;
