@@ -93,7 +93,7 @@ TEST(Commands, UnreadableInputGivesStatusOneNamingTheFile)
 #ifdef _WIN32
     // A device's name, in any folder and with any extension.
     const std::string device = base + "/NUL.qlc";
-    const std::string tooLongReason = ": no such folder\n";  // no limit short of 32767
+    const std::string tooLongReason = ": no such folder\n";  // Windows names no other reason
 #else
     const std::string tooLongReason = ": File name too long\n";
     const std::string device = base + "/null.qlc";
