@@ -129,7 +129,6 @@ FileReadStatus MappedFile::open(const std::filesystem::path& path, std::uintmax_
         status = file.readAll(m_copy);
     if (status != FileReadStatus::Read)
         close();
-    m_open = status == FileReadStatus::Read;
     return status;
 }
 
@@ -140,12 +139,16 @@ void MappedFile::close()
         ::munmap(const_cast<char*>(m_view.data()), m_view.size());
     }
     m_view = {};
-    m_open = false;
     m_mapped = false;
     m_file.close();
     m_region = -1;
     m_copy.clear();
     m_copy.shrink_to_fit();
+}
+
+bool MappedFile::isOpen() const
+{
+    return m_file.isOpen();
 }
 
 bool MappedFile::wasCut() const
@@ -169,20 +172,25 @@ FileReadStatus MappedFile::open(const std::filesystem::path& path, std::uintmax_
     if (status == FileReadStatus::Read)
         status = m_file.readAll(m_copy);
     m_file.close();
-    if (status != FileReadStatus::Read)
+    if (status == FileReadStatus::Read)
+        m_path = path;
+    else
         close();
-    m_open = status == FileReadStatus::Read;
-    m_path = m_open ? path : std::filesystem::path();
     return status;
 }
 
 void MappedFile::close()
 {
     m_file.close();
-    m_open = false;
     m_path.clear();
     m_copy.clear();
     m_copy.shrink_to_fit();
+}
+
+// The file itself is closed once read.
+bool MappedFile::isOpen() const
+{
+    return !m_path.empty();
 }
 
 bool MappedFile::wasCut() const
@@ -212,9 +220,8 @@ bool MappedFile::isStale() const
 
 MappedFile::MappedFile(MappedFile&& other) noexcept
     : m_view(std::exchange(other.m_view, {})),
-      m_open(std::exchange(other.m_open, false)),
       m_mapped(std::exchange(other.m_mapped, false)),
-      m_path(std::move(other.m_path)),
+      m_path(std::exchange(other.m_path, {})),
       m_file(std::move(other.m_file)),
       m_region(std::exchange(other.m_region, -1)),
       m_copy(std::move(other.m_copy))
@@ -226,9 +233,8 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept
     if (this != &other) {
         close();
         m_view = std::exchange(other.m_view, {});
-        m_open = std::exchange(other.m_open, false);
         m_mapped = std::exchange(other.m_mapped, false);
-        m_path = std::move(other.m_path);
+        m_path = std::exchange(other.m_path, {});
         m_file = std::move(other.m_file);
         m_region = std::exchange(other.m_region, -1);
         m_copy = std::move(other.m_copy);

@@ -47,7 +47,7 @@ public:
     void close();
 
     std::string_view bytes() const { return m_mapped ? m_view : std::string_view(m_copy); }
-    bool isOpen() const { return m_open; }
+    bool isOpen() const;
     bool isMapped() const { return m_mapped; }
     bool wasCut() const;
     // Cut or of another size than its view: worth opening again.
@@ -58,9 +58,8 @@ public:
 
 private:
     std::string_view m_view;  // the mapping
-    bool m_open = false;
     bool m_mapped = false;
-    std::filesystem::path m_path;
+    std::filesystem::path m_path;  // Windows: the file read, while open
     core::OpenFile m_file;
     int m_region = -1;  // slot of the mapping in the fault handler's table
     std::string m_copy;
