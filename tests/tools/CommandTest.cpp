@@ -49,6 +49,9 @@ bool runsWithFileSizeLimit(CommandFunction command, const CommandArguments& argu
 }
 #endif
 
+// What the tool puts between a folder typed and a name of its own.
+const std::string kSeparator = std::filesystem::path("/").make_preferred().string();
+
 // Every file of a folder by name.
 std::map<std::string, std::string> folderContent(const std::filesystem::path& folder)
 {
@@ -88,7 +91,7 @@ TEST(Commands, UnreadableInputGivesStatusOneNamingTheFile)
     const testsupport::TempFolder folder;
     const std::string base = folder.path().string(), out = base + "/out";
     // Paths as typed, with the tool's own parts joined by the system's separator.
-    const std::string joined = base + std::filesystem::path("/").make_preferred().string();
+    const std::string joined = base + kSeparator;
     testsupport::writeTextFile(folder / "short.dcu", std::string(130, 'x'));
 #ifdef _WIN32
     // A device's name, in any folder and with any extension.
@@ -147,7 +150,7 @@ TEST(Commands, AFailedRebuildLeavesTheOldSetAsItWas)
     // Not a file this tool leaves behind, so not removed.
     std::filesystem::create_directory(folder / "out/en-pt.pdt.tmp");
     EXPECT_EQ(build(golden / "en-pt.tsv"),
-              "1 quillet-dict: " + out + std::filesystem::path("/").make_preferred().string() +
+              "1 quillet-dict: " + out + kSeparator +
                   "en-pt.pdt.tmp: is in the way, and not a file this tool leaves behind\n");
     std::filesystem::remove(folder / "out/en-pt.pdt.tmp");
     EXPECT_TRUE(folderContent(folder / "out") == before) << "the old set changed";
