@@ -14,7 +14,11 @@ UserFolders chooseUserFolders(const fs::path& programFolder, const Environment& 
 {
     const fs::path installed = (programFolder / "../share/quillet/").lexically_normal();
     const bool portable = !isPlainFile(installed / kPortuguesePage);
-    if (portable && writable(programFolder))
+    // The Windows setup program leaves its uninstaller beside the program. A
+    // folder it installed into may still be writable (an administrator's,
+    // or one the user chose), yet is shared by every user of the machine.
+    const bool installedBySetup = isPlainFile(programFolder / "uninstall.exe");
+    if (portable && !installedBySetup && writable(programFolder))
         return {programFolder, programFolder, programFolder};
     const PerUserFolders user = perUserFolders(environment);
     return {portable ? programFolder : installed, user.userData, user.settings, true};

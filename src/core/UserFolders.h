@@ -4,7 +4,8 @@
 // An installed tree is <prefix>/bin/quillet with its data (page files
 // included) in <prefix>/share/quillet/; anything else is a portable copy with
 // everything beside the program (on Windows, an installed program too). A
-// portable copy in a writable folder keeps the user's files there too.
+// portable copy in a writable folder keeps the user's files there too, unless
+// the Windows setup program installed it (its uninstall.exe lies beside).
 // Otherwise, and always for an installed tree, the settings file goes to
 // $XDG_CONFIG_HOME/quillet/ and the user dictionary files to
 // $XDG_DATA_HOME/quillet/ (on Windows both to %APPDATA%\Quillet\); the

@@ -12,27 +12,31 @@ using namespace quillet::core;
 namespace fs = std::filesystem;
 
 // A portable copy has its page file beside the program, an installed tree in
-// ../share/quillet/.
+// ../share/quillet/; one the setup program installed, its uninstaller too.
 TEST(UserFolders, WritablePortableCopyKeepsAllElseTheXdgFoldersOrTheirDefaults)
 {
 #ifdef _WIN32
     GTEST_SKIP() << "Windows has no XDG folders nor a share/ tree (next test)";
 #endif
-    // installed, writable, XDG_CONFIG_HOME, XDG_DATA_HOME; then data, user data
-    // and settings folders, P the program's, S share/quillet/.
+    // layout (Portable, Share tree, Uninstaller beside), writable,
+    // XDG_CONFIG_HOME, XDG_DATA_HOME; then data, user data and settings
+    // folders, P the program's, S share/quillet/.
     // clang-format off
-    const std::vector<std::tuple<bool, bool, const char*, const char*, std::string>> rows = {
-        {false, true, "/x/c", "/x/d", "P P P "},
-        {false, false, "/x/c", "/x/d", "P /x/d/quillet/ /x/c/quillet/ "},
-        {false, false, nullptr, "", "P /h/.local/share/quillet/ /h/.config/quillet/ "},
-        {false, false, "x/c", "x/d", "P /h/.local/share/quillet/ /h/.config/quillet/ "},
-        {true, true, "/x/c", "/x/d", "S /x/d/quillet/ /x/c/quillet/ "}};
+    const std::vector<std::tuple<char, bool, const char*, const char*, std::string>> rows = {
+        {'P', true, "/x/c", "/x/d", "P P P "},
+        {'P', false, "/x/c", "/x/d", "P /x/d/quillet/ /x/c/quillet/ "},
+        {'P', false, nullptr, "", "P /h/.local/share/quillet/ /h/.config/quillet/ "},
+        {'P', false, "x/c", "x/d", "P /h/.local/share/quillet/ /h/.config/quillet/ "},
+        {'S', true, "/x/c", "/x/d", "S /x/d/quillet/ /x/c/quillet/ "},
+        {'U', true, "/x/c", "/x/d", "P /x/d/quillet/ /x/c/quillet/ "}};
     // clang-format on
-    for (const auto& [installed, writable, config, data, expected] : rows) {
+    for (const auto& [layout, writable, config, data, expected] : rows) {
         quillet::testsupport::TempFolder tree;
         const fs::path bin = tree / "bin/", share = tree / "share/quillet/";
         for (const fs::path& folder : {bin, share}) fs::create_directories(folder);
-        quillet::testsupport::writeTextFile((installed ? share : bin) / "quillet.htm", "pt");
+        quillet::testsupport::writeTextFile((layout == 'S' ? share : bin) / "quillet.htm", "pt");
+        if (layout == 'U')
+            quillet::testsupport::writeTextFile(bin / "uninstall.exe", "MZ");
         const std::map<std::string, const char*> variables = {
             {"HOME", "/h"}, {"XDG_CONFIG_HOME", config}, {"XDG_DATA_HOME", data}};
         const UserFolders folders = chooseUserFolders(
@@ -41,7 +45,7 @@ TEST(UserFolders, WritablePortableCopyKeepsAllElseTheXdgFoldersOrTheirDefaults)
         std::string text;
         for (const fs::path& folder : {folders.data, folders.userData, folders.settings})
             text += (folder == bin ? "P" : folder == share ? "S" : folder.string()) + " ";
-        EXPECT_EQ(text, expected) << installed << writable << !config;
+        EXPECT_EQ(text, expected) << layout << writable << !config;
     }
 }
 
