@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <ctime>
+#include <vector>
 
 using namespace quillet;
 
@@ -45,11 +46,17 @@ private slots:
         QCOMPARE(clipboard.text(), u"canção");
 
         const QString hint = QStringLiteral("x-kde-passwordManagerHint");
-        const std::pair<QString, QByteArray> marks[] = {
-            {hint, "secret\n"}, {hint, "public"}, {QStringLiteral("image/png"), "\x89PNG"}};
+        const QString png = QStringLiteral("image/png");
+        std::vector<std::pair<QString, QByteArray>> marks = {
+            {hint, "secret\n"}, {hint, "public"}, {png, "\x89PNG"}};
+        // A Windows clipboard format as Qt names it; X has no such thing.
+        if (QGuiApplication::platformName() != u"xcb")
+            marks.emplace_back(QStringLiteral("application/x-qt-windows-mime;value="
+                                              "\"ExcludeClipboardContentFromMonitorProcessing\""),
+                               QByteArray(4, '\0'));
         for (const auto& [mime, value] : marks) {
             auto* data = new QMimeData;
-            if (mime == hint)
+            if (mime != png)
                 data->setText(QStringLiteral("hunter2"));
             data->setData(mime, value);
             QGuiApplication::clipboard()->setMimeData(data);

@@ -24,7 +24,11 @@ public:
 
 namespace {
 const QString kPasswordHint = QStringLiteral("x-kde-passwordManagerHint");
-}
+// What Windows password managers put beside a secret; Qt names a Windows
+// clipboard format that has no MIME type this way.
+const QString kWindowsMonitorExclusion = QStringLiteral(
+    "application/x-qt-windows-mime;value=\"ExcludeClipboardContentFromMonitorProcessing\"");
+}  // namespace
 
 QtClipboard::QtClipboard(QClipboard* clipboard, QObject* parent)
     : QObject(parent), m_clipboard(clipboard ? clipboard : QGuiApplication::clipboard())
@@ -59,7 +63,8 @@ bool QtClipboard::isSecretMark(const QByteArray& hintValue)
 
 bool QtClipboard::isMarkedSecret(const QMimeData& data)
 {
-    return data.hasFormat(kPasswordHint) && isSecretMark(data.data(kPasswordHint));
+    return (data.hasFormat(kPasswordHint) && isSecretMark(data.data(kPasswordHint))) ||
+           data.hasFormat(kWindowsMonitorExclusion);
 }
 
 std::u16string QtClipboard::text() const

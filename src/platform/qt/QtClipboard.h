@@ -36,8 +36,9 @@ public:
     void setChangeHandler(std::function<void()> handler) override;
 
     // Password managers mark copied secrets with the MIME type
-    // x-kde-passwordManagerHint and the value "secret"; such content is never
-    // treated as text.
+    // x-kde-passwordManagerHint and the value "secret", on Windows with the
+    // format ExcludeClipboardContentFromMonitorProcessing; such content is
+    // never treated as text.
     static bool isMarkedSecret(const QMimeData& data);
     static bool isSecretMark(const QByteArray& hintValue);
 
