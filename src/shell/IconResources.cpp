@@ -1,5 +1,12 @@
 #include "shell/IconResources.h"
 
+#include <QPainter>
+#ifdef QUILLET_SVG_PICTURES
+#include <QSvgRenderer>
+#else
+#include <QImage>
+#endif
+
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initIconsResource()
 {
@@ -7,6 +14,21 @@ static void initIconsResource()
 }
 
 namespace quillet::shell {
+
+namespace {
+
+#ifdef QUILLET_SVG_PICTURES
+const QString kPictureSuffix = QStringLiteral(".svg");
+#else
+const QString kPictureSuffix = QStringLiteral(".png");
+#endif
+
+QString resourceName(const QString& name)
+{
+    return QStringLiteral(":/icons/") + name + kPictureSuffix;
+}
+
+}  // namespace
 
 void loadIconResources()
 {
@@ -17,7 +39,23 @@ void loadIconResources()
 QIcon icon(const QString& name)
 {
     loadIconResources();
-    return QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".svg"));
+    return QIcon(resourceName(name));
+}
+
+QPixmap picture(const QString& name, const QSize& size)
+{
+    loadIconResources();
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+#ifdef QUILLET_SVG_PICTURES
+    QSvgRenderer(resourceName(name)).render(&painter);
+#else
+    const QString large = QStringLiteral(":/icons/") + name + QStringLiteral("@2x.png");
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(), size), QImage(large));
+#endif
+    return pixmap;
 }
 
 }  // namespace quillet::shell

@@ -14,10 +14,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QPointer>
-#include <QSvgRenderer>
 
 namespace quillet::shell {
 
@@ -35,16 +32,6 @@ QLabel* splashLabel(QWidget* parent, int element, const QRect& geometry, bool bo
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setGeometry(geometry);
     return label;
-}
-
-QPixmap productPicture(const QSize& size)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::white);
-    QSvgRenderer renderer(QStringLiteral(":/icons/product.svg"));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
 }
 
 }  // namespace
@@ -71,11 +58,10 @@ SplashWindow::SplashWindow(core::SharedState& state, const platform::Screen& scr
     setFixedSize(width, height);
     move((screen.widthPixels() - width) / 2, (screen.heightPixels() - height) / 2);
 
-    loadIconResources();
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image1"));
-    twips.place(*picture, 120, 120, 5835, 825);
-    picture->setPixmap(productPicture(picture->size()));
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    twips.place(*image, 120, 120, 5835, 825);
+    image->setPixmap(picture(QStringLiteral("product"), image->size()));
 
     m_versionLabel = splashLabel(this, 2, twips.rect(1440, 1080, 3015, 255), true);
     m_versionLabel->setText(QStringLiteral("release 3.01.01"));
