@@ -9,10 +9,14 @@
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtHttpClient.h"
 #include "platform/qt/QtScreen.h"
-#include "platform/qt/QtSpeech.h"
 #include "platform/qt/QtSystemInfo.h"
 #ifdef QUILLET_WAYLAND_CLIPBOARD
 #include "platform/wayland/WaylandClipboard.h"
+#endif
+#ifdef Q_OS_WIN
+#include "platform/windows/SapiSpeech.h"
+#else
+#include "platform/qt/QtSpeech.h"
 #endif
 #include "shell/Application.h"
 #include "shell/CommandLine.h"
@@ -21,6 +25,7 @@
 #include "shell/SingleInstance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -32,8 +37,13 @@ int main(int argc, char* argv[])
     const quillet::shell::CommandLine line = quillet::shell::readCommandLine(argc, argv);
     if (line.action != quillet::shell::CommandLine::Action::Run)
         return quillet::shell::answerCommandLine(line);
+#ifdef Q_OS_WIN
+    // Windows has one desktop and no display to choose.
+    const quillet::shell::SessionPlatform session;
+#else
     const auto session =
         quillet::shell::chooseSessionPlatform([](const char* name) { return std::getenv(name); });
+#endif
     if (session.noDisplay && !line.platformNamed)
         return quillet::shell::refuseWithoutDisplay();
     quillet::shell::enterSessionPlatform(session);
@@ -55,8 +65,12 @@ int main(int argc, char* argv[])
     quillet::platform::QtDialogs dialogs;
     quillet::platform::QtBrowser browser;
     quillet::platform::QtHttpClient http;
-    quillet::platform::LazySpeech speech(
-        [] { return std::make_unique<quillet::platform::QtSpeech>(); });
+#ifdef Q_OS_WIN
+    using SystemSpeech = quillet::platform::SapiSpeech;
+#else
+    using SystemSpeech = quillet::platform::QtSpeech;
+#endif
+    quillet::platform::LazySpeech speech([] { return std::make_unique<SystemSpeech>(); });
     quillet::platform::QtScreen screen;
     quillet::platform::QtSystemInfo system;
     quillet::core::SharedState state;
@@ -67,8 +81,12 @@ int main(int argc, char* argv[])
             quillet::core::ui::runLanguageChooser(shared, dialogs, browser, screen);
         });
     // A second start brings this copy's bar forward and ends at once.
-    quillet::shell::SingleInstance instance(
-        program.settingsFile(), QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+#ifdef Q_OS_WIN
+    const QString runtimeFolder = QDir::tempPath();
+#else
+    const QString runtimeFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
+    quillet::shell::SingleInstance instance(program.settingsFile(), runtimeFolder);
     if (!instance.claim([&program] { program.bringForward(); }))
         return 0;
     if (!program.startUp())

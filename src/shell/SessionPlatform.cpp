@@ -59,7 +59,7 @@ void enterSessionPlatform(const SessionPlatform& session)
 {
     g_qtHandler = qInstallMessageHandler(endOnFatal);
     if (session.platform != nullptr)
-        ::setenv(kPlatformVariable, session.platform, 1);
+        qputenv(kPlatformVariable, session.platform);
     if (session.placementNotice)
         std::fputs(
             "quillet: no X display in this Wayland session: the window manager decides where "
@@ -71,7 +71,7 @@ void leaveSessionPlatform(const SessionPlatform& session)
 {
     qInstallMessageHandler(g_qtHandler);
     if (session.platform != nullptr)
-        ::unsetenv(kPlatformVariable);
+        qunsetenv(kPlatformVariable);
 }
 
 }  // namespace quillet::shell

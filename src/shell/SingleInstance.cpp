@@ -1,10 +1,9 @@
 #include "shell/SingleInstance.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QLocalSocket>
 #include <QThread>
-
-#include <unistd.h>
 
 #include <system_error>
 
@@ -25,7 +24,8 @@ QString instanceName(const std::filesystem::path& settingsFile)
     if (error)
         file = std::filesystem::absolute(settingsFile, error);
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(QByteArray::number(::getuid()) + '\0');
+    // The user by their home folder: Windows names its pipes machine-wide.
+    hash.addData(QDir::homePath().toUtf8() + '\0');
     hash.addData(QByteArray::fromStdString(file.string()));
     return QStringLiteral("quillet-") + QString::fromLatin1(hash.result().toHex().left(16));
 }

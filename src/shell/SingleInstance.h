@@ -20,7 +20,8 @@ class SingleInstance : public QObject
     Q_OBJECT
 public:
     // `runtimeFolder`: where the lock and the socket go, a folder of the
-    // user's own (QStandardPaths::RuntimeLocation).
+    // user's own (QStandardPaths::RuntimeLocation; on Windows the user's
+    // temporary folder, as the socket is a pipe there).
     SingleInstance(const std::filesystem::path& settingsFile, const QString& runtimeFolder);
 
     // True: this is the running copy, and `comeForward` runs on each later
