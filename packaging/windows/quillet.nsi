@@ -38,6 +38,7 @@ InstallDir "$PROGRAMFILES64\Quillet"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 ManifestDPIAware true
+BrandingText "Quillet ${VERSION}"
 
 VIProductVersion "${VERSION_QUAD}"
 VIFileVersion "${VERSION_QUAD}"
@@ -62,8 +63,10 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
-!insertmacro MUI_LANGUAGE "Portuguese"
+; The first is what a Windows in neither language gets. Brazilian, as the
+; program's own texts; a Windows in Portugal's Portuguese gets it too.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
 
 Function .onInit
   SetRegView 64
