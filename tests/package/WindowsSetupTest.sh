@@ -2,16 +2,18 @@
 # The Windows setup program under Wine, in a fresh prefix: a silent install
 # puts every file of the staged program folder into Program Files, with the
 # uninstaller, the Start-menu shortcut and the entry in the list of installed
-# programs; a silent uninstall takes all of it away again but leaves what is
-# not its own: the user's files in %APPDATA%\Quillet and a file a user put in
-# the program's folder.
+# programs. On an X display (scripts/with-display) the installed program then
+# runs once: its settings go to %APPDATA%\Quillet and nothing is written
+# under Program Files. A silent uninstall takes all of it away again but
+# leaves what is not its own: the user's files in %APPDATA%\Quillet and a
+# file a user put in the program's folder.
 # Usage: WindowsSetupTest.sh SOURCE_DIR BUILD_DIR   (the Windows build, after
 #        scripts/package-windows). Exits 77 without Wine or the setup program.
 set -uo pipefail
 source_dir=${1:?source folder}
 build_dir=$(realpath "${2:?build folder}")
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# shellcheck source-path=SCRIPTDIR source=../support/x11.sh
+source "$source_dir/tests/support/x11.sh"
 
 version=$(sed -n 's/^project(Quillet VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
 setup=$build_dir/package/quillet-$version-setup.exe
@@ -45,7 +47,30 @@ shortcut=$(unix_path 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Quill
 user_dir=$(unix_path "$(win cmd /c echo '%APPDATA%')\\Quillet")
 
 # Starts the installed program and checks it writes nothing under Program Files.
-check_installed_program() { :; }
+check_installed_program() {
+  [ -n "${DISPLAY:-}" ] || { echo "no DISPLAY: the installed program is not run"; return; }
+  local before
+  before=$(find "$program_dir" -printf '%P %s %T@\n' | LC_ALL=C sort)
+  wine "$program_dir/quillet.exe" </dev/null >/dev/null 2>&1 &
+  pid=$!
+  if chooser=$(window_named '^Quillet 2007 - Idioma / Language$'); then
+    activate "$chooser"
+    xdotool key --clearmodifiers Down Return
+    if wait_for_bar; then
+      check house "house -> casa, habitação, vivenda"
+      close_bar
+    else
+      fail "the installed program showed no bar"
+    fi
+  else
+    fail "the installed program showed no language window"
+  fi
+  kill "$pid" 2>/dev/null
+  settle
+  [ -f "$user_dir/quillet.cfg" ] || fail "the installed program wrote no quillet.cfg to $user_dir"
+  [ "$(find "$program_dir" -printf '%P %s %T@\n' | LC_ALL=C sort)" = "$before" ] ||
+    fail "the installed program changed its folder under Program Files"
+}
 
 echo "== setup /S"
 win "$setup" /S || fail "the setup ended with status $?"
