@@ -3,7 +3,8 @@
 # a window manager (scripts/with-display), as a user would run it: unzipped
 # into a folder whose name has non-ASCII letters, the first run's language
 # window, the bar translating a copy made in an X program (Wine hands the X
-# clipboard to Windows programs) and a typed word, a copy a password manager
+# clipboard to Windows programs) without taking the focus, and a typed word,
+# the speech error box (Wine has no voice), a copy a password manager
 # marked with ExcludeClipboardContentFromMonitorProcessing left alone, a
 # dictionary switch, an entry made in the user dictionary editor and found
 # again after a restart, and the settings file beside the program with CR LF
@@ -81,6 +82,36 @@ windows_copy cat
 sleep 1.2
 line=$(box_line)
 [ "$line" = "cat -> gato" ] || fail "a Windows program's copy of cat: got '$line'"
+
+# A translation must not take the keyboard focus from the program in use.
+xmessage -geometry +200+400 "another program" </dev/null >/dev/null 2>&1 &
+other_pid=$!
+if other=$(window_named '^xmessage$'); then
+  activate "$other"
+  copy cat
+  sleep 1
+  [ "$(xdotool getactivewindow)" = "$other" ] || fail "the bar took the focus on a translation"
+fi
+kill "$other_pid"
+check cat "cat -> gato"
+
+# Speaking goes through the system's SAPI voice; Wine's speaks nothing, so
+# the speech error box is the answer here.
+press "$bar" 6600
+if details=$(opened "$bar"); then
+  # The speak button's middle, at 120 + 187 and 3040 + 160 twips.
+  xdotool mousemove --window "$details" 20 213 click 1
+  if box=$(window_named '^Quillet 2007 - Error$'); then
+    import -window root "$artifacts/windows-speech-error.png"
+    activate "$box"
+    xdotool key --clearmodifiers Return
+  else
+    fail "no speech error box under Wine"
+  fi
+  press "$bar" 6600
+else
+  fail "the details window did not open"
+fi
 
 # A typed word and Enter.
 activate "$bar"
