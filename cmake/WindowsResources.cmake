@@ -17,10 +17,13 @@ foreach(size IN ITEMS 16 24 32 48 64 256)
     VERBATIM)
   list(APPEND icon_pngs ${png})
 endforeach()
+# The largest size stays PNG inside the icon, as Windows allows, instead of
+# a quarter-megabyte bitmap.
+list(POP_BACK icon_pngs largest_png)
 add_custom_command(
   OUTPUT ${quillet_icon}
-  COMMAND ${ICOTOOL} --create --output=${quillet_icon} ${icon_pngs}
-  DEPENDS ${icon_pngs}
+  COMMAND ${ICOTOOL} --create --output=${quillet_icon} ${icon_pngs} --raw=${largest_png}
+  DEPENDS ${icon_pngs} ${largest_png}
   VERBATIM)
 add_custom_target(quillet_windows_icon DEPENDS ${quillet_icon})
 
