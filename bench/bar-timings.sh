@@ -51,7 +51,7 @@ times=()
 owner=""
 for i in $(seq "$words"); do
   word=house
-  [ $((i % 2)) -eq 0 ] && word=cat
+  [ $((i % 2)) -eq 0 ] && word="cat"
   before=$(pixels)
   [ -n "$owner" ] && kill "$owner" 2>/dev/null
   begun=$(now_ms)

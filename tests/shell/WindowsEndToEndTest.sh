@@ -7,8 +7,9 @@
 # the speech error box (Wine has no voice), a copy a password manager
 # marked with ExcludeClipboardContentFromMonitorProcessing left alone, a
 # dictionary switch, an entry made in the user dictionary editor and found
-# again after a restart, and the settings file beside the program with CR LF
-# lines. Screenshots of each state go to the build folder's artifacts.
+# again after a restart, the settings file beside the program with CR LF
+# lines, and a second start that brings the running bar forward.
+# Screenshots of each state go to the build folder's artifacts.
 # Exits 77 (skipped) without a display, Wine or the zip.
 # Usage: WindowsEndToEndTest.sh SOURCE_DIR BUILD_DIR (the Windows build's)
 set -uo pipefail
@@ -171,6 +172,11 @@ fi
 start
 wait_for_bar || { fail "no bar on the second run"; exit 1; }
 window_shown '^Quillet 2007 - Portuguese-English$' || fail "the second run forgot the dictionary"
+# A second start brings the minimised bar back and ends at once.
+xdotool windowminimize --sync "$bar"
+timeout 20 wine "$app/quillet.exe" </dev/null >/dev/null 2>&1
+again=$?
+wait_for_bar && [ "$again" -eq 0 ] || fail "a second start ended with $again, bars shown: $(visible | wc -l)"
 press "$bar" 7440
 toolbar=$(opened "$bar") && press_tool 480
 if chooser=$(opened "$bar" "$toolbar"); then
