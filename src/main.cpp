@@ -13,7 +13,7 @@
 #ifdef QUILLET_WAYLAND_CLIPBOARD
 #include "platform/wayland/WaylandClipboard.h"
 #endif
-#ifdef Q_OS_WIN
+#ifdef _WIN32
 #include "platform/windows/SapiSpeech.h"
 #else
 #include "platform/qt/QtSpeech.h"
@@ -25,25 +25,56 @@
 #include "shell/SingleInstance.h"
 
 #include <QApplication>
+#ifdef _WIN32
 #include <QDir>
+#else
 #include <QStandardPaths>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+
+namespace {
+
+// What differs between the systems, besides the platform services' own files.
+#ifdef _WIN32
+using SystemSpeech = quillet::platform::SapiSpeech;
+
+// Windows has one desktop and no display to choose.
+quillet::shell::SessionPlatform sessionPlatform()
+{
+    return {};
+}
+
+// The single-copy lock and pipe: the user's own temporary folder.
+QString runtimeFolder()
+{
+    return QDir::tempPath();
+}
+#else
+using SystemSpeech = quillet::platform::QtSpeech;
+
+quillet::shell::SessionPlatform sessionPlatform()
+{
+    return quillet::shell::chooseSessionPlatform(
+        [](const char* name) { return std::getenv(name); });
+}
+
+QString runtimeFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
+#endif
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     const quillet::shell::CommandLine line = quillet::shell::readCommandLine(argc, argv);
     if (line.action != quillet::shell::CommandLine::Action::Run)
         return quillet::shell::answerCommandLine(line);
-#ifdef Q_OS_WIN
-    // Windows has one desktop and no display to choose.
-    const quillet::shell::SessionPlatform session;
-#else
-    const auto session =
-        quillet::shell::chooseSessionPlatform([](const char* name) { return std::getenv(name); });
-#endif
+    const quillet::shell::SessionPlatform session = sessionPlatform();
     if (session.noDisplay && !line.platformNamed)
         return quillet::shell::refuseWithoutDisplay();
     quillet::shell::enterSessionPlatform(session);
@@ -65,11 +96,6 @@ int main(int argc, char* argv[])
     quillet::platform::QtDialogs dialogs;
     quillet::platform::QtBrowser browser;
     quillet::platform::QtHttpClient http;
-#ifdef Q_OS_WIN
-    using SystemSpeech = quillet::platform::SapiSpeech;
-#else
-    using SystemSpeech = quillet::platform::QtSpeech;
-#endif
     quillet::platform::LazySpeech speech([] { return std::make_unique<SystemSpeech>(); });
     quillet::platform::QtScreen screen;
     quillet::platform::QtSystemInfo system;
@@ -81,12 +107,7 @@ int main(int argc, char* argv[])
             quillet::core::ui::runLanguageChooser(shared, dialogs, browser, screen);
         });
     // A second start brings this copy's bar forward and ends at once.
-#ifdef Q_OS_WIN
-    const QString runtimeFolder = QDir::tempPath();
-#else
-    const QString runtimeFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-#endif
-    quillet::shell::SingleInstance instance(program.settingsFile(), runtimeFolder);
+    quillet::shell::SingleInstance instance(program.settingsFile(), runtimeFolder());
     if (!instance.claim([&program] { program.bringForward(); }))
         return 0;
     if (!program.startUp())
