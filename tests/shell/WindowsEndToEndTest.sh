@@ -4,11 +4,11 @@
 # into a folder whose name has non-ASCII letters, the first run's language
 # window, the bar translating a copy made in an X program (Wine hands the X
 # clipboard to Windows programs) without taking the focus, and a typed word,
-# the speech error box (Wine has no voice), a copy a password manager
-# marked with ExcludeClipboardContentFromMonitorProcessing left alone, a
-# dictionary switch, an entry made in the user dictionary editor and found
-# again after a restart, the settings file beside the program with CR LF
-# lines, and a second start that brings the running bar forward.
+# the speech error box (Wine has no voice), a huge copy, a copy a password
+# manager marked with ExcludeClipboardContentFromMonitorProcessing left
+# alone, a dictionary switch, an entry made in the user dictionary editor
+# and found again after a restart, the settings file beside the program with
+# CR LF lines, and a second start that brings the running bar forward.
 # Screenshots of each state go to the build folder's artifacts.
 # Exits 77 (skipped) without a display, Wine or the zip.
 # Usage: WindowsEndToEndTest.sh SOURCE_DIR BUILD_DIR (the Windows build's)
@@ -143,6 +143,12 @@ else
 fi
 sleep 0.5
 check quillwort "quillwort -> erva de pena"
+
+# A huge copy is no search text, and the bar still answers afterwards.
+head -c 20M /dev/zero | tr '\0' a | xclip -quiet -selection clipboard >/dev/null 2>&1 &
+owner=$!
+sleep 3
+check house "house -> casa, habitação, vivenda"
 
 # The other dictionary, through the chooser: its name is in the bar's title.
 press_tool 480
