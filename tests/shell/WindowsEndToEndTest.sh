@@ -4,9 +4,9 @@
 # into a folder whose name has non-ASCII letters, the first run's language
 # window, the bar translating a copy made in an X program (Wine hands the X
 # clipboard to Windows programs) without taking the focus, and a typed word,
-# the speech error box (Wine has no voice), a huge copy, a copy a password
-# manager marked with ExcludeClipboardContentFromMonitorProcessing left
-# alone, a dictionary switch, an entry made in the user dictionary editor
+# the speech error box (Wine has no voice), the always-on-top mode switched
+# off and on, a huge copy, a copy a password manager marked with
+# ExcludeClipboardContentFromMonitorProcessing left alone, a dictionary switch, an entry made in the user dictionary editor
 # and found again after a restart, the settings file beside the program with
 # CR LF lines, and a second start that brings the running bar forward.
 # Screenshots of each state go to the build folder's artifacts.
@@ -127,6 +127,13 @@ line=$(box_line)
 # The user dictionary editor: a new word, then Enter to save its translation.
 press "$bar" 7440
 toolbar=$(opened "$bar") || { fail "the toolbar did not open"; exit 1; }
+# The mode button turns always-on-top off and on again.
+on_top() { xprop -id "$bar" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+on_top || fail "the bar is not on top in the always-on-top mode"
+press_tool 0
+! on_top || fail "the bar stayed on top in the normal mode"
+press_tool 0
+on_top || fail "the bar is not on top again"
 press_tool 1440
 if editor=$(opened "$bar" "$toolbar"); then
   activate "$editor"
@@ -145,7 +152,7 @@ sleep 0.5
 check quillwort "quillwort -> erva de pena"
 
 # A huge copy is no search text, and the bar still answers afterwards.
-head -c 20M /dev/zero | tr '\0' a | xclip -quiet -selection clipboard >/dev/null 2>&1 &
+head -c 4M /dev/zero | tr '\0' a | xclip -quiet -selection clipboard >/dev/null 2>&1 &
 owner=$!
 sleep 3
 check house "house -> casa, habitação, vivenda"
