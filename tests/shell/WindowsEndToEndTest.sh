@@ -185,19 +185,22 @@ fi
 start
 wait_for_bar || { fail "no bar on the second run"; exit 1; }
 window_shown '^Quillet 2007 - Portuguese-English$' || fail "the second run forgot the dictionary"
-# A second start brings the minimised bar back and ends at once.
-xdotool windowminimize --sync "$bar"
-timeout 20 wine "$app/quillet.exe" </dev/null >/dev/null 2>&1
-again=$?
-wait_for_bar && [ "$again" -eq 0 ] || fail "a second start ended with $again, bars shown: $(visible | wc -l)"
 press "$bar" 7440
 toolbar=$(opened "$bar") && press_tool 480
 if chooser=$(opened "$bar" "$toolbar"); then
   activate "$chooser"
   xdotool key --clearmodifiers Up Return
+  window_named '^Quillet 2007 - English-Portuguese$' >/dev/null || fail "no switch back to English-Portuguese"
+else
+  fail "the dictionary chooser did not open on the second run"
 fi
 press "$bar" 7440
 check quillwort "quillwort -> erva de pena"
+# A second start brings the minimised bar back and ends at once.
+xdotool windowminimize --sync "$bar"
+timeout 20 wine "$app/quillet.exe" </dev/null >/dev/null 2>&1
+again=$?
+wait_for_bar && [ "$again" -eq 0 ] || fail "a second start ended with $again, bars shown: $(visible | wc -l)"
 close_bar
 
 echo "screenshots in $artifacts"
