@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Start-up to the bar, idle memory and copy-to-result of a program folder,
-# seen from outside the program, so that the Linux program and the Windows one
-# under Wine are measured alike. Start-up: from starting the command to a
-# one-row window of class quillet being visible (polled every 5 ms); idle
-# memory: VmRSS four seconds later. Copy-to-result: from starting xclip with
-# a word to the bar's pixels having changed (xwd, polled), over WORDS copies
-# that alternate between two words, so each one changes the line.
+# Start-up to the bar and idle memory (bench/start-up.sh) and copy-to-result
+# of a program folder, seen from outside the program, so that the Linux
+# program and the Windows one under Wine are measured alike. Copy-to-result:
+# from starting xclip with a word to the bar's pixels having changed (xwd,
+# polled), over WORDS copies that alternate between two words, so each one
+# changes the line.
 # Run on a display with a window manager:
 #   scripts/with-display bench/bar-timings.sh APPFOLDER RUNS WORDS COMMAND...
 # for example COMMAND = wine APPFOLDER/quillet.exe (with WINEPREFIX set).
@@ -15,37 +14,19 @@ runs=${2:?runs}
 words=${3:?copies}
 shift 3
 
+# shellcheck source-path=SCRIPTDIR source=../tests/support/x11.sh
+source "$(dirname "$0")/../tests/support/x11.sh"  # wait_for_bar
+
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-one_row_bar() {
-  local id height
-  for id in $(xdotool search --onlyvisible --class quillet 2>/dev/null); do
-    # A window may close between the search and the question (the splash).
-    height=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | sed -n 's/^HEIGHT=//p')
-    [ -n "$height" ] && [ "$height" -lt 100 ] && { echo "$id"; return 0; }
-  done
-  return 1
-}
-start() {  # English, always on top, no update check due
-  printf '0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" >"$app/quillet.cfg"
-  "$@" >/dev/null 2>&1 &
-  pid=$!
-}
-stop() { kill "$pid"; wait "$pid" 2>/dev/null || true; }
 median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
-for run in $(seq "$runs"); do
-  begun=$(now_ms)
-  start "$@"
-  until one_row_bar >/dev/null; do sleep 0.005; done
-  shown=$(now_ms)
-  sleep 4
-  echo "run $run: bar shown after $((shown - begun)) ms, idle RSS $(sed -n 's/^VmRSS:[[:space:]]*//p' "/proc/$pid/status")"
-  stop
-done
+"$(dirname "$0")/start-up.sh" "$app" "$runs" "$@"
 
-start "$@"
-until bar=$(one_row_bar); do sleep 0.05; done
-sleep 4
+# English, always on top, no update check due.
+printf '0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" >"$app/quillet.cfg"
+"$@" >/dev/null 2>&1 &
+pid=$!
+wait_for_bar || { echo "bar-timings: no bar" >&2; exit 1; }
 pixels() { xwd -silent -id "$bar" | md5sum; }
 times=()
 owner=""
@@ -62,7 +43,8 @@ for i in $(seq "$words"); do
   sleep 0.7
 done
 kill "$owner" 2>/dev/null || true
-stop
+kill "$pid"
+wait "$pid" 2>/dev/null || true
 printf '%s\n' "${times[@]}" | sort -n | tr '\n' ' '
 echo
 echo "copy-to-result over $words copies: median $(printf '%s\n' "${times[@]}" | median) ms"

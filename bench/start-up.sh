@@ -4,17 +4,23 @@
 # window of class quillet being visible (polled every 5 ms), then the
 # resident memory (VmRSS) after four idle seconds, once the splash has closed.
 # Settings are written so that neither the language window nor the update
-# check shows. Run on a display with a window manager:
-#   scripts/with-display bench/start-up.sh APPFOLDER [RUNS]
+# check shows. COMMAND starts the program, by default APPFOLDER/quillet (for
+# the Windows program: wine APPFOLDER/quillet.exe, with WINEPREFIX set).
+# Run on a display with a window manager:
+#   scripts/with-display bench/start-up.sh APPFOLDER [RUNS [COMMAND...]]
 set -euo pipefail
 app=${1:?program folder (staged, with dictionaries)}
 runs=${2:-5}
+shift $(($# < 2 ? $# : 2))
+[ $# -gt 0 ] || set -- "$app/quillet"
 
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 bar_shown() {  # a visible window of the program only one row high
-  local id
+  local id height
   for id in $(xdotool search --onlyvisible --class quillet 2>/dev/null); do
-    [ "$(xdotool getwindowgeometry --shell "$id" | sed -n 's/^HEIGHT=//p')" -lt 100 ] && return 0
+    # A window may close between the search and the question (the splash).
+    height=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | sed -n 's/^HEIGHT=//p')
+    [ -n "$height" ] && [ "$height" -lt 100 ] && return 0
   done
   return 1
 }
@@ -22,7 +28,7 @@ bar_shown() {  # a visible window of the program only one row high
 for run in $(seq "$runs"); do
   printf '0\r\n0\r\n1\r\n0\r\n0\r\n1\r\n%s\r\n' "$(date +%Y%m%d)" > "$app/quillet.cfg"
   start=$(now_ms)
-  "$app/quillet" >/dev/null 2>&1 &
+  "$@" >/dev/null 2>&1 &
   pid=$!
   until bar_shown; do sleep 0.005; done
   shown=$(now_ms)
