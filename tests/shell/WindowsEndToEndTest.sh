@@ -57,15 +57,8 @@ windows_copy() { wine "$build_dir/tests/shell/quillet_windows_copy.exe" "$@" >/d
 
 # ---- First run: the language window, then the bar in English.
 start
-language_window='^Quillet 2007 - Idioma / Language$'
-chooser=$(window_named "$language_window") ||
-  { echo "FAIL: the language window did not appear"; exit 1; }
-activate "$chooser"
-sleep 0.5
-import -window root "$artifacts/windows-first-run-language.png"
-xdotool key --clearmodifiers Down Return
-bar=$(window_named '^Quillet 2007 - English-Portuguese$') || { fail "no English bar"; exit 1; }
-wait_for_bar || { echo "FAIL: the bar is not the only window after the splash"; exit 1; }
+first_run_in_english "$artifacts/windows-first-run-language.png" || exit 1
+window_shown '^Quillet 2007 - English-Portuguese$' || { fail "no English bar"; exit 1; }
 
 check house "house -> casa, habitação, vivenda"
 import -window root "$artifacts/windows-bar.png"

@@ -49,6 +49,19 @@ wait_for_bar() {
   return 1
 }
 
+# The first run of a program with no settings: English is chosen in the
+# language window with the keyboard, then the bar must come up alone. A
+# picture of the language window is taken first when a file is given.
+first_run_in_english() {  # [screenshot]
+  local chooser
+  chooser=$(window_named '^Quillet 2007 - Idioma / Language$') ||
+    { fail "the language window did not appear"; return 1; }
+  activate "$chooser"
+  [ -z "${1:-}" ] || { sleep 0.5; import -window root "$1"; }
+  xdotool key --clearmodifiers Down Return
+  wait_for_bar || { fail "the bar is not the only window after the language window"; return 1; }
+}
+
 # The line the bar shows: a click selects the whole line, Ctrl+C copies it.
 box_line() {
   xdotool mousemove --window "$bar" 60 10 click 1
